@@ -1,0 +1,35 @@
+#include "app/MainView.h"
+
+const char* ControlName(TControl control) {
+    switch (control) {
+    case TControl::ComboBoxDeviceItem:
+        return "ComboBoxDeviceItem";
+    case TControl::LabelBaudRate:
+        return "LabelBaudRate";
+    case TControl::ComboBoxBaudRate:
+        return "ComboBoxBaudRate";
+    case TControl::cbxDeviceComEnum:
+        return "cbxDeviceComEnum";
+    case TControl::OpenPort:
+        return "OpenPort";
+    case TControl::LabelConnectionStatus:
+        return "LabelConnectionStatus";
+    case TControl::btnExit:
+        return "btnExit";
+    case TControl::PanelView:
+        return "PanelView";
+    case TControl::PageControlMain:
+        return "PageControlMain";
+    case TControl::PageControlConf:
+        return "PageControlConf";
+    case TControl::PageControlDiagnosis:
+        return "PageControlDiagnosis";
+    case TControl::SpeedButtonReload:
+        return "SpeedButtonReload";
+    case TControl::SpeedButtonSetting:
+        return "SpeedButtonSetting";
+    case TControl::MemoDataLog:
+        return "MemoDataLog";
+    }
+    return "";
+}

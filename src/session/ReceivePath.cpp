@@ -1,0 +1,63 @@
+// The receive path of the main window: bytes from the serial component become lines,
+// which go to the data log and, as private copies, to the three line consumers.
+#include "app/Mainform.h"
+
+#include <cstring>
+
+void TForm1::CommRxChar(TThreadComm*, uint32_t Count) {
+    // A driver may hold more than one buffer's worth: read until Count is drained.
+    uint8_t buffer[kReceiveBufferSize];
+    uint64_t remaining = Count;
+    while (remaining > 0) {
+        int want =
+            remaining < kReceiveBufferSize ? static_cast<int>(remaining) : kReceiveBufferSize;
+        int got = comm_->Read(buffer, want);
+        if (got < 1)
+            return;
+        ReceiveBytes(buffer, got);
+        remaining -= static_cast<uint64_t>(got);
+    }
+}
+
+void TForm1::ReceiveBytes(const uint8_t* bytes, int count) {
+    const uint8_t* end = bytes + count;
+    while (bytes < end) {
+        // Copy the run of ordinary characters up to the next LF, CR or NUL in one go.
+        const uint8_t* run = bytes;
+        while (run < end && *run != '\n' && *run != '\r' && *run != 0)
+            ++run;
+        if (run > bytes) {
+            size_t room = kPendingLineCap - pendingLine_.size();
+            size_t take =
+                static_cast<size_t>(run - bytes) < room ? static_cast<size_t>(run - bytes) : room;
+            pendingLine_.append(reinterpret_cast<const char*>(bytes), take);
+        }
+        if (run < end && *run == '\n')
+            CompleteLine();
+        bytes = run < end ? run + 1 : end;
+    }
+}
+
+void TForm1::CompleteLine() {
+    if (LoggingOn)
+        view_.AppendLine(TControl::MemoDataLog, pendingLine_);
+    if (pendingLine_.size() <= kMaxLineLength)
+        DispatchLine();
+    pendingLine_.clear();
+}
+
+void TForm1::DispatchLine() {
+    char text[kDispatchSize];
+    size_t length = pendingLine_.size();
+    std::memcpy(text, pendingLine_.data(), length);
+    std::memcpy(text + length, "\r\n", 3);
+
+    // Each consumer gets a fresh copy: it may change its copy, never the next one's.
+    char copy[kDispatchSize];
+    std::memcpy(copy, text, length + 3);
+    HandleGpsLine(copy);
+    std::memcpy(copy, text, length + 3);
+    HandshakeStep(copy);
+    std::memcpy(copy, text, length + 3);
+    ParseReportLine(copy);
+}
