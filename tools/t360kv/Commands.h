@@ -1,0 +1,5 @@
+// The commands of the headless tool; each takes the arguments after its own name and
+// returns the process exit code.
+#pragma once
+
+int RunMonitorCommand(int argc, char** argv);

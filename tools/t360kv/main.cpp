@@ -1,0 +1,38 @@
+// t360kv: the configurator without a window, for scripts and technicians in a terminal.
+#include "Commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* summary;
+};
+
+constexpr Command kCommands[] = {
+    {"monitor", RunMonitorCommand,
+     "--port P [--baud N] [--seconds S] [--no-request]   request the device report and print "
+     "every received line"},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: t360kv <command> [options]\n\ncommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(stderr, "  %s %s\n", c.name, c.summary);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    for (const Command& c : kCommands)
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(argc - 2, argv + 2);
+    std::fprintf(stderr, "t360kv: unknown command '%s'\n", argv[1]);
+    return Usage();
+}
