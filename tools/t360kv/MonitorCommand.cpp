@@ -1,0 +1,95 @@
+// t360kv monitor: opens a port, asks the receiver for its device report and prints
+// every line that arrives, as the DATA LOG page would record it.
+#include "Commands.h"
+#include "TextView.h"
+
+#include "app/EventLoop.h"
+#include "app/Mainform.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kReportRequest[] = "$PTST,,,,,17";
+constexpr char kReportEnd[] = "[DEVICE DATA END]";
+
+struct MonitorOptions {
+    std::string port;
+    TBaudRate rate = br128000;
+    int seconds = 0; // 0: until the report's end, at most kReportWaitSeconds
+    bool request = true;
+};
+constexpr int kReportWaitSeconds = 10;
+
+bool ParseRate(const char* text, TBaudRate& rate) {
+    long value = std::strtol(text, nullptr, 10);
+    for (int i = 0; i < kBaudRateCount; ++i)
+        if (BaudValues[i] == static_cast<uint32_t>(value)) {
+            rate = static_cast<TBaudRate>(i);
+            return true;
+        }
+    return false;
+}
+
+bool ParseOptions(int argc, char** argv, MonitorOptions& options) {
+    for (int i = 0; i < argc; ++i) {
+        bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--port") == 0 && hasValue) {
+            options.port = argv[++i];
+        } else if (std::strcmp(argv[i], "--baud") == 0 && hasValue) {
+            if (!ParseRate(argv[++i], options.rate)) {
+                std::fprintf(stderr, "t360kv monitor: unsupported baud rate %s\n", argv[i]);
+                return false;
+            }
+        } else if (std::strcmp(argv[i], "--seconds") == 0 && hasValue) {
+            options.seconds = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--no-request") == 0) {
+            options.request = false;
+        } else {
+            std::fprintf(stderr, "t360kv monitor: unexpected argument '%s'\n", argv[i]);
+            return false;
+        }
+    }
+    if (options.port.empty())
+        std::fprintf(stderr, "t360kv monitor: --port is required\n");
+    return !options.port.empty();
+}
+
+} // namespace
+
+int RunMonitorCommand(int argc, char** argv) {
+    MonitorOptions options;
+    if (!ParseOptions(argc, argv, options))
+        return 2;
+
+    TEventLoop loop;
+    TTextView view(stdout);
+    TForm1 form(view, [&loop](const std::function<void()>& call) { loop.Synchronize(call); });
+    bool reportEnded = false;
+    view.OnLogLine = [&](const std::string& line) {
+        if (line.find(kReportEnd) != std::string::npos)
+            reportEnded = true;
+    };
+    form.LoggingOn = true;
+
+    if (!form.ConnectPort(options.port, options.rate) || !form.Comm().IsOpen()) {
+        std::fprintf(stderr, "t360kv monitor: cannot open %s\n", options.port.c_str());
+        return 2;
+    }
+    if (options.request) {
+        std::printf("> %s\n", kReportRequest);
+        form.SendSentence(kReportRequest, 0);
+    }
+
+    bool untilReportEnd = options.request && options.seconds == 0;
+    int seconds = options.seconds > 0 ? options.seconds : kReportWaitSeconds;
+    loop.RunUntil([&] { return (untilReportEnd && reportEnded) || !form.PortOpen; },
+                  std::chrono::seconds(seconds));
+    bool lost = !form.PortOpen;
+    form.DisconnectPort();
+    if (lost)
+        return 1;
+    return options.request && !reportEnded ? 1 : 0;
+}

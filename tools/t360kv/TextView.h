@@ -1,0 +1,45 @@
+// The window of the headless tool: messages and the data log become printed lines,
+// message boxes take their default answer, and everything else is remembered silently.
+#pragma once
+
+#include "app/MainView.h"
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class TTextView : public TMainView {
+public:
+    explicit TTextView(std::FILE* out) : out_(out) {}
+
+    // Called for every line appended to the data log.
+    std::function<void(const std::string&)> OnLogLine;
+
+    void ShowMessage(const std::string& text) override;
+    int MessageBox(const std::string& text, const std::string& caption,
+                   TMessageButtons buttons) override;
+    void SetText(TControl control, const std::string& text) override;
+    void SetEnabled(TControl, bool) override {}
+    void SetVisible(TControl, bool) override {}
+    void SetChecked(TControl, bool) override {}
+    void SetFontColor(TControl, TFontColor) override {}
+    void ListClear(TControl list) override { lists_[list].clear(); }
+    void ListAdd(TControl list, const std::string& item) override { lists_[list].push_back(item); }
+    int ListCount(TControl list) override { return static_cast<int>(lists_[list].size()); }
+    std::string ListItem(TControl list, int index) override;
+    int ItemIndex(TControl list) override;
+    void SetItemIndex(TControl list, int index) override { itemIndex_[list] = index; }
+    void DropDown(TControl) override {}
+    int ActivePage(TControl pages) override { return pages_[pages]; }
+    void SetActivePage(TControl pages, int index) override { pages_[pages] = index; }
+    void AppendLine(TControl memo, const std::string& line) override;
+    void SetTimerEnabled(TTimer, bool) override {}
+
+private:
+    std::FILE* out_;
+    std::map<TControl, std::vector<std::string>> lists_;
+    std::map<TControl, int> itemIndex_;
+    std::map<TControl, int> pages_;
+};
