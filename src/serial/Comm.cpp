@@ -50,11 +50,7 @@ TThreadComm::~TThreadComm() {
 bool TThreadComm::CreateHandle() {
     int error = 0;
     device_ = OpenCommDevice(deviceName_, error);
-    if (!device_)
-        return false;
-    open_ = true;
-    device_->SetEventMask(kAllCommEvents);
-    return true;
+    return device_ != nullptr;
 }
 
 void TThreadComm::Open() {
@@ -66,6 +62,8 @@ void TThreadComm::Open() {
             code = -1;
             message = kAlreadyOpen;
         } else if (CreateHandle()) {
+            open_ = true;
+            device_->SetEventMask(kAllCommEvents);
             if (!device_->SetTimeouts(kReadTotalTimeoutMs, WriteMsPerByte(baudRate_))) {
                 CloseDevice();
                 return;

@@ -114,7 +114,7 @@ public:
     TNotifyEvent OnDeviceLost;
 
 protected:
-    // Opens the device handle; false when it cannot be opened.
+    // Opens the device into device_; false when it cannot be opened.
     virtual bool CreateHandle();
     std::unique_ptr<TCommDevice> device_;
 

@@ -69,12 +69,16 @@ int SetTtyLine(int fd, const TTtyLine& line) {
     if (ioctl(fd, TCSETS2, &t) != 0)
         return errno;
 
-    // A driver may round or clamp the rate silently; running at a wrong rate is worse
-    // than refusing, so the old line comes back and the caller hears EINVAL.
+    // A driver may round a rate or drop a setting silently (a pseudo-terminal forces 8
+    // data bits without parity); running with a wrong line is worse than refusing, so
+    // the old line comes back and the caller hears EINVAL.
     struct termios2 now {};
     if (ioctl(fd, TCGETS2, &now) != 0)
         return errno;
-    if (!RateAccepted(line.BaudRate, now.c_ospeed)) {
+    constexpr tcflag_t kFrame = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    bool parityKept = !(t.c_cflag & PARENB) || (now.c_cflag & kFrame) == (t.c_cflag & kFrame);
+    if ((now.c_cflag & (CSIZE | PARENB | CSTOPB)) != (t.c_cflag & (CSIZE | PARENB | CSTOPB)) ||
+        !parityKept || !RateAccepted(line.BaudRate, now.c_ospeed)) {
         ioctl(fd, TCSETS2, &old);
         return EINVAL;
     }
