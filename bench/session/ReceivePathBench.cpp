@@ -1,0 +1,71 @@
+// Throughput of the receive path: bytes through CommRxChar (read, cut into lines,
+// three dispatch copies) with consumers that do nothing.
+#include "MemoryComm.h"
+
+#include "app/Mainform.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentView : public TMainView {
+public:
+    void ShowMessage(const std::string&) override {}
+    int MessageBox(const std::string&, const std::string&, TMessageButtons) override { return IDOK; }
+    void SetText(TControl, const std::string&) override {}
+    void SetEnabled(TControl, bool) override {}
+    void SetVisible(TControl, bool) override {}
+    void SetChecked(TControl, bool) override {}
+    void SetFontColor(TControl, TFontColor) override {}
+    void ListClear(TControl) override {}
+    void ListAdd(TControl, const std::string&) override {}
+    int ListCount(TControl) override { return 0; }
+    std::string ListItem(TControl, int) override { return {}; }
+    int ItemIndex(TControl) override { return -1; }
+    void SetItemIndex(TControl, int) override {}
+    void DropDown(TControl) override {}
+    int ActivePage(TControl) override { return 0; }
+    void SetActivePage(TControl, int) override {}
+    void AppendLine(TControl, const std::string&) override {}
+    void SetTimerEnabled(TTimer, bool) override {}
+};
+
+// A mix of what a receiver sends: GNSS sentences and AIS sentences.
+std::string TypicalTraffic(size_t bytes) {
+    static const char* const kLines[] = {
+        "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n",
+        "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n",
+        "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75\r\n",
+        "!AIVDM,1,1,,A,13HOI:0P0000VOHLCnHQKwvL05Ip,0*23\r\n",
+        "!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n",
+        "$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K*48\r\n",
+    };
+    std::string traffic;
+    while (traffic.size() < bytes)
+        for (const char* line : kLines)
+            traffic += line;
+    return traffic;
+}
+
+void BM_CommRxChar(benchmark::State& state) {
+    const std::string traffic = TypicalTraffic(1 << 20);
+    SilentView view;
+    auto memory = std::make_unique<TMemoryComm>();
+    auto line = memory->line;
+    TForm1 form(view, {}, std::move(memory));
+    form.Comm().Open();
+    const size_t chunk = static_cast<size_t>(state.range(0));
+    for (auto _ : state) {
+        for (size_t at = 0; at < traffic.size(); at += chunk) {
+            std::string piece = traffic.substr(at, chunk);
+            line->Receive(piece, /*quiet=*/true);
+            form.CommRxChar(&form.Comm(), static_cast<uint32_t>(piece.size()));
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(traffic.size()));
+}
+// Chunk sizes: what a slow line delivers per event, a driver's queue, a large burst.
+BENCHMARK(BM_CommRxChar)->Arg(64)->Arg(4096)->Arg(65536);
+
+} // namespace
