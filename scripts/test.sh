@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with the sanitizers and runs every test, then checks
+# that the core library still cross-compiles for Windows.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+
+bash scripts/deps.sh "${TEST_PACKAGES[@]}"
+
+cmake --preset dev
+cmake --build --preset dev
+ctest --preset dev -j "$(nproc)"
+
+cmake --preset mingw
+cmake --build --preset mingw
+echo "All tests passed; the Windows build of the core compiles."
