@@ -1,0 +1,29 @@
+// Runs the receiver simulator as a child process for an end-to-end test. Its port is
+// registered in a runtime folder of the test's own, so tests never see each other's.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+class SimProcess {
+public:
+    // Starts the simulator with `args` and waits for the port path it prints first.
+    explicit SimProcess(const std::vector<std::string>& args = {});
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    const std::string& Port() const { return port_; }
+    const std::string& RuntimeDir() const { return runtimeDir_; }
+    // What the simulator logged on stderr so far.
+    std::string Log() const;
+    // Sends SIGTERM and waits for the exit; returns the exit status (-1 if killed).
+    int Stop();
+
+private:
+    pid_t pid_ = -1;
+    int outFd_ = -1;
+    std::string port_;
+    std::string runtimeDir_;
+};
