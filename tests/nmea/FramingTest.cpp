@@ -1,0 +1,105 @@
+// Framing: checksum, expansion of empty fields, and the split of data fields.
+#include "SentenceHelpers.h"
+
+#include "nmea/Framing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
+
+struct ChecksumCase {
+    const char* what;
+    std::string line;
+    bool accepted;
+};
+
+TEST(VerifyChecksum, AcceptsOnlyAMatchingUpperCaseChecksum) {
+    const ChecksumCase cases[] = {
+        {"well-formed GGA", kGga, true},
+        {"checksum differs",
+         "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n", false},
+        {"no asterisk", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,\r\n",
+         false},
+        {"lower-case digit", "$PTST,,,,,1!*3f\r\n", false},
+        {"upper-case digit", "$PTST,,,,,1!*3F\r\n", true},
+        {"asterisk without room for two digits", "$GPXXX*4\r\n", false},
+        {"only CR LF", "\r\n", false},
+        {"empty", "", false},
+        {"checksum of the character after $ alone", "$A*41\r\n", true},
+    };
+    for (const ChecksumCase& c : cases)
+        EXPECT_EQ(VerifyChecksum(c.line.c_str()), c.accepted) << c.what;
+}
+
+TEST(VerifyChecksum, UsesTheFirstAsterisk) {
+    // The digits after the first "*" decide; a second "*" is just text after them.
+    std::string line = WithChecksum("$GPTXT,a");
+    line.insert(line.size() - 2, "*00");
+    EXPECT_TRUE(VerifyChecksum(line.c_str()));
+}
+
+TEST(ExpandEmptyFields, WritesASpaceIntoEveryEmptyField) {
+    char buffer[kSentenceBufferSize] = "$GPGSA,A,1,,,,,,,,,,,,,,,*1E\r\n";
+    ASSERT_TRUE(ExpandEmptyFields(buffer));
+    EXPECT_STREQ(buffer, "$GPGSA,A,1, , , , , , , , , , , , , , , *1E\r\n");
+
+    char fieldBeforeAsterisk[kSentenceBufferSize] = "$GPGSA,A,1,,,*hh\r\n";
+    ASSERT_TRUE(ExpandEmptyFields(fieldBeforeAsterisk));
+    EXPECT_STREQ(fieldBeforeAsterisk, "$GPGSA,A,1, , , *hh\r\n");
+}
+
+TEST(ExpandEmptyFields, RefusesAResultOver98CharactersAndLeavesTheBuffer) {
+    // 98 characters after expansion fit; 99 do not.
+    std::string fits = "$GPXXXA" + std::string(43, ',') + "*00\r\n"; // 55 + 43 spaces
+    std::string over = "$GPXXXA" + std::string(44, ',') + "*00\r\n"; // 56 + 44 spaces
+    char buffer[kSentenceBufferSize];
+    std::strcpy(buffer, fits.c_str());
+    EXPECT_TRUE(ExpandEmptyFields(buffer));
+    EXPECT_EQ(std::strlen(buffer), 98u);
+    std::strcpy(buffer, over.c_str());
+    EXPECT_FALSE(ExpandEmptyFields(buffer));
+    EXPECT_EQ(std::string(buffer), over);
+}
+
+std::vector<std::string> Fields(const char* line) {
+    char buffer[kSentenceBufferSize];
+    std::strcpy(buffer, line);
+    ExpandEmptyFields(buffer);
+    FieldList fields(buffer);
+    std::vector<std::string> read;
+    if (!fields.Terminate())
+        return read;
+    for (int k = 1; k <= fields.Count(); ++k)
+        read.emplace_back(fields.Field(k));
+    return read;
+}
+
+TEST(FieldList, ReadsFieldsBetweenCommasAndTheLastUpToTheAsterisk) {
+    EXPECT_EQ(Fields("$GPGSA,A,1,,,*hh\r\n"), (std::vector<std::string>{"A", "1", " ", " ", " "}));
+    // Leading spaces are skipped unless the field is made of spaces only.
+    EXPECT_EQ(Fields("$GPXXX,  12,   ,7 *hh\r\n"), (std::vector<std::string>{"12", "   ", "7 "}));
+}
+
+TEST(FieldList, CountsEveryCommaOfTheExpandedLine) {
+    char buffer[kSentenceBufferSize] = "$GPGSA,A,1,,,,,,,,,,,,,,,*1E\r\n";
+    EXPECT_TRUE(HasFieldCount(FieldList(buffer), 17));
+    ExpandEmptyFields(buffer);
+    FieldList fields(buffer);
+    EXPECT_TRUE(HasFieldCount(fields, 17));
+    EXPECT_FALSE(HasFieldCount(fields, 18));
+}
+
+TEST(FieldList, RefusesALastFieldWithoutAsteriskAfterIt) {
+    // The checksum's "*" stands before the last comma: the last field has no end.
+    char buffer[kSentenceBufferSize] = "$GPHDT,1*2,T\r\n";
+    FieldList fields(buffer);
+    EXPECT_EQ(fields.Count(), 2);
+    EXPECT_FALSE(fields.Terminate());
+}
+
+} // namespace
