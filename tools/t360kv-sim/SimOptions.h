@@ -1,0 +1,24 @@
+// The command line of the receiver simulator.
+#pragma once
+
+#include <string>
+
+struct SimOptions {
+    bool Silent = false; // never answers, streams nothing
+    bool Noise = false;  // hostile input between the valid lines
+    bool Gps = true;
+    bool Ais = true;
+    double AisRate = 4; // AIS sentences per second
+    double RestartQuietSeconds = 3;
+    std::string AisFile;        // replay this capture instead of made-up vessels
+    std::string Name;           // port link name; empty: the first free ttySIM<n>
+    std::string TranscriptFile; // every valid line sent, one per line
+    bool Help = false;
+};
+
+constexpr double kMaxAisRate = 100000;
+
+// Reads the arguments after the program name. False, with `error` set, on a mistake.
+bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);
+
+extern const char kSimUsage[];
