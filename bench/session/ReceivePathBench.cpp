@@ -11,7 +11,9 @@ namespace {
 class SilentView : public TMainView {
 public:
     void ShowMessage(const std::string&) override {}
-    int MessageBox(const std::string&, const std::string&, TMessageButtons) override { return IDOK; }
+    int MessageBox(const std::string&, const std::string&, TMessageButtons) override {
+        return IDOK;
+    }
     void SetText(TControl, const std::string&) override {}
     void SetEnabled(TControl, bool) override {}
     void SetVisible(TControl, bool) override {}
