@@ -56,7 +56,7 @@ protected:
 
 int main(int argc, char** argv) {
     int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
-    std::string rate = argc > 2 ? argv[2] : "1000000";
+    std::string rate = argc > 2 ? argv[2] : "100000";
     SimProcess sim({"--rate", rate});
     TEventLoop loop;
     SilentView view;
