@@ -1,0 +1,228 @@
+#include "nmea/FieldLayout.h"
+
+#include "nmea/Converters.h"
+#include "nmea/EquipmentFields.h"
+
+#include <cstring>
+
+namespace {
+
+template <typename T> void Store(char* at, T value) {
+    std::memcpy(at, &value, sizeof value);
+}
+
+// The value as the field's width keeps it, sign-extended for the range rules.
+int64_t KeptValue(FieldKind kind, int64_t value) {
+    switch (kind) {
+    case fkInt8:
+        return static_cast<int8_t>(value);
+    case fkUInt8:
+        return static_cast<uint8_t>(value);
+    case fkInt16:
+        return static_cast<int16_t>(value);
+    default:
+        return static_cast<int32_t>(value);
+    }
+}
+
+void StoreInteger(FieldKind kind, char* at, int64_t value) {
+    switch (kind) {
+    case fkInt8:
+        Store(at, static_cast<int8_t>(value));
+        break;
+    case fkUInt8:
+        Store(at, static_cast<uint8_t>(value));
+        break;
+    case fkInt16:
+        Store(at, static_cast<int16_t>(value));
+        break;
+    default:
+        Store(at, static_cast<int32_t>(value));
+        break;
+    }
+}
+
+template <typename T> bool Outside(const FieldSpec& spec, T value) {
+    return value < static_cast<T>(spec.low) || value > static_cast<T>(spec.high);
+}
+
+// Applies the row's rule to a number; false when it rejects the sentence.
+template <typename T> bool ApplyRule(const FieldSpec& spec, bool empty, T& value) {
+    if (empty && spec.rule != frRejectEmpty)
+        return true;
+    switch (spec.rule) {
+    case frReplace:
+        if (Outside(spec, value))
+            value = static_cast<T>(spec.replacement);
+        return true;
+    case frReject:
+    case frRejectEmpty:
+        return !Outside(spec, value);
+    case frLowByte:
+        value = static_cast<T>(static_cast<int64_t>(value) & 0xFF);
+        return true;
+    default:
+        return true;
+    }
+}
+
+bool ReadInteger(const FieldSpec& spec, const char* field, char* at) {
+    bool empty = spec.hasMarker && IsEmptyField(field);
+    int64_t value = empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field);
+    value = KeptValue(spec.kind, value);
+    if (!ApplyRule(spec, empty, value))
+        return false;
+    StoreInteger(spec.kind, at, value);
+    return true;
+}
+
+bool ReadReal(const FieldSpec& spec, const char* field, char* at) {
+    bool empty = spec.hasMarker && IsEmptyField(field);
+    float value = empty ? static_cast<float>(spec.marker) : ParseReal(field);
+    if (!ApplyRule(spec, empty, value))
+        return false;
+    Store(at, value);
+    return true;
+}
+
+bool ReadText(const FieldSpec& spec, const char* field, char* at, const char* record) {
+    size_t length = std::strlen(field);
+    if (spec.rule == frPayloadLength) {
+        int8_t sequentialId = reinterpret_cast<const EncapsulationFields*>(record)->SequentialId;
+        size_t limit = sequentialId >= 1 && sequentialId <= 9 ? 63 : 62;
+        if (length > limit)
+            return false;
+    }
+    if (spec.hasMarker && IsEmptyField(field))
+        length = 0;
+    if (length > spec.capacity)
+        length = spec.capacity;
+    std::memcpy(at, field, length);
+    at[length] = '\0';
+    return true;
+}
+
+// The receiver's hexadecimal fields: digits are read in pairs, a bad digit rejects.
+bool ReadHexTriple(const char* field, char* at) {
+    uint8_t bytes[3] = {0, 0, 0};
+    if (!IsEmptyField(field) && std::strlen(field) == 6)
+        for (int i = 0; i < 3; ++i)
+            if (!ParseHexByte(field + 2 * i, 2, bytes[i]))
+                return false;
+    std::memcpy(at, bytes, sizeof bytes);
+    return true;
+}
+
+bool ReadHexByte(const FieldSpec& spec, const char* field, char* at) {
+    bool flagged = spec.kind == fkFlaggedHexByte;
+    if (IsEmptyField(field)) {
+        if (flagged)
+            at[1] = 0;
+        else
+            Store(at, uint8_t{255});
+        return true;
+    }
+    size_t length = std::strlen(field);
+    if (length > 2)
+        return true;
+    uint8_t byte;
+    if (!ParseHexByte(field, length, byte))
+        return false;
+    Store(at, byte);
+    if (flagged)
+        at[1] = 1;
+    return true;
+}
+
+void ReadHexString(const char* field, char* at) {
+    size_t length = std::strlen(field);
+    uint8_t count = 0;
+    if (!IsEmptyField(field) && length % 2 == 0 && length >= 2 && length <= 18) {
+        count = static_cast<uint8_t>(length / 2);
+        for (size_t i = 0; i < length / 2; ++i) {
+            uint8_t byte;
+            if (!ParseHexByte(field + 2 * i, 2, byte)) {
+                count = 0;
+                break;
+            }
+            Store(at + i, byte);
+        }
+    }
+    Store(at + 9, count);
+}
+
+// Reads one element of a row, taking its fields from `next` on.
+bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char* at,
+                 const char* record) {
+    switch (spec.kind) {
+    case fkInt8:
+    case fkUInt8:
+    case fkInt16:
+    case fkInt32:
+        return ReadInteger(spec, fields.Field(next++), at);
+    case fkReal:
+        return ReadReal(spec, fields.Field(next++), at);
+    case fkChar: {
+        const char* field = fields.Field(next++);
+        bool empty = spec.hasMarker && IsEmptyField(field);
+        if (spec.rule == frSingleChar && std::strlen(field) != 1)
+            return false;
+        Store(at, empty ? static_cast<char>(spec.marker) : field[0]);
+        return true;
+    }
+    case fkText:
+        return ReadText(spec, fields.Field(next++), at, record);
+    case fkTime: {
+        UtcTime time;
+        std::memcpy(&time, at, sizeof time);
+        ParseUtcTime(fields.Field(next++), time);
+        Store(at, time);
+        return true;
+    }
+    case fkDate:
+        Store(at, ParseDate(fields.Field(next++)));
+        return true;
+    case fkLatLon: {
+        GeoPoint point = ParseLatLon(fields.Field(next), fields.Field(next + 1),
+                                     fields.Field(next + 2), fields.Field(next + 3));
+        next += 4;
+        Store(at, point);
+        return true;
+    }
+    case fkSkip:
+        ++next;
+        return true;
+    case fkLiteral:
+        return std::strcmp(fields.Field(next++), spec.literal) == 0;
+    case fkSetInt8:
+        Store(at, static_cast<int8_t>(spec.marker));
+        return true;
+    case fkSetChar:
+        Store(at, static_cast<char>(spec.marker));
+        return true;
+    case fkHexTriple:
+        return ReadHexTriple(fields.Field(next++), at);
+    case fkHexByte:
+    case fkFlaggedHexByte:
+        return ReadHexByte(spec, fields.Field(next++), at);
+    case fkHexString:
+        ReadHexString(fields.Field(next++), at);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool ReadFields(const SentenceLayout& layout, const FieldList& fields, char* record) {
+    int next = 1;
+    for (const FieldSpec& spec : layout.fields) {
+        char* at = record + spec.offset;
+        for (int element = 0; element < spec.count; ++element) {
+            if (!ReadElement(spec, fields, next, at, record))
+                return false;
+            at += BytesWritten(spec);
+        }
+    }
+    return true;
+}

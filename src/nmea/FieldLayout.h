@@ -1,0 +1,204 @@
+// Sentence layouts as data: each formatter's data fields are a list of rows (kind,
+// name, place in its field record, null marker, rule) that one generic reader walks.
+#pragma once
+
+#include "nmea/Framing.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+enum FieldKind : uint8_t {
+    fkInt8, // signed integers of that width, truncated to it
+    fkUInt8,
+    fkInt16,
+    fkInt32,
+    fkReal,           // 32-bit float
+    fkChar,           // the first character of the field
+    fkText,           // NUL-terminated copy, cut to `capacity` characters
+    fkTime,           // UtcTime
+    fkDate,           // UtcDate from ddmmyy
+    fkLatLon,         // four fields (latitude, N/S, longitude, E/W) to a GeoPoint
+    fkSkip,           // a field that is read and not kept
+    fkLiteral,        // a field that must read exactly `literal`; not kept
+    fkSetInt8,        // reads no field: stores `marker`
+    fkSetChar,        // reads no field: stores `marker` as a character
+    fkHexTriple,      // six hexadecimal digits to three bytes; any other length gives zeros
+    fkHexByte,        // up to two hexadecimal digits to a byte; longer leaves it unwritten
+    fkFlaggedHexByte, // as fkHexByte, followed by a presence byte (0 when empty)
+    fkHexString,      // 2 to 18 hexadecimal digits, even, to 9 bytes and a count
+};
+
+enum FieldRule : uint8_t {
+    frNone,
+    frReplace,       // a value outside low..high is stored as `replacement`
+    frReject,        // a value outside low..high rejects the sentence
+    frRejectEmpty,   // as frReject, and an empty field's marker is judged as well
+    frSingleChar,    // the field must be exactly one character long
+    frLowByte,       // only the low 8 bits of the value are kept
+    frPayloadLength, // 62 characters at most, 63 when the sequential identifier is 1..9
+};
+
+// A rule never applies to the marker of an empty field, except frRejectEmpty.
+struct FieldSpec {
+    FieldKind kind;
+    const char* name;     // in snake_case, for the tools that print decoded sentences
+    uint16_t offset;      // within the formatter's field record
+    uint8_t count = 1;    // consecutive array elements of the same kind
+    uint8_t capacity = 0; // characters kept of a text
+    bool hasMarker = false;
+    double marker = 0; // stored for an empty field (text: the empty text)
+    FieldRule rule = frNone;
+    double low = 0;
+    double high = 0;
+    double replacement = 0;
+    const char* literal = nullptr;
+
+    constexpr FieldSpec Empty(double value) const {
+        FieldSpec spec = *this;
+        spec.hasMarker = true;
+        spec.marker = value;
+        return spec;
+    }
+    constexpr FieldSpec EmptyText() const { return Empty(0); }
+    constexpr FieldSpec Elements(uint8_t n) const {
+        FieldSpec spec = *this;
+        spec.count = n;
+        return spec;
+    }
+    constexpr FieldSpec Replace(double from, double to, double value) const {
+        FieldSpec spec = Ranged(frReplace, from, to);
+        spec.replacement = value;
+        return spec;
+    }
+    constexpr FieldSpec Reject(double from, double to) const { return Ranged(frReject, from, to); }
+    constexpr FieldSpec RejectEmpty(double from, double to) const {
+        return Ranged(frRejectEmpty, from, to);
+    }
+    constexpr FieldSpec Rule(FieldRule r) const { return Ranged(r, 0, 0); }
+
+private:
+    constexpr FieldSpec Ranged(FieldRule r, double from, double to) const {
+        FieldSpec spec = *this;
+        spec.rule = r;
+        spec.low = from;
+        spec.high = to;
+        return spec;
+    }
+};
+
+constexpr FieldSpec Field(FieldKind kind, const char* name, size_t offset) {
+    return FieldSpec{kind, name, static_cast<uint16_t>(offset)};
+}
+constexpr FieldSpec TextField(const char* name, size_t offset, size_t capacity) {
+    FieldSpec spec = Field(fkText, name, offset);
+    spec.capacity = static_cast<uint8_t>(capacity);
+    return spec;
+}
+constexpr FieldSpec SetField(FieldKind kind, const char* name, size_t offset, double value) {
+    return Field(kind, name, offset).Empty(value);
+}
+constexpr FieldSpec LiteralField(const char* literal) {
+    FieldSpec spec = Field(fkLiteral, "", 0);
+    spec.literal = literal;
+    return spec;
+}
+
+// Sentence fields a row consumes, and bytes it writes per element.
+constexpr int FieldsRead(const FieldSpec& spec) {
+    switch (spec.kind) {
+    case fkLatLon:
+        return 4 * spec.count;
+    case fkSetInt8:
+    case fkSetChar:
+        return 0;
+    default:
+        return spec.count;
+    }
+}
+constexpr size_t BytesWritten(const FieldSpec& spec) {
+    switch (spec.kind) {
+    case fkInt8:
+    case fkUInt8:
+    case fkChar:
+    case fkSetInt8:
+    case fkSetChar:
+    case fkHexByte:
+        return 1;
+    case fkInt16:
+    case fkFlaggedHexByte:
+        return 2;
+    case fkHexTriple:
+        return 3;
+    case fkInt32:
+    case fkReal:
+    case fkTime:
+    case fkDate:
+        return 4;
+    case fkLatLon:
+        return 8;
+    case fkText:
+        return spec.capacity + 1u;
+    case fkHexString:
+        return 10;
+    case fkSkip:
+    case fkLiteral:
+        return 0;
+    }
+    return 0;
+}
+
+// One accepted form of a sentence: its exact number of data fields and their rows.
+struct SentenceLayout {
+    uint8_t dataFields;
+    std::span<const FieldSpec> fields;
+};
+
+constexpr SentenceLayout Layout(std::span<const FieldSpec> fields) {
+    int total = 0;
+    for (const FieldSpec& spec : fields)
+        total += FieldsRead(spec);
+    return SentenceLayout{static_cast<uint8_t>(total), fields};
+}
+
+// Rows of several lists one after the other, for layouts that share their first rows.
+template <size_t... N> constexpr auto Concat(const std::array<FieldSpec, N>&... parts) {
+    std::array<FieldSpec, (N + ...)> rows{};
+    size_t next = 0;
+    ((std::copy(parts.begin(), parts.end(), rows.begin() + static_cast<std::ptrdiff_t>(next)),
+      next += parts.size()),
+     ...);
+    return rows;
+}
+template <size_t K, size_t N>
+constexpr std::array<FieldSpec, K> First(const std::array<FieldSpec, N>& rows) {
+    static_assert(K <= N);
+    std::array<FieldSpec, K> first{};
+    std::copy(rows.begin(), rows.begin() + K, first.begin());
+    return first;
+}
+
+// True when every row writes inside a record of `recordSize` bytes and no two rows
+// write the same bytes, so that a row of the wrong kind cannot spill into the next.
+// Rows that store into the same field in different layouts are checked per layout.
+constexpr bool RowsFitRecord(std::span<const FieldSpec> fields, size_t recordSize) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        size_t begin = fields[i].offset;
+        size_t end = begin + BytesWritten(fields[i]) * fields[i].count;
+        if (end > recordSize)
+            return false;
+        for (size_t j = i + 1; j < fields.size(); ++j) {
+            size_t otherBegin = fields[j].offset;
+            size_t otherEnd = otherBegin + BytesWritten(fields[j]) * fields[j].count;
+            if (begin < end && otherBegin < otherEnd && begin < otherEnd && otherBegin < end)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Reads the data fields of `layout` from a terminated FieldList into the field record
+// at `record`. False when a rule rejects; the rows before it are stored.
+bool ReadFields(const SentenceLayout& layout, const FieldList& fields, char* record);

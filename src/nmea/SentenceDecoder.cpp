@@ -1,0 +1,111 @@
+#include "nmea/SentenceDecoder.h"
+
+#include "nmea/FormatterTable.h"
+#include "nmea/Framing.h"
+
+#include <cstring>
+
+namespace {
+
+// Copies up to three characters of a formatter, stopping at the end of the text.
+void CopyFormatter(char (&formatter)[4], const char* text) {
+    for (int i = 0; i < 3 && text[i] != '\0'; ++i)
+        formatter[i] = text[i];
+}
+
+// Fills the header from the address field and returns where the parser starts: the
+// maker's own sentences $PKRV,c,YYY,... are rewritten to $PYYY,... and parsed as such.
+char* ReadAddress(char* line, DecodedSentence& sentence) {
+    std::memset(sentence.Talker, 0, sizeof sentence.Talker);
+    std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
+    sentence.ProprietarySubtype = 0;
+    sentence.Start = line[0];
+    if (line[1] == 'P') {
+        sentence.Talker[0] = 'P';
+        CopyFormatter(sentence.Formatter, line + 2);
+        if (std::strcmp(sentence.Formatter, "KRV") != 0)
+            return line;
+        // A checked line that names KRV has at least eight characters (the code, "*",
+        // two digits, CR LF), so positions 6 and 7 lie inside it.
+        sentence.ProprietarySubtype = line[6];
+        line[6] = '$';
+        line[7] = 'P';
+        std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
+        CopyFormatter(sentence.Formatter, line + 8);
+        return line + 6;
+    }
+    sentence.Talker[0] = line[1];
+    sentence.Talker[1] = line[2];
+    CopyFormatter(sentence.Formatter, line + 3);
+    // A query $ttllQ; a formatter that itself ends in Q (AIQ) keeps its parser.
+    if (line[5] == 'Q' && FindFormatter(sentence.Formatter) == nullptr) {
+        std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
+        sentence.Formatter[0] = 'Q';
+    }
+    return line;
+}
+
+DecodeResult Parse(char* buffer, DecodedSentence& sentence) {
+    size_t length = strnlen(buffer, kSentenceBufferSize);
+    if (length == kSentenceBufferSize)
+        return drTooLong;
+    if (length < 2 || buffer[length - 2] != '\r' || buffer[length - 1] != '\n')
+        return drNoLineEnd;
+    if (!VerifyChecksum(buffer))
+        return drChecksum;
+    if (!ExpandEmptyFields(buffer))
+        return drTooLong;
+
+    char* text = ReadAddress(buffer, sentence);
+    const FormatterRow* row = FindFormatter(sentence.Formatter);
+    if (row == nullptr || row->layouts.empty())
+        return drUnknownFormatter;
+    if (row->prepare != nullptr)
+        row->prepare(sentence);
+    FieldList fields(text);
+    const SentenceLayout* layout = LayoutOf(*row, fields);
+    if (layout == nullptr || !fields.Terminate())
+        return drFields;
+    char* record = reinterpret_cast<char*>(&sentence) + row->recordOffset;
+    if (!ReadFields(*layout, fields, record))
+        return drFields;
+    sentence.DataFieldCount = layout->dataFields;
+    return drDecoded;
+}
+
+} // namespace
+
+bool ParseSentence(SentenceBuffer& buffer, DecodedSentence& sentence, DecodeResult* result) {
+    DecodeResult outcome = Parse(buffer, sentence);
+    if (result != nullptr)
+        *result = outcome;
+    return outcome == drDecoded;
+}
+
+SentenceGroup SentenceGroupOf(const DecodedSentence& sentence) {
+    const FormatterRow* row = FindFormatter(sentence.Formatter);
+    return row != nullptr ? row->group : sgNone;
+}
+
+void MergeSentence(const DecodedSentence& sentence, NavigationState& state) {
+    const FormatterRow* row = FindFormatter(sentence.Formatter);
+    if (row == nullptr || row->group != sgGnss)
+        return;
+    state.ConstellationCode = ConstellationCodeOf(sentence.Talker);
+    row->merge(sentence, state);
+}
+
+bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* result) {
+    DecodeResult outcome = Parse(buffer, state.Sentence);
+    if (outcome == drDecoded) {
+        MergeSentence(state.Sentence, state.Navigation);
+        // Joining the fragments of an encapsulation sentence and decoding the AIS message
+        // they carry is the AIS decoder's part; until a message completes, the line does
+        // not count as decoded.
+        if (state.Sentence.Start == '!')
+            outcome = drEncapsulated;
+    }
+    if (result != nullptr)
+        *result = outcome;
+    return outcome == drDecoded;
+}
