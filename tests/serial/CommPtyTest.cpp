@@ -176,6 +176,23 @@ TEST_F(CommPtyTest, FrameTheDriverCannotCarryIsRefusedLoudly) {
     }
 }
 
+TEST_F(CommPtyTest, RefusedLineOnOpenLeavesThePortOpenForClose) {
+    comm.SetDataBits(da4);
+    bool rxCalled = false;
+    comm.OnRxChar = [&](TThreadComm*, uint32_t) { rxCalled = true; };
+    EXPECT_THROW(comm.Open(), ECommError);
+    // Open, but without an event thread: nothing is delivered, Close still closes.
+    EXPECT_TRUE(comm.IsOpen());
+    pty.WriteFar("data\r\n");
+    loop.RunFor(200ms);
+    EXPECT_FALSE(rxCalled);
+    comm.Close();
+    EXPECT_FALSE(comm.IsOpen());
+    comm.SetDataBits(da8);
+    comm.Open();
+    EXPECT_TRUE(comm.IsOpen());
+}
+
 TEST_F(CommPtyTest, SameValueLeavesTheDriverAlone) {
     comm.SetBaudRate(br38400);
     comm.Open();
