@@ -1,6 +1,7 @@
 // Lines per second from the receiver simulator through a pseudo-terminal, the serial
 // component's event thread, the hand-over to the GUI thread and the receive path.
 //   pty_lines_bench [SECONDS] [AIS_RATE]
+#include "FakeView.h"
 #include "SimProcess.h"
 
 #include "app/EventLoop.h"
@@ -12,32 +13,6 @@
 #include <string>
 
 namespace {
-
-class SilentView : public TMainView {
-public:
-    void ShowMessage(const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    int MessageBox(const std::string&, const std::string&, TMessageButtons) override {
-        return IDOK;
-    }
-    void SetText(TControl, const std::string&) override {}
-    void SetEnabled(TControl, bool) override {}
-    void SetVisible(TControl, bool) override {}
-    void SetChecked(TControl, bool) override {}
-    void SetFontColor(TControl, TFontColor) override {}
-    void ListClear(TControl) override {}
-    void ListAdd(TControl, const std::string&) override {}
-    int ListCount(TControl) override { return 0; }
-    std::string ListItem(TControl, int) override { return {}; }
-    int ItemIndex(TControl) override { return -1; }
-    void SetItemIndex(TControl, int) override {}
-    void DropDown(TControl) override {}
-    int ActivePage(TControl) override { return 0; }
-    void SetActivePage(TControl, int) override {}
-    void AppendLine(TControl, const std::string&) override {}
-    void SetTimerEnabled(TTimer, bool) override {}
-};
 
 class CountingForm : public TForm1 {
 public:
@@ -59,7 +34,7 @@ int main(int argc, char** argv) {
     std::string rate = argc > 2 ? argv[2] : "100000";
     SimProcess sim({"--rate", rate});
     TEventLoop loop;
-    SilentView view;
+    FakeView view;
     CountingForm form(view, [&loop](const std::function<void()>& call) { loop.Synchronize(call); });
     if (!form.ConnectPort(sim.Port(), br128000))
         return 1;

@@ -1,5 +1,6 @@
 // Throughput of the receive path: bytes through CommRxChar (read, cut into lines,
 // three dispatch copies) with consumers that do nothing.
+#include "FakeView.h"
 #include "MemoryComm.h"
 
 #include "app/Mainform.h"
@@ -7,30 +8,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentView : public TMainView {
-public:
-    void ShowMessage(const std::string&) override {}
-    int MessageBox(const std::string&, const std::string&, TMessageButtons) override {
-        return IDOK;
-    }
-    void SetText(TControl, const std::string&) override {}
-    void SetEnabled(TControl, bool) override {}
-    void SetVisible(TControl, bool) override {}
-    void SetChecked(TControl, bool) override {}
-    void SetFontColor(TControl, TFontColor) override {}
-    void ListClear(TControl) override {}
-    void ListAdd(TControl, const std::string&) override {}
-    int ListCount(TControl) override { return 0; }
-    std::string ListItem(TControl, int) override { return {}; }
-    int ItemIndex(TControl) override { return -1; }
-    void SetItemIndex(TControl, int) override {}
-    void DropDown(TControl) override {}
-    int ActivePage(TControl) override { return 0; }
-    void SetActivePage(TControl, int) override {}
-    void AppendLine(TControl, const std::string&) override {}
-    void SetTimerEnabled(TTimer, bool) override {}
-};
 
 // A mix of what a receiver sends: GNSS sentences and AIS sentences.
 std::string TypicalTraffic(size_t bytes) {
@@ -51,7 +28,7 @@ std::string TypicalTraffic(size_t bytes) {
 
 void BM_CommRxChar(benchmark::State& state) {
     const std::string traffic = TypicalTraffic(1 << 20);
-    SilentView view;
+    FakeView view;
     auto memory = std::make_unique<TMemoryComm>();
     auto line = memory->line;
     TForm1 form(view, {}, std::move(memory));

@@ -92,8 +92,8 @@ TEST_F(ReceivePathTest, ChunksBecomeLines) {
 TEST_F(ReceivePathTest, EachLineVisitsAllConsumersInOrderWithItsOwnCopy) {
     Receive("$GPGGA,1\r\n$GPRMC,2\r\n");
     std::vector<std::string> expected = {
-        "gps $GPGGA,1\r\n",    "handshake $GPGGA,1\r\n", "report $GPGGA,1\r\n",
-        "gps $GPRMC,2\r\n",    "handshake $GPRMC,2\r\n", "report $GPRMC,2\r\n",
+        "gps $GPGGA,1\r\n", "handshake $GPGGA,1\r\n", "report $GPGGA,1\r\n",
+        "gps $GPRMC,2\r\n", "handshake $GPRMC,2\r\n", "report $GPRMC,2\r\n",
     };
     EXPECT_EQ(form->calls, expected);
 }

@@ -61,8 +61,8 @@ TEST_F(SendPathTest, ConfirmationFollowsTheWrite) {
 
 TEST_F(SendPathTest, WithoutConnectionNothingIsSent) {
     EXPECT_EQ(form->SendSentence("$PTST,,,,,17", 1), 1);
-    EXPECT_EQ(view.messages,
-              std::vector<std::string>{"This function requires a connection. Please connect first."});
+    EXPECT_EQ(view.messages, std::vector<std::string>{
+                                 "This function requires a connection. Please connect first."});
     EXPECT_FALSE(form->SendData("x", 1));
     EXPECT_EQ(line->Written(), "");
 }
