@@ -73,24 +73,21 @@ void TThreadComm::Open() {
                 code = LastCommError();
                 message = kBufferError;
             }
-            device_->SetEventMask(EventMaskOf(monitorEvents_));
-            auto thread = std::make_shared<TCommEventThread>(device_->CreateEventWaiter(),
-                                                             suspendTime_, synchronize_);
-            TCommEventThread* self = thread.get();
-            eventThread_ = thread;
-            thread->Start(
-                [this, self](uint32_t mask) {
-                    if (eventThread_.get() == self)
-                        DispatchEvent(mask);
-                },
-                [this, self] {
-                    if (eventThread_.get() == self)
-                        DispatchDeviceLost();
-                });
+            StartEventThread();
         }
     }
     if (code != 0)
         throw ECommError(message, code);
+}
+
+void TThreadComm::StartEventThread() {
+    device_->SetEventMask(EventMaskOf(monitorEvents_));
+    eventThread_ = std::make_shared<TCommEventThread>(device_->CreateEventWaiter(), suspendTime_,
+                                                      synchronize_);
+    // Close stops the thread, which drops these notifications: they never reach a
+    // closed or reopened port.
+    eventThread_->Start([this](uint32_t mask) { DispatchEvent(mask); },
+                        [this] { DispatchDeviceLost(); });
 }
 
 void TThreadComm::Close() {

@@ -121,6 +121,7 @@ protected:
 private:
     friend class TCommEventChars;
     void ApplyCommSettings();
+    void StartEventThread();
     void DispatchEvent(uint32_t mask);
     void DispatchDeviceLost();
     void CloseDevice();
