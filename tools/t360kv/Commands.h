@@ -3,3 +3,4 @@
 #pragma once
 
 int RunMonitorCommand(int argc, char** argv);
+int RunDecodeCommand(int argc, char** argv);

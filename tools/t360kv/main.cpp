@@ -16,6 +16,9 @@ constexpr Command kCommands[] = {
     {"monitor", RunMonitorCommand,
      "--port P [--baud N] [--seconds S] [--no-request]   request the device report and print "
      "every received line"},
+    {"decode", RunDecodeCommand,
+     "[FILE...]   decode recorded sentences (files or standard input) and print one JSON "
+     "object per line"},
 };
 
 int Usage() {
