@@ -22,61 +22,34 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr uint64_t kExactMantissaLimit = uint64_t{1} << 53;
 
-// The digits of a number in decimal notation, found without converting them.
-struct DecimalText {
-    const char* begin = nullptr; // first digit or decimal point, after the sign
-    const char* end = nullptr;
-    bool negative = false;
-    uint64_t mantissa = 0; // the significant digits, when there are at most 19
-    int significantDigits = 0;
-    int exponent = 0; // of ten, applied to the mantissa
-};
-
-// Scans optional white space, sign, digits, decimal point, digits and exponent. False
-// when there is no digit before the exponent.
-bool ScanDecimal(const char* p, DecimalText& number) {
-    while (IsSpace(*p))
-        ++p;
-    if (*p == '+' || *p == '-')
-        number.negative = *p++ == '-';
-    number.begin = p;
-    bool anyDigit = false;
-    auto takeDigit = [&](char c, int exponentStep) {
-        anyDigit = true;
-        if (number.mantissa == 0 && c == '0') {
-            number.exponent += exponentStep < 0 ? -1 : 0;
-            return;
+// The decimal text from `begin` (after the sign) in full precision, for the numbers the
+// quick reading leaves: more than 19 digits, an exponent, or beyond the exact range.
+double ConvertSlowly(const char* begin) {
+    const char* end = begin;
+    while (IsDigit(*end))
+        ++end;
+    if (*end == '.')
+        for (++end; IsDigit(*end); ++end) {
         }
-        if (number.significantDigits < 19) {
-            number.mantissa = number.mantissa * 10 + static_cast<uint64_t>(c - '0');
-            number.exponent += exponentStep < 0 ? -1 : 0;
-        } else {
-            number.exponent += exponentStep > 0 ? 1 : 0;
-        }
-        ++number.significantDigits;
-    };
-    for (; IsDigit(*p); ++p)
-        takeDigit(*p, +1);
-    if (*p == '.')
-        for (++p; IsDigit(*p); ++p)
-            takeDigit(*p, -1);
-    if (!anyDigit)
-        return false;
-    if (*p == 'e' || *p == 'E') {
-        const char* q = p + 1;
-        bool negativeExponent = false;
-        if (*q == '+' || *q == '-')
-            negativeExponent = *q++ == '-';
-        if (IsDigit(*q)) {
-            int value = 0;
-            for (; IsDigit(*q); ++q)
-                value = value < 100000 ? value * 10 + (*q - '0') : value;
-            number.exponent += negativeExponent ? -value : value;
-            p = q;
-        }
+    // An exponent counts only with at least one digit after its optional sign.
+    if (*end == 'e' || *end == 'E') {
+        const char* exponent = end + 1;
+        if (*exponent == '+' || *exponent == '-')
+            ++exponent;
+        if (IsDigit(*exponent))
+            for (end = exponent; IsDigit(*end); ++end) {
+            }
     }
-    number.end = p;
-    return true;
+    double value = 0.0;
+    auto result = std::from_chars(begin, end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: a negative exponent makes it small.
+        const char* e = begin;
+        while (e < end && *e != 'e' && *e != 'E')
+            ++e;
+        value = e < end && e[1] == '-' ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return value;
 }
 
 } // namespace
@@ -95,23 +68,37 @@ int64_t ParseInteger(const char* text) {
 }
 
 double ParseDouble(const char* text) {
-    DecimalText number;
-    if (!ScanDecimal(text, number))
+    const char* p = text;
+    while (IsSpace(*p))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    const char* begin = p;
+    uint64_t mantissa = 0;
+    while (IsDigit(*p))
+        mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    size_t digits = static_cast<size_t>(p - begin);
+    size_t decimals = 0;
+    if (*p == '.') {
+        const char* fraction = ++p;
+        while (IsDigit(*p))
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+        decimals = static_cast<size_t>(p - fraction);
+        digits += decimals;
+    }
+    if (digits == 0)
         return 0.0;
     double value;
-    if (number.significantDigits <= 19 && number.mantissa <= kExactMantissaLimit &&
-        number.exponent >= -22 && number.exponent <= 22) {
-        // One correctly rounded operation on exact operands: the same result as a full
+    if (digits <= 19 && decimals <= 22 && mantissa <= kExactMantissaLimit && *p != 'e' &&
+        *p != 'E') {
+        // One correctly rounded division of exact operands: the same result as a full
         // conversion, without its cost.
-        value = static_cast<double>(number.mantissa);
-        value = number.exponent < 0 ? value / kExactPowersOfTen[-number.exponent]
-                                    : value * kExactPowersOfTen[number.exponent];
+        value = static_cast<double>(mantissa) / kExactPowersOfTen[decimals];
     } else {
-        auto result = std::from_chars(number.begin, number.end, value);
-        if (result.ec == std::errc::result_out_of_range)
-            value = number.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = ConvertSlowly(begin);
     }
-    return number.negative ? -value : value;
+    return negative ? -value : value;
 }
 
 float ParseReal(const char* text) {

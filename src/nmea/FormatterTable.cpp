@@ -5,6 +5,7 @@
 #include "nmea/ProprietaryLayouts.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstring>
 
@@ -132,13 +133,11 @@ constexpr FormatterRow kRows[] = {
 };
 // clang-format on
 
-// Open addressing over the formatter's three characters; the table is built by the
-// compiler, and a lookup takes at most kLongestProbe + 1 comparisons.
-constexpr uint32_t KeyOf(const char* formatter) {
-    uint32_t key = 0;
-    for (int i = 0; i < 3 && formatter[i] != '\0'; ++i)
-        key |= static_cast<uint32_t>(static_cast<unsigned char>(formatter[i])) << (8 * i);
-    return key;
+// Open addressing over the formatter's four bytes; the table is built by the compiler,
+// and a lookup takes at most kLongestProbe + 1 comparisons.
+constexpr uint32_t KeyOf(const char (&formatter)[4]) {
+    std::array<char, 4> bytes{formatter[0], formatter[1], formatter[2], formatter[3]};
+    return std::bit_cast<uint32_t>(bytes);
 }
 constexpr int kSlotBits = 7;
 constexpr uint32_t kSlotMask = (1u << kSlotBits) - 1;
@@ -150,19 +149,22 @@ static_assert(std::size(kRows) < kSlotMask / 2);
 
 struct SlotTable {
     std::array<uint8_t, kSlotMask + 1> row{};
+    std::array<uint32_t, kSlotMask + 1> key{};
     int longestProbe = 0;
 };
 constexpr SlotTable BuildSlots() {
     SlotTable table;
     table.row.fill(kFreeSlot);
     for (size_t i = 0; i < std::size(kRows); ++i) {
-        uint32_t slot = SlotOf(KeyOf(kRows[i].formatter));
+        uint32_t key = KeyOf(kRows[i].formatter);
+        uint32_t slot = SlotOf(key);
         int probe = 0;
         while (table.row[slot] != kFreeSlot) {
             slot = (slot + 1) & kSlotMask;
             ++probe;
         }
         table.row[slot] = static_cast<uint8_t>(i);
+        table.key[slot] = key;
         table.longestProbe = probe > table.longestProbe ? probe : table.longestProbe;
     }
     return table;
@@ -172,14 +174,14 @@ static_assert(kSlots.longestProbe <= 3, "choose another multiplier");
 
 } // namespace
 
-const FormatterRow* FindFormatter(const char* formatter) {
+const FormatterRow* FindFormatter(const char (&formatter)[4]) {
     uint32_t key = KeyOf(formatter);
     uint32_t slot = SlotOf(key);
     for (int probe = 0; probe <= kSlots.longestProbe; ++probe) {
         uint8_t index = kSlots.row[slot];
         if (index == kFreeSlot)
             return nullptr;
-        if (KeyOf(kRows[index].formatter) == key)
+        if (kSlots.key[slot] == key)
             return &kRows[index];
         slot = (slot + 1) & kSlotMask;
     }

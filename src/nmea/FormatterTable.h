@@ -17,8 +17,8 @@ struct FormatterRow {
     void (*merge)(const DecodedSentence&, NavigationState&); // sgGnss only
 };
 
-// The row of a formatter (NUL-terminated, at most three characters), or null.
-const FormatterRow* FindFormatter(const char* formatter);
+// The row of a formatter (at most three characters, NUL-padded), or null.
+const FormatterRow* FindFormatter(const char (&formatter)[4]);
 
 // The layout of `row` with exactly as many data fields as `fields` has, or null.
 const SentenceLayout* LayoutOf(const FormatterRow& row, const FieldList& fields);

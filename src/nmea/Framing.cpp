@@ -2,8 +2,13 @@
 
 #include "session/Checksum.h"
 
+#include <bit>
 #include <cstring>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -13,64 +18,113 @@ int DigitValue(unsigned char c) {
     return c <= '9' ? c - '0' : c - 'A' + 10;
 }
 
+// Bit i set where p[i] == c, for the 16 characters from p.
+uint32_t Matches16(const char* p, char c) {
+#if defined(__SSE2__)
+    __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(text, _mm_set1_epi8(c))));
+#else
+    uint32_t mask = 0;
+    for (int i = 0; i < 16; ++i)
+        mask |= static_cast<uint32_t>(p[i] == c) << i;
+    return mask;
+#endif
+}
+
 } // namespace
 
-bool VerifyChecksum(const char* line) {
+bool VerifyChecksum(const char* line, size_t length) {
     // The "*" is looked for from the third character on and must leave room for its two
     // digits; a line without one fails.
-    std::ptrdiff_t length = static_cast<std::ptrdiff_t>(std::strlen(line));
-    std::ptrdiff_t star = 2;
-    while (star <= length - 3 && line[star] != '*')
-        ++star;
-    if (star > length - 3)
+    if (length < 5)
         return false;
-    uint8_t sum = SentenceChecksum(std::string_view(line, static_cast<size_t>(star)));
-    int stated = 16 * DigitValue(static_cast<unsigned char>(line[star + 1])) +
-                 DigitValue(static_cast<unsigned char>(line[star + 2]));
+    const char* star = static_cast<const char*>(std::memchr(line + 2, '*', length - 4));
+    if (star == nullptr)
+        return false;
+    uint8_t sum = SentenceChecksum(std::string_view(line, static_cast<size_t>(star - line)));
+    int stated = 16 * DigitValue(static_cast<unsigned char>(star[1])) +
+                 DigitValue(static_cast<unsigned char>(star[2]));
     return (stated & 0xFF) == sum;
 }
 
-bool ExpandEmptyFields(char* buffer) {
-    char work[kSentenceBufferSize];
-    size_t length = 0;
-    for (const char* p = buffer; *p != '\0'; ++p) {
-        bool empty = *p == ',' && (p[1] == ',' || p[1] == '*');
-        if (length + (empty ? 2 : 1) > kMaxExpandedLength)
-            return false;
-        work[length++] = *p;
-        if (empty)
-            work[length++] = ' ';
+bool ExpandEmptyFields(char* buffer, size_t& length) {
+    size_t empty = 0;
+    for (size_t i = 0; i + 1 < length; ++i)
+        empty += (buffer[i] == ',') & ((buffer[i + 1] == ',') | (buffer[i + 1] == '*'));
+    if (empty == 0)
+        return length <= kMaxExpandedLength;
+    if (length + empty > kMaxExpandedLength)
+        return false;
+    // Shift from the end, so each character moves once. The character after the one
+    // being moved is still the original: it has either not been overwritten yet or been
+    // written back to its own place.
+    size_t to = length + empty;
+    buffer[to] = '\0';
+    for (size_t from = length; from-- > 0;) {
+        char c = buffer[from];
+        if (c == ',' && (buffer[from + 1] == ',' || buffer[from + 1] == '*'))
+            buffer[--to] = ' ';
+        buffer[--to] = c;
     }
-    std::memcpy(buffer, work, length);
-    buffer[length] = '\0';
+    length += empty;
     return true;
 }
 
-FieldList::FieldList(char* text) {
-    for (char* p = std::strchr(text, ','); p != nullptr; p = std::strchr(p + 1, ',')) {
-        if (commas_ <= kMaxDataFields)
-            comma_[commas_] = p;
-        ++commas_;
+FieldList::FieldList(char* line, size_t length) : line_(line), length_(length) {
+    // Counters live in locals: the byte stores below may alias any member.
+    int commas = 0;
+    size_t empty = 0;
+    size_t firstEmpty = SIZE_MAX;
+    size_t at = 0;
+    // Sixteen characters at a time, each with the character after it (the line's NUL may
+    // be the last of those). A line longer than the buffer never gets here, so every
+    // position fits a byte.
+    for (; at + 16 <= length; at += 16) {
+        uint32_t found = Matches16(line + at, ',');
+        if (found == 0)
+            continue;
+        uint32_t emptyAfter =
+            found & (Matches16(line + at + 1, ',') | Matches16(line + at + 1, '*'));
+        if (emptyAfter != 0 && empty == 0)
+            firstEmpty = at + static_cast<size_t>(std::countr_zero(emptyAfter));
+        for (; emptyAfter != 0; emptyAfter &= emptyAfter - 1)
+            ++empty;
+        for (; found != 0; found &= found - 1)
+            comma_[commas++] =
+                static_cast<uint8_t>(at + static_cast<size_t>(std::countr_zero(found)));
     }
+    for (; at < length; ++at) {
+        if (line[at] != ',')
+            continue;
+        if (line[at + 1] == ',' || line[at + 1] == '*') {
+            if (empty == 0)
+                firstEmpty = at;
+            ++empty;
+        }
+        comma_[commas++] = static_cast<uint8_t>(at);
+    }
+    commas_ = commas;
+    emptyFields_ = empty;
+    firstEmptyField_ = firstEmpty;
+}
+
+void FieldList::StartAt(size_t position) {
+    int dropped = 0;
+    while (dropped < commas_ && comma_[dropped] < position)
+        ++dropped;
+    std::memmove(comma_, comma_ + dropped, static_cast<size_t>(commas_ - dropped));
+    commas_ -= dropped;
 }
 
 bool FieldList::Terminate() {
-    if (commas_ == 0 || commas_ > kMaxDataFields)
+    if (commas_ == 0)
         return false;
-    char* last = comma_[commas_ - 1];
-    char* star = std::strchr(last + 1, '*');
+    size_t last = comma_[commas_ - 1];
+    char* star = static_cast<char*>(std::memchr(line_ + last + 1, '*', length_ - last - 1));
     if (star == nullptr)
         return false;
     for (int k = 0; k < commas_; ++k)
-        *comma_[k] = '\0';
+        line_[comma_[k]] = '\0';
     *star = '\0';
     return true;
-}
-
-char* FieldList::Field(int k) const {
-    char* start = comma_[k - 1] + 1;
-    char* text = start;
-    while (*text == ' ')
-        ++text;
-    return *text == '\0' ? start : text;
 }

@@ -9,29 +9,40 @@
 
 #include "nmea/SentenceTypes.h"
 
-// True when the line has a "*" followed by two digits that match the XOR of the
-// characters between its start character and that "*". Digits are upper case.
-bool VerifyChecksum(const char* line);
+#include <cstdint>
+
+// True when the line of `length` characters has a "*" followed by two digits that match
+// the XOR of the characters between its start character and that "*". Digits are upper
+// case.
+bool VerifyChecksum(const char* line, size_t length);
 
 // Longest expanded line, CR LF included.
 inline constexpr size_t kMaxExpandedLength = 98;
 
 // Writes a space into every empty field (",," becomes ", ," and ",*" becomes ", *") so
-// that a parser recognises an empty field by its leading space. False, with the buffer
-// unchanged, when the result would be longer than kMaxExpandedLength characters.
-bool ExpandEmptyFields(char* buffer);
+// that a parser recognises an empty field by its leading space; `length` follows. False,
+// with the buffer unchanged, when the result would be longer than kMaxExpandedLength.
+bool ExpandEmptyFields(char* buffer, size_t& length);
 
-// Most data fields any sentence has.
-inline constexpr int kMaxDataFields = 19;
-
-// The data fields of an expanded sentence. Field k (1 based) runs from comma k to comma
-// k + 1; the last field runs to the first "*" after the last comma.
+// The data fields of a sentence. Field k (1 based) runs from comma k to comma k + 1; the
+// last field runs to the first "*" after the last comma. The list reads a line as if its
+// empty fields had been expanded: an empty field reads as one space.
 class FieldList {
 public:
-    // Counts the commas of `text`, which starts at the start character.
-    explicit FieldList(char* text);
+    // Finds the commas and the empty fields of the `length` characters of `line` in one
+    // pass.
+    FieldList(char* line, size_t length);
 
     int Count() const { return commas_; }
+
+    // Length of the line once every empty field holds its space.
+    size_t ExpandedLength() const { return length_ + emptyFields_; }
+    // True when an empty field starts before `position`: expanding it moves the characters
+    // that the address field is read from.
+    bool HasEmptyFieldBefore(size_t position) const { return firstEmptyField_ < position; }
+
+    // Forgets the commas before `position`, where a rewritten sentence now starts.
+    void StartAt(size_t position);
 
     // Cuts the fields apart in the text (each delimiter becomes a NUL). False when the
     // last field has no "*" after it.
@@ -39,11 +50,23 @@ public:
 
     // Field k (1 based), its leading spaces skipped unless it is made of spaces only,
     // so an empty field reads as one space.
-    char* Field(int k) const;
+    const char* Field(int k) const {
+        const char* start = line_ + comma_[k - 1] + 1;
+        if (*start != ' ')
+            return *start != '\0' ? start : " ";
+        const char* text = start;
+        while (*text == ' ')
+            ++text;
+        return *text == '\0' ? start : text;
+    }
 
 private:
+    char* line_;
+    size_t length_;
     int commas_ = 0;
-    char* comma_[kMaxDataFields + 1];
+    uint8_t comma_[kSentenceBufferSize]; // positions of the commas
+    size_t emptyFields_ = 0;
+    size_t firstEmptyField_ = SIZE_MAX;
 };
 
 // True when the sentence has exactly `n` data fields.

@@ -45,24 +45,39 @@ char* ReadAddress(char* line, DecodedSentence& sentence) {
     return line;
 }
 
-DecodeResult Parse(char* buffer, DecodedSentence& sentence) {
+// The characters the address field is read from: positions 1 to 5, or up to 10 for the
+// maker's own sentences. An empty field expanded before the last of them shifts it.
+size_t AddressReach(const char* line) {
+    return line[1] == 'P' && line[2] == 'K' && line[3] == 'R' && line[4] == 'V' ? 10 : 5;
+}
+
+// Parses the line; `row` is the formatter's row when the sentence was accepted.
+DecodeResult Parse(char* buffer, DecodedSentence& sentence, const FormatterRow*& row) {
     size_t length = strnlen(buffer, kSentenceBufferSize);
     if (length == kSentenceBufferSize)
         return drTooLong;
     if (length < 2 || buffer[length - 2] != '\r' || buffer[length - 1] != '\n')
         return drNoLineEnd;
-    if (!VerifyChecksum(buffer))
+    if (!VerifyChecksum(buffer, length))
         return drChecksum;
-    if (!ExpandEmptyFields(buffer))
+    // The field list reads empty fields as expanded without moving the text; only an
+    // empty field inside the address area is written out, as it shifts the address.
+    FieldList fields(buffer, length);
+    if (fields.ExpandedLength() > kMaxExpandedLength)
         return drTooLong;
+    if (fields.HasEmptyFieldBefore(AddressReach(buffer))) {
+        ExpandEmptyFields(buffer, length);
+        fields = FieldList(buffer, length);
+    }
 
     char* text = ReadAddress(buffer, sentence);
-    const FormatterRow* row = FindFormatter(sentence.Formatter);
+    if (text != buffer) // "$P" now stands where the maker's code was
+        fields.StartAt(static_cast<size_t>(text - buffer) + 2);
+    row = FindFormatter(sentence.Formatter);
     if (row == nullptr || row->layouts.empty())
         return drUnknownFormatter;
     if (row->prepare != nullptr)
         row->prepare(sentence);
-    FieldList fields(text);
     const SentenceLayout* layout = LayoutOf(*row, fields);
     if (layout == nullptr || !fields.Terminate())
         return drFields;
@@ -73,10 +88,19 @@ DecodeResult Parse(char* buffer, DecodedSentence& sentence) {
     return drDecoded;
 }
 
+// The merge of a sentence whose formatter row is known.
+void Merge(const FormatterRow& row, const DecodedSentence& sentence, NavigationState& state) {
+    if (row.group != sgGnss)
+        return;
+    state.ConstellationCode = ConstellationCodeOf(sentence.Talker);
+    row.merge(sentence, state);
+}
+
 } // namespace
 
 bool ParseSentence(SentenceBuffer& buffer, DecodedSentence& sentence, DecodeResult* result) {
-    DecodeResult outcome = Parse(buffer, sentence);
+    const FormatterRow* row;
+    DecodeResult outcome = Parse(buffer, sentence, row);
     if (result != nullptr)
         *result = outcome;
     return outcome == drDecoded;
@@ -88,17 +112,15 @@ SentenceGroup SentenceGroupOf(const DecodedSentence& sentence) {
 }
 
 void MergeSentence(const DecodedSentence& sentence, NavigationState& state) {
-    const FormatterRow* row = FindFormatter(sentence.Formatter);
-    if (row == nullptr || row->group != sgGnss)
-        return;
-    state.ConstellationCode = ConstellationCodeOf(sentence.Talker);
-    row->merge(sentence, state);
+    if (const FormatterRow* row = FindFormatter(sentence.Formatter))
+        Merge(*row, sentence, state);
 }
 
 bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* result) {
-    DecodeResult outcome = Parse(buffer, state.Sentence);
+    const FormatterRow* row;
+    DecodeResult outcome = Parse(buffer, state.Sentence, row);
     if (outcome == drDecoded) {
-        MergeSentence(state.Sentence, state.Navigation);
+        Merge(*row, state.Sentence, state.Navigation);
         // Joining the fragments of an encapsulation sentence and decoding the AIS message
         // they carry is the AIS decoder's part; until a message completes, the line does
         // not count as decoded.

@@ -41,10 +41,16 @@ TEST(ParseDouble, MatchesTheStandardConversionOfDecimalText) {
                            "0.1",
                            "99.9",
                            "3.4028236e38",
+                           "1e-5",
+                           "-1.5e+3x",
+                           "9007199254740993",
+                           "0.1e23",
                            "12345678901234567890123",
                            "0.000000000000000000000000123"};
     for (const char* text : texts)
         EXPECT_EQ(ParseDouble(text), std::strtod(text, nullptr)) << text;
+    std::string digits400(400, '9');
+    EXPECT_EQ(ParseDouble(digits400.c_str()), HUGE_VAL);
 
     // Random decimals of field-like shapes.
     std::mt19937 random(7);

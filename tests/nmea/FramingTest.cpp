@@ -33,23 +33,31 @@ TEST(VerifyChecksum, AcceptsOnlyAMatchingUpperCaseChecksum) {
         {"checksum of the character after $ alone", "$A*41\r\n", true},
     };
     for (const ChecksumCase& c : cases)
-        EXPECT_EQ(VerifyChecksum(c.line.c_str()), c.accepted) << c.what;
+        EXPECT_EQ(VerifyChecksum(c.line.c_str(), c.line.size()), c.accepted) << c.what;
 }
 
 TEST(VerifyChecksum, UsesTheFirstAsterisk) {
     // The digits after the first "*" decide; a second "*" is just text after them.
     std::string line = WithChecksum("$GPTXT,a");
     line.insert(line.size() - 2, "*00");
-    EXPECT_TRUE(VerifyChecksum(line.c_str()));
+    EXPECT_TRUE(VerifyChecksum(line.c_str(), line.size()));
+}
+
+// Expands a NUL-terminated buffer and checks that the length kept up.
+bool Expand(char* buffer) {
+    size_t length = std::strlen(buffer);
+    bool expanded = ExpandEmptyFields(buffer, length);
+    EXPECT_EQ(length, std::strlen(buffer));
+    return expanded;
 }
 
 TEST(ExpandEmptyFields, WritesASpaceIntoEveryEmptyField) {
     char buffer[kSentenceBufferSize] = "$GPGSA,A,1,,,,,,,,,,,,,,,*1E\r\n";
-    ASSERT_TRUE(ExpandEmptyFields(buffer));
+    ASSERT_TRUE(Expand(buffer));
     EXPECT_STREQ(buffer, "$GPGSA,A,1, , , , , , , , , , , , , , , *1E\r\n");
 
     char fieldBeforeAsterisk[kSentenceBufferSize] = "$GPGSA,A,1,,,*hh\r\n";
-    ASSERT_TRUE(ExpandEmptyFields(fieldBeforeAsterisk));
+    ASSERT_TRUE(Expand(fieldBeforeAsterisk));
     EXPECT_STREQ(fieldBeforeAsterisk, "$GPGSA,A,1, , , *hh\r\n");
 }
 
@@ -59,18 +67,18 @@ TEST(ExpandEmptyFields, RefusesAResultOver98CharactersAndLeavesTheBuffer) {
     std::string over = "$GPXXXA" + std::string(44, ',') + "*00\r\n"; // 56 + 44 spaces
     char buffer[kSentenceBufferSize];
     std::strcpy(buffer, fits.c_str());
-    EXPECT_TRUE(ExpandEmptyFields(buffer));
+    EXPECT_TRUE(Expand(buffer));
     EXPECT_EQ(std::strlen(buffer), 98u);
     std::strcpy(buffer, over.c_str());
-    EXPECT_FALSE(ExpandEmptyFields(buffer));
+    EXPECT_FALSE(Expand(buffer));
     EXPECT_EQ(std::string(buffer), over);
 }
 
 std::vector<std::string> Fields(const char* line) {
     char buffer[kSentenceBufferSize];
     std::strcpy(buffer, line);
-    ExpandEmptyFields(buffer);
-    FieldList fields(buffer);
+    Expand(buffer);
+    FieldList fields(buffer, std::strlen(buffer));
     std::vector<std::string> read;
     if (!fields.Terminate())
         return read;
@@ -87,9 +95,9 @@ TEST(FieldList, ReadsFieldsBetweenCommasAndTheLastUpToTheAsterisk) {
 
 TEST(FieldList, CountsEveryCommaOfTheExpandedLine) {
     char buffer[kSentenceBufferSize] = "$GPGSA,A,1,,,,,,,,,,,,,,,*1E\r\n";
-    EXPECT_TRUE(HasFieldCount(FieldList(buffer), 17));
-    ExpandEmptyFields(buffer);
-    FieldList fields(buffer);
+    EXPECT_TRUE(HasFieldCount(FieldList(buffer, std::strlen(buffer)), 17));
+    Expand(buffer);
+    FieldList fields(buffer, std::strlen(buffer));
     EXPECT_TRUE(HasFieldCount(fields, 17));
     EXPECT_FALSE(HasFieldCount(fields, 18));
 }
@@ -97,7 +105,7 @@ TEST(FieldList, CountsEveryCommaOfTheExpandedLine) {
 TEST(FieldList, RefusesALastFieldWithoutAsteriskAfterIt) {
     // The checksum's "*" stands before the last comma: the last field has no end.
     char buffer[kSentenceBufferSize] = "$GPHDT,1*2,T\r\n";
-    FieldList fields(buffer);
+    FieldList fields(buffer, std::strlen(buffer));
     EXPECT_EQ(fields.Count(), 2);
     EXPECT_FALSE(fields.Terminate());
 }
