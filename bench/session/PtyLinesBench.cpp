@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     TEventLoop loop;
     FakeView view;
     CountingForm form(view, [&loop](const std::function<void()>& call) { loop.Synchronize(call); });
-    if (!form.ConnectPort(sim.Port(), br128000))
+    if (!form.ConnectDevice(sim.Port(), br128000))
         return 1;
     loop.RunFor(std::chrono::milliseconds(500)); // let the stream settle
     long lines0 = form.lines, bytes0 = form.bytes;
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     loop.RunFor(std::chrono::seconds(seconds));
     double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    form.DisconnectPort();
+    form.ToggleConnection();
     double lps = static_cast<double>(form.lines - lines0) / elapsed;
     double bps = static_cast<double>(form.bytes - bytes0) / elapsed;
     std::printf("pty_lines_bench: %.0f lines/s, %.2f MB/s through pty + TComm + receive path "

@@ -1,5 +1,6 @@
 // Throughput of the receive path: bytes through CommRxChar (read, cut into lines,
 // three dispatch copies) with consumers that do nothing.
+#include "FakePorts.h"
 #include "FakeView.h"
 #include "MemoryComm.h"
 
@@ -31,7 +32,8 @@ void BM_CommRxChar(benchmark::State& state) {
     FakeView view;
     auto memory = std::make_unique<TMemoryComm>();
     auto line = memory->line;
-    TForm1 form(view, {}, std::move(memory));
+    TForm1 form(view, {}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
+                std::move(memory));
     form.Comm().Open();
     const size_t chunk = static_cast<size_t>(state.range(0));
     for (auto _ : state) {

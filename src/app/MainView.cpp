@@ -30,6 +30,26 @@ const char* ControlName(TControl control) {
         return "SpeedButtonSetting";
     case TControl::MemoDataLog:
         return "MemoDataLog";
+    case TControl::MainMenu1:
+        return "MainMenu1";
+    case TControl::mnuOption:
+        return "mnuOption";
+    case TControl::mnuLanguage:
+        return "mnuLanguage";
     }
     return "";
+}
+
+int TimerInterval(TTimer timer) {
+    switch (timer) {
+    case TTimer::Timer1:
+        return 1000;
+    case TTimer::Timer2:
+        return 500;
+    case TTimer::TimerUpdateSysChk:
+        return 1000;
+    case TTimer::TimerEthernetRoutine:
+        return 100;
+    }
+    return 1000;
 }

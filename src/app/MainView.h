@@ -21,11 +21,22 @@ enum class TControl {
     SpeedButtonReload,
     SpeedButtonSetting,
     MemoDataLog,
+    MainMenu1,
+    mnuOption,
+    mnuLanguage,
 };
 
 const char* ControlName(TControl control);
 
 enum class TTimer { Timer1, Timer2, TimerUpdateSysChk, TimerEthernetRoutine };
+
+// Interval of each timer, in milliseconds.
+int TimerInterval(TTimer timer);
+
+// Pages of the three page controls, by index.
+enum TMainPage { pgConfiguration = 0, pgDiagnostics = 1 };
+enum TConfPage { pgBaudRate = 0, pgInternalGps = 1, pgNetwork = 2, pgRestore = 3 };
+enum TDiagnosisPage { pgSystemCheck = 0, pgGpsStatus = 1, pgDataLog = 2 };
 
 // Buttons of a message box, and the Win32 result codes of the button pressed.
 enum class TMessageButtons { Ok, OkCancel, YesNo };
@@ -67,4 +78,7 @@ public:
     virtual void AppendLine(TControl memo, const std::string& line) = 0;
 
     virtual void SetTimerEnabled(TTimer timer, bool enabled) = 0;
+
+    // Closes the window; the window then asks the controller (TForm1::FormCloseQuery).
+    virtual void CloseWindow() = 0;
 };

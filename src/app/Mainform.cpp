@@ -1,7 +1,48 @@
+// Start-up, closing and page handling of the main window controller.
 #include "app/Mainform.h"
 
-TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TComm> comm)
-    : view_(view), comm_(comm ? std::move(comm) : std::make_unique<TComm>()) {
+TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports,
+               std::unique_ptr<TComm> comm)
+    : view_(view), ports_(ports ? std::move(ports) : SystemPorts()),
+      comm_(comm ? std::move(comm) : std::make_unique<TComm>()) {
+    // The steps below follow the documented start-up order; the ones that belong to
+    // pages not built yet come with those pages.
+    DeviceChangePending = false;
+    SetDefaultTexts();
+    CreateSerialComponent(std::move(synchronize));
+    EnumeratePorts();
+    FillPortSelector();
+    ResetSession();
+    view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
+    view_.SetActivePage(TControl::PageControlConf, pgBaudRate);
+    view_.SetActivePage(TControl::PageControlDiagnosis, pgSystemCheck);
+    UpdatePageButtons();
+    view_.SetVisible(TControl::mnuOption, false);
+    view_.SetVisible(TControl::mnuLanguage, false);
+    view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
+    view_.SetActivePage(TControl::PageControlDiagnosis, pgSystemCheck);
+    // The port list found above is kept: the restart recovery needs it to find its port
+    // again before the next device change refreshes it.
+    PortNumber = 0;
+
+    view_.SetTimerEnabled(TTimer::Timer1, true);
+    view_.SetTimerEnabled(TTimer::Timer2, true);
+    view_.SetTimerEnabled(TTimer::TimerUpdateSysChk, false);
+    view_.SetTimerEnabled(TTimer::TimerEthernetRoutine, true);
+    pendingLine_.reserve(kPendingLineCap);
+}
+
+TForm1::~TForm1() {
+    comm_->Close();
+}
+
+void TForm1::SetDefaultTexts() {
+    Texts = TTexts();
+    view_.SetText(TControl::OpenPort, Texts.ButtonCaptions[0]);
+    view_.SetText(TControl::LabelConnectionStatus, Texts.Click2Connect);
+}
+
+void TForm1::CreateSerialComponent(TSynchronize synchronize) {
     comm_->SetSynchronize(std::move(synchronize));
     comm_->SetDeviceName("\\\\.\\COM1");
     comm_->SetBaudRate(br128000);
@@ -10,46 +51,56 @@ TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TComm>
     comm_->SetStopBits(sb10);
     comm_->OnRxChar = [this](TThreadComm* sender, uint32_t count) { CommRxChar(sender, count); };
     comm_->OnDeviceLost = [this](TThreadComm* sender) { CommDeviceLost(sender); };
-    pendingLine_.reserve(kPendingLineCap);
 }
 
-TForm1::~TForm1() {
-    comm_->Close();
+void TForm1::FormCreate() {
+    ports_->Watch([this] { DeviceChangeNotified(); });
 }
 
-bool TForm1::ConnectPort(const std::string& device, TBaudRate rate) {
-    comm_->SetDeviceName(device);
-    comm_->SetBaudRate(rate);
-    PortOpen = true;
-    ConnectPressed = true;
-    try {
-        comm_->Open();
-        comm_->SetRTS(true);
-        comm_->SetDTR(true);
-    } catch (const ECommError& error) {
-        view_.ShowMessage(error.what());
-        DisconnectPort();
+bool TForm1::FormCloseQuery() {
+    if (view_.MessageBox(Texts.QueryExit, Texts.ExitCaption, TMessageButtons::OkCancel) != IDOK)
         return false;
-    }
-    view_.SetText(TControl::OpenPort, "Disconnect");
-    view_.SetText(TControl::LabelConnectionStatus, "Connecting...");
+    if (comm_->IsOpen())
+        comm_->Close();
+    SaveSettings();
     return true;
 }
 
-void TForm1::DisconnectPort() {
-    PortOpen = false;
-    ConnectPressed = false;
-    comm_->Close();
-    view_.SetText(TControl::OpenPort, "Connect");
-    view_.SetText(TControl::LabelConnectionStatus, "Click to Connect");
+// The settings file (the language) is written here once languages exist.
+void TForm1::SaveSettings() {}
+
+void TForm1::btnExitClick() {
+    view_.CloseWindow();
 }
 
-void TForm1::CommDeviceLost(TThreadComm*) {
-    // The receiver was unplugged or its line went away: end the session instead of
-    // waiting on a dead port. The status text tells the user.
-    DisconnectPort();
+void TForm1::UpdatePageButtons() {
+    bool configuration = view_.ActivePage(TControl::PageControlMain) == pgConfiguration;
+    view_.SetVisible(TControl::SpeedButtonReload, configuration);
+    view_.SetVisible(TControl::SpeedButtonSetting, configuration);
 }
 
-void TForm1::HandleGpsLine(char*) {}
-void TForm1::HandshakeStep(char*) {}
-void TForm1::ParseReportLine(char*) {}
+void TForm1::PageControlMainChange() {
+    UpdatePageButtons();
+}
+
+void TForm1::PageControlConfChange() {
+    UpdatePageButtons();
+}
+
+void TForm1::Timer1Timer() {
+    if (SessionUp || !PortOpen)
+        return;
+    CheckHandshakeTimeout();
+    ++HandshakeTicks;
+}
+
+void TForm1::Timer2Timer() {
+    DebounceDeviceChange();
+    BlinkStatus();
+}
+
+// The system check and the restart recovery run here once their pages exist.
+void TForm1::TimerUpdateSysChkTimer() {}
+
+// The network module's command queue runs here once its console exists.
+void TForm1::TimerEthernetRoutineTimer() {}

@@ -4,31 +4,74 @@
 #pragma once
 
 #include "app/MainView.h"
+#include "app/PortSystem.h"
+#include "app/Texts.h"
 #include "serial/Comm.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
+#include <vector>
 
 inline constexpr char kApplicationTitle[] = "Tidelane T360KV Configurator (Essential)";
 
+enum THandshakeState { hsIdle = 0, hsWaitReport = 1, hsDone = 2 };
+
 class TForm1 {
 public:
-    // `comm` replaces the serial component (benchmarks feed it from memory); by default
-    // a TComm is created that hands its events over with `synchronize`.
-    TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TComm> comm = nullptr);
+    // Builds the controller in the documented start-up order. `ports` and `comm` replace
+    // the system's ports and the serial component (tests, benchmarks); by default the
+    // real ones are used, and the serial component hands its events over with
+    // `synchronize`.
+    TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports = nullptr,
+           std::unique_ptr<TComm> comm = nullptr);
     virtual ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
     TComm& Comm() { return *comm_; }
 
-    // Opens `device` at `rate` and raises RTS and DTR; false (with the reason shown)
-    // when the port cannot be opened.
-    bool ConnectPort(const std::string& device, TBaudRate rate);
-    // Closes the port; the status returns to "Click to Connect".
-    void DisconnectPort();
+    // --- Window events ---------------------------------------------------------------
+    // After construction: starts watching the system's ports.
+    void FormCreate();
+    // The window is asked to close. Asks the user; true when the window may close, after
+    // the port has been closed and the settings written.
+    bool FormCloseQuery();
+    void btnExitClick();
+    void PageControlMainChange();
+    void PageControlConfChange();
+    void UpdatePageButtons();
+
+    // --- Timers ----------------------------------------------------------------------
+    void Timer1Timer();
+    void Timer2Timer();
+    void TimerUpdateSysChkTimer();
+    void TimerEthernetRoutineTimer();
+
+    // --- Port selection (ports present, hot-plug) ------------------------------------
+    void EnumeratePorts();
+    void FillPortSelector();
+    bool PortUsable();
+    int SelectPortDevice();
+    void CheckConnectedPortPresent();
+    // Ports may have come or gone; safe from any thread.
+    void DeviceChangeNotified() { DeviceChangePending = true; }
+
+    // --- Connection ------------------------------------------------------------------
+    void OpenPortClick();
+    void LabelConnectionStatusDblClick();
+    void ComboBoxDeviceItemChange();
+    void ComboBoxBaudRateChange();
+    void ToggleConnection();
+    void ResetSession();
+    void CheckHandshakeTimeout();
+    void RequestDeviceReport();
+    void RefreshDeviceReport();
+
+    // For front ends without a port selector (the command-line tool): selects the
+    // entry of `device` when the port list has one, then connects as Connect does.
+    bool ConnectDevice(const std::string& device, TBaudRate rate);
 
     // --- Receive path --------------------------------------------------------------
     // Handler of the serial component's OnRxChar: reads the waiting bytes and cuts them
@@ -45,9 +88,25 @@ public:
     // sent, 1 without a connection, 2 when the completed text is over 100 characters.
     int SendSentence(const std::string& text, int confirm);
 
-    // The user has opened the port (tag of the Connect button) and its pressed state.
+    // --- Session state ---------------------------------------------------------------
+    // The user has opened the port (tag of the Connect button), and the button's state.
     bool PortOpen = false;
     bool ConnectPressed = false;
+    THandshakeState HandshakeState = hsIdle;
+    int HandshakeTicks = 0;
+    bool ReportEndSeen = false;
+    bool SessionUp = false;
+    int PortNumber = 0; // n of the COMn in use; 0 before the first connection
+    bool BlinkOn = false;
+
+    // Friendly names of the present ports that carry "(COM".
+    static constexpr int kMaxPorts = 256;
+    std::vector<std::string> PortNames;
+    int PortCount() const { return static_cast<int>(PortNames.size()); }
+    std::atomic<bool> DeviceChangePending{false};
+    int DeviceChangeTicks = 0;
+
+    TTexts Texts;
 
     // Longest line that is dispatched, not counting CR LF.
     static constexpr size_t kMaxLineLength = 82;
@@ -59,6 +118,9 @@ public:
     static constexpr size_t kDispatchSize = kMaxLineLength + 3;
 
 protected:
+    // Writes the settings file; called by a confirmed close after the port is closed.
+    virtual void SaveSettings();
+
     // The line consumers, in the order they are called; each receives a private copy of
     // the line followed by CR LF, NUL-terminated, which it may change.
     virtual void HandleGpsLine(char* line);
@@ -66,12 +128,23 @@ protected:
     virtual void ParseReportLine(char* line);
 
 private:
+    void SetDefaultTexts();
+    void CreateSerialComponent(TSynchronize synchronize);
+    void DebounceDeviceChange();
+    void BlinkStatus();
+    bool OpenSerialPort();
+    void CloseSerialPort();
     void CommDeviceLost(TThreadComm* Sender);
     void ReceiveBytes(const uint8_t* bytes, int count);
     void CompleteLine();
     void DispatchLine();
+    void ShowConnectionState();
+    void RefuseConnect(const char* message);
+    void CompleteHandshake();
+    std::string SelectedPortText();
 
     TMainView& view_;
+    std::unique_ptr<TPortSystem> ports_;
     std::unique_ptr<TComm> comm_;
     std::string pendingLine_;
 };

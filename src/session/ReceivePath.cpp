@@ -61,3 +61,7 @@ void TForm1::DispatchLine() {
     std::memcpy(copy, text, length + 3);
     ParseReportLine(copy);
 }
+
+// The GPS page and the device report parser read their lines here once they exist.
+void TForm1::HandleGpsLine(char*) {}
+void TForm1::ParseReportLine(char*) {}

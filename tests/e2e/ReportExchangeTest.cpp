@@ -35,7 +35,7 @@ protected:
     void Connect(const SimProcess& sim) {
         form = std::make_unique<LineCollector>(
             view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
-        ASSERT_TRUE(form->ConnectPort(sim.Port(), br128000)) << sim.Log();
+        ASSERT_TRUE(form->ConnectDevice(sim.Port(), br128000)) << sim.Log();
     }
     bool Received(const std::string& text) const {
         return std::find(form->lines.begin(), form->lines.end(), text) != form->lines.end();
@@ -70,7 +70,7 @@ TEST_F(ReportExchangeTest, EveryValidLineSurvivesNoise) {
     SimProcess sim({"--noise", "--rate", "50", "--transcript", transcript});
     Connect(sim);
     loop.RunFor(3s);
-    form->DisconnectPort();
+    form->ToggleConnection();
     sim.Stop();
 
     std::vector<std::string> sent;

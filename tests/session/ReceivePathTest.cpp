@@ -1,5 +1,6 @@
 // The receive path: byte chunks from the port become lines for the data log and, as
 // private copies, for the three line consumers.
+#include "FakePorts.h"
 #include "FakeView.h"
 #include "MemoryComm.h"
 
@@ -17,7 +18,8 @@ namespace {
 class RecordingForm : public TForm1 {
 public:
     RecordingForm(TMainView& view, std::unique_ptr<TComm> comm)
-        : TForm1(view, {}, std::move(comm)) {}
+        : TForm1(view, {}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
+                 std::move(comm)) {}
     std::vector<std::string> calls;
 
 protected:

@@ -1,4 +1,5 @@
 // Sending: raw bytes, and proprietary sentences completed with their checksum.
+#include "FakePorts.h"
 #include "FakeView.h"
 #include "MemoryComm.h"
 
@@ -36,9 +37,11 @@ protected:
     SendPathTest() {
         auto memory = std::make_unique<TMemoryComm>();
         line = memory->line;
-        form = std::make_unique<TForm1>(view, TSynchronize{}, std::move(memory));
+        form = std::make_unique<TForm1>(
+            view, TSynchronize{}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
+            std::move(memory));
     }
-    void Connect() { ASSERT_TRUE(form->ConnectPort("memory", br128000)); }
+    void Connect() { ASSERT_TRUE(form->ConnectDevice("memory", br128000)); }
 
     FakeView view;
     std::shared_ptr<MemoryLine> line;

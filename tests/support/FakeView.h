@@ -4,6 +4,7 @@
 
 #include "app/MainView.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,7 +22,14 @@ public:
     void SetChecked(TControl c, bool on) override { checked[c] = on; }
     void SetFontColor(TControl c, TFontColor color) override { colors[c] = color; }
     void ListClear(TControl c) override { lists[c].clear(); }
-    void ListAdd(TControl c, const std::string& item) override { lists[c].push_back(item); }
+    // The port selector keeps its items sorted, as the real drop-down list does.
+    void ListAdd(TControl c, const std::string& item) override {
+        auto& items = lists[c];
+        if (c == TControl::cbxDeviceComEnum)
+            items.insert(std::upper_bound(items.begin(), items.end(), item), item);
+        else
+            items.push_back(item);
+    }
     int ListCount(TControl c) override { return static_cast<int>(lists[c].size()); }
     std::string ListItem(TControl c, int i) override { return lists[c].at(static_cast<size_t>(i)); }
     int ItemIndex(TControl c) override { return itemIndex.count(c) ? itemIndex[c] : -1; }
@@ -31,6 +39,7 @@ public:
     void SetActivePage(TControl c, int i) override { pages[c] = i; }
     void AppendLine(TControl c, const std::string& line) override { lists[c].push_back(line); }
     void SetTimerEnabled(TTimer t, bool on) override { timers[t] = on; }
+    void CloseWindow() override { closeRequests++; }
 
     int messageBoxAnswer = IDOK;
     std::vector<std::string> messages;
@@ -41,4 +50,5 @@ public:
     std::map<TControl, int> itemIndex, pages;
     std::vector<TControl> droppedDown;
     std::map<TTimer, bool> timers;
+    int closeRequests = 0;
 };

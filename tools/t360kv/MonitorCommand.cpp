@@ -74,7 +74,7 @@ int RunMonitorCommand(int argc, char** argv) {
     };
     form.LoggingOn = true;
 
-    if (!form.ConnectPort(options.port, options.rate) || !form.Comm().IsOpen()) {
+    if (!form.ConnectDevice(options.port, options.rate) || !form.Comm().IsOpen()) {
         std::fprintf(stderr, "t360kv monitor: cannot open %s\n", options.port.c_str());
         return 2;
     }
@@ -88,7 +88,8 @@ int RunMonitorCommand(int argc, char** argv) {
     loop.RunUntil([&] { return (untilReportEnd && reportEnded) || !form.PortOpen; },
                   std::chrono::seconds(seconds));
     bool lost = !form.PortOpen;
-    form.DisconnectPort();
+    if (form.PortOpen)
+        form.ToggleConnection();
     if (lost)
         return 1;
     return options.request && !reportEnded ? 1 : 0;

@@ -36,6 +36,7 @@ public:
     void SetActivePage(TControl pages, int index) override { pages_[pages] = index; }
     void AppendLine(TControl memo, const std::string& line) override;
     void SetTimerEnabled(TTimer, bool) override {}
+    void CloseWindow() override {}
 
 private:
     std::FILE* out_;

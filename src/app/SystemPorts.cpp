@@ -1,0 +1,39 @@
+// The ports of this computer, for the window controller.
+#include "app/PortSystem.h"
+#include "serial/CommDevice.h"
+#include "serial/PortList.h"
+
+namespace {
+
+class TSystemPorts : public TPortSystem {
+public:
+    bool Enumerate(std::vector<std::string>& friendlyNames) override {
+        std::vector<TPortEntry> ports;
+        if (!EnumerateSerialPorts(ports))
+            return false;
+        friendlyNames.clear();
+        for (const TPortEntry& port : ports)
+            friendlyNames.push_back(port.FriendlyName);
+        return true;
+    }
+
+    bool CanOpen(const std::string& deviceName) override {
+        int error = 0;
+        return OpenCommDevice(deviceName, error) != nullptr;
+    }
+
+    std::string DevicePath(const std::string& deviceName) override {
+        return ResolveDevicePath(deviceName);
+    }
+
+    void Watch(std::function<void()> changed) override { changed_ = std::move(changed); }
+
+private:
+    std::function<void()> changed_;
+};
+
+} // namespace
+
+std::unique_ptr<TPortSystem> SystemPorts() {
+    return std::make_unique<TSystemPorts>();
+}

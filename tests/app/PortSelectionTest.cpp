@@ -1,0 +1,107 @@
+// The port selector: which ports are listed, their refresh after a device change, and
+// the device behind the selected entry.
+#include "FormHarness.h"
+
+#include "app/PortNames.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PortSelection, SelectorListsComPortsSortedAndSelectsTheFirst) {
+    FormHarness h(
+        {"USB Serial Port (COM5)", "ECP Printer Port (LPT1)", "Communications Port (COM1)"});
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
+              (std::vector<std::string>{"Communications Port (COM1)", "USB Serial Port (COM5)"}));
+    EXPECT_EQ(h.view.itemIndex[TControl::cbxDeviceComEnum], 0);
+}
+
+TEST(PortSelection, NoPortsLeavesNothingSelected) {
+    FormHarness h(std::vector<std::string>{});
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
+              std::vector<std::string>{"- NOT SELECTED -"});
+    EXPECT_EQ(h.view.itemIndex[TControl::cbxDeviceComEnum], -1);
+    h.ClickConnect();
+    EXPECT_EQ(h.view.messages.back(), "WARNING: The select device can not connectable.");
+    EXPECT_FALSE(h.form->PortOpen);
+    EXPECT_FALSE(h.form->ConnectPressed);
+}
+
+TEST(PortSelection, FailedListKeepsTheOldOne) {
+    FormHarness h({"USB Serial Port (COM5)"});
+    h.ports->listFails = true;
+    h.form->EnumeratePorts();
+    EXPECT_EQ(h.form->PortNames, std::vector<std::string>{"USB Serial Port (COM5)"});
+}
+
+TEST(PortSelection, PortNumberIsReadAfterTheParenthesis) {
+    struct Case {
+        std::string entry;
+        int number;
+    };
+    const Case cases[] = {
+        {"Communications Port (COM1)", 1},
+        {"COMPAQ Modem (COM7)", 7}, // a name with "COM" before "(COM"
+        {"USB Serial Port (COM255)", 255},
+        {"USB Serial Port (COM300)", -1},
+        {"USB Serial Port (COM)", -1},
+    };
+    for (const Case& c : cases) {
+        FormHarness h({c.entry});
+        EXPECT_EQ(h.form->SelectPortDevice(), c.number) << c.entry;
+        std::string expected = c.number > 0 ? ComDeviceName(c.number) : "\\\\.\\COM1";
+        EXPECT_EQ(h.comm->DeviceName(), expected) << c.entry;
+    }
+}
+
+TEST(PortSelection, BusyPortIsNotUsable) {
+    FormHarness h({"USB Serial Port (COM5)"});
+    EXPECT_TRUE(h.form->PortUsable());
+    h.ports->busy.insert(ComDeviceName(5));
+    EXPECT_FALSE(h.form->PortUsable());
+}
+
+TEST(PortSelection, RefreshComesOnTheFourthTickAfterTheFirstNotice) {
+    FormHarness h({"USB Serial Port (COM5)"});
+    h.ports->names.push_back("Communications Port (COM1)");
+    h.ports->changed();
+    h.Timer2(2);
+    h.ports->changed(); // a second notice does not delay the refresh
+    h.Timer2();
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum].size(), 1u);
+    h.Timer2();
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
+              (std::vector<std::string>{"Communications Port (COM1)", "USB Serial Port (COM5)"}));
+    EXPECT_FALSE(h.form->DeviceChangePending);
+}
+
+TEST(PortSelection, RemovedPortEndsTheSessionWithoutAMessage) {
+    FormHarness h({"USB Serial Port (COM5)"});
+    h.ClickConnect();
+    h.Receive("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(h.form->SessionUp);
+    ASSERT_EQ(h.form->PortNumber, 5);
+
+    h.ports->names = {"Communications Port (COM1)"};
+    h.ports->changed();
+    h.Timer2(4);
+    EXPECT_FALSE(h.form->PortOpen);
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_EQ(h.Status(), "Click to Connect");
+    EXPECT_TRUE(h.view.messages.empty());
+    // The selector is not refilled during a session, and stays as it was.
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
+              std::vector<std::string>{"USB Serial Port (COM5)"});
+}
+
+TEST(PortSelection, PortThatStaysKeepsTheSession) {
+    FormHarness h({"USB Serial Port (COM5)"});
+    h.ClickConnect();
+    h.ports->names.push_back("Communications Port (COM1)");
+    h.ports->changed();
+    h.Timer2(4);
+    EXPECT_TRUE(h.form->PortOpen);
+    EXPECT_TRUE(h.comm->IsOpen());
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+// The window controller wired to a fake window, fake ports and a serial component in
+// memory, with timers driven by hand.
+#pragma once
+
+#include "FakePorts.h"
+#include "FakeView.h"
+#include "MemoryComm.h"
+
+#include "app/Mainform.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Remembers when the settings were written and whether the port was still open then.
+class TestForm : public TForm1 {
+public:
+    using TForm1::TForm1;
+    int settingsWrites = 0;
+    bool portOpenWhenSettingsWritten = false;
+
+protected:
+    void SaveSettings() override {
+        ++settingsWrites;
+        portOpenWhenSettingsWritten = Comm().IsOpen();
+    }
+};
+
+struct FormHarness {
+    explicit FormHarness(std::vector<std::string> portNames = {"USB Serial Port (COM5)"})
+        : ports(std::make_shared<FakePorts::State>()) {
+        ports->names = std::move(portNames);
+        auto memory = std::make_unique<TMemoryComm>();
+        comm = memory.get();
+        line = memory->line;
+        form = std::make_unique<TestForm>(view, TSynchronize{}, std::make_unique<FakePorts>(ports),
+                                          std::move(memory));
+        form->FormCreate();
+    }
+
+    // A line from the receiver, delivered as the serial component's OnRxChar does.
+    void Receive(const std::string& text) {
+        line->Receive(text, /*quiet=*/true);
+        form->CommRxChar(&form->Comm(), static_cast<uint32_t>(text.size()));
+    }
+    void Timer1(int ticks = 1) {
+        for (int i = 0; i < ticks; ++i)
+            form->Timer1Timer();
+    }
+    void Timer2(int ticks = 1) {
+        for (int i = 0; i < ticks; ++i)
+            form->Timer2Timer();
+    }
+    // Clicks Connect with the selector's current entry.
+    void ClickConnect() { form->OpenPortClick(); }
+    // How many report requests went out so far.
+    int ReportRequests() const {
+        std::string written = line->Written();
+        int count = 0;
+        for (size_t at = written.find("$PTST,,,,,17*29\r\n"); at != std::string::npos;
+             at = written.find("$PTST,,,,,17*29\r\n", at + 1))
+            ++count;
+        return count;
+    }
+    std::string Status() { return view.texts[TControl::LabelConnectionStatus]; }
+
+    FakeView view;
+    std::shared_ptr<FakePorts::State> ports;
+    std::shared_ptr<MemoryLine> line;
+    TMemoryComm* comm = nullptr;
+    std::unique_ptr<TestForm> form;
+};
