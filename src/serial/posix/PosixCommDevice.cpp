@@ -1,6 +1,7 @@
 // Linux serial device: a tty opened read/write, non-blocking and exclusive.
 #include "serial/CommDevice.h"
 #include "serial/CommTypes.h"
+#include "serial/PortList.h"
 #include "serial/posix/TtyLine.h"
 
 #include <atomic>
@@ -294,7 +295,13 @@ private:
 } // namespace
 
 std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, int& error) {
-    int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    // "\\.\COM<n>" names a port of the port list; other names are device paths.
+    std::string devicePath = ResolveDevicePath(path);
+    if (devicePath.empty()) {
+        error = errno = ENOENT;
+        return nullptr;
+    }
+    int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return nullptr;
