@@ -2,6 +2,7 @@
 #include "app/PortSystem.h"
 #include "serial/CommDevice.h"
 #include "serial/PortList.h"
+#include "serial/PortWatcher.h"
 
 namespace {
 
@@ -26,10 +27,12 @@ public:
         return ResolveDevicePath(deviceName);
     }
 
-    void Watch(std::function<void()> changed) override { changed_ = std::move(changed); }
+    void Watch(std::function<void()> changed) override {
+        watcher_ = std::make_unique<TPortWatcher>(std::move(changed));
+    }
 
 private:
-    std::function<void()> changed_;
+    std::unique_ptr<TPortWatcher> watcher_;
 };
 
 } // namespace

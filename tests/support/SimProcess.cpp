@@ -30,11 +30,16 @@ std::string ReadFirstLine(int fd, int timeoutMs) {
 
 } // namespace
 
-SimProcess::SimProcess(const std::vector<std::string>& args) {
-    char folder[] = "/tmp/t360kv-test-XXXXXX";
-    if (!mkdtemp(folder))
-        throw std::runtime_error("mkdtemp failed");
-    runtimeDir_ = folder;
+SimProcess::SimProcess(const std::vector<std::string>& args, const std::string& runtimeDir)
+    : runtimeDir_(runtimeDir) {
+    if (runtimeDir_.empty()) {
+        char folder[] = "/tmp/t360kv-test-XXXXXX";
+        if (!mkdtemp(folder))
+            throw std::runtime_error("mkdtemp failed");
+        runtimeDir_ = folder;
+        ownsRuntimeDir_ = true;
+    }
+    const char* folder = runtimeDir_.c_str();
 
     int out[2];
     if (pipe(out) != 0)
@@ -73,8 +78,10 @@ SimProcess::~SimProcess() {
     Stop();
     if (outFd_ >= 0)
         close(outFd_);
-    std::error_code ignored;
-    std::filesystem::remove_all(runtimeDir_, ignored);
+    if (ownsRuntimeDir_) {
+        std::error_code ignored;
+        std::filesystem::remove_all(runtimeDir_, ignored);
+    }
 }
 
 int SimProcess::Stop() {

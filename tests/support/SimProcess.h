@@ -8,8 +8,11 @@
 
 class SimProcess {
 public:
-    // Starts the simulator with `args` and waits for the port path it prints first.
-    explicit SimProcess(const std::vector<std::string>& args = {});
+    // Starts the simulator with `args` and waits for the port path it prints first. The
+    // port is registered under `runtimeDir` (the simulator's XDG_RUNTIME_DIR), by default
+    // a temporary folder of its own that is removed afterwards.
+    explicit SimProcess(const std::vector<std::string>& args = {},
+                        const std::string& runtimeDir = "");
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
@@ -26,4 +29,5 @@ private:
     int outFd_ = -1;
     std::string port_;
     std::string runtimeDir_;
+    bool ownsRuntimeDir_ = false;
 };

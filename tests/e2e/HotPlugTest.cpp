@@ -1,0 +1,76 @@
+// Ports coming and going: the simulator's port appears in the selector by itself, and
+// a session on it ends when the simulator stops.
+#include "FakeView.h"
+#include "SimProcess.h"
+
+#include "app/EventLoop.h"
+#include "app/Mainform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class HotPlugTest : public ::testing::Test {
+protected:
+    HotPlugTest() {
+        char folder[] = "/tmp/t360kv-hotplug-XXXXXX";
+        runtimeDir = mkdtemp(folder);
+        // The simulator registers its port here, and the port list reads it from here.
+        setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (runtimeDir + "/config").c_str(), 1);
+        form = std::make_unique<TForm1>(
+            view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
+        form->FormCreate();
+        int timer2 = loop.AddTimer(std::chrono::milliseconds(TimerInterval(TTimer::Timer2)),
+                                   [this] { form->Timer2Timer(); });
+        loop.SetTimerEnabled(timer2, true);
+    }
+    ~HotPlugTest() override {
+        form.reset();
+        std::filesystem::remove_all(runtimeDir);
+    }
+
+    int SimulatorEntry() {
+        const auto& items = view.lists[TControl::cbxDeviceComEnum];
+        auto it = std::find_if(items.begin(), items.end(), [](const std::string& item) {
+            return item.find("ttySIM") != std::string::npos;
+        });
+        return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    }
+
+    std::string runtimeDir;
+    TEventLoop loop;
+    FakeView view;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(HotPlugTest, SimulatorPortComesAndGoesInTheSelector) {
+    auto sim = std::make_unique<SimProcess>(std::vector<std::string>{}, runtimeDir);
+    ASSERT_TRUE(loop.RunUntil([&] { return SimulatorEntry() >= 0; }, 10s));
+    sim.reset();
+    EXPECT_TRUE(loop.RunUntil([&] { return SimulatorEntry() < 0; }, 10s));
+}
+
+TEST_F(HotPlugTest, StoppingTheSimulatorEndsTheSession) {
+    auto sim = std::make_unique<SimProcess>(std::vector<std::string>{}, runtimeDir);
+    ASSERT_TRUE(loop.RunUntil([&] { return SimulatorEntry() >= 0; }, 10s));
+    view.itemIndex[TControl::cbxDeviceComEnum] = SimulatorEntry();
+    form->OpenPortClick();
+    ASSERT_TRUE(form->PortOpen) << (view.messages.empty() ? "" : view.messages.back());
+    ASSERT_TRUE(form->Comm().IsOpen());
+    EXPECT_EQ(view.texts[TControl::LabelConnectionStatus], "Connecting...");
+
+    sim.reset();
+    EXPECT_TRUE(loop.RunUntil([&] { return !form->PortOpen; }, 10s));
+    EXPECT_EQ(view.texts[TControl::LabelConnectionStatus], "Click to Connect");
+    EXPECT_FALSE(form->Comm().IsOpen());
+    EXPECT_TRUE(view.messages.empty());
+}
+
+} // namespace
