@@ -11,37 +11,6 @@ template <typename T> void Store(char* at, T value) {
     std::memcpy(at, &value, sizeof value);
 }
 
-// The value as the field's width keeps it, sign-extended for the range rules.
-int64_t KeptValue(FieldKind kind, int64_t value) {
-    switch (kind) {
-    case fkInt8:
-        return static_cast<int8_t>(value);
-    case fkUInt8:
-        return static_cast<uint8_t>(value);
-    case fkInt16:
-        return static_cast<int16_t>(value);
-    default:
-        return static_cast<int32_t>(value);
-    }
-}
-
-void StoreInteger(FieldKind kind, char* at, int64_t value) {
-    switch (kind) {
-    case fkInt8:
-        Store(at, static_cast<int8_t>(value));
-        break;
-    case fkUInt8:
-        Store(at, static_cast<uint8_t>(value));
-        break;
-    case fkInt16:
-        Store(at, static_cast<int16_t>(value));
-        break;
-    default:
-        Store(at, static_cast<int32_t>(value));
-        break;
-    }
-}
-
 template <typename T> bool Outside(const FieldSpec& spec, T value) {
     return value < static_cast<T>(spec.low) || value > static_cast<T>(spec.high);
 }
@@ -66,20 +35,21 @@ template <typename T> bool ApplyRule(const FieldSpec& spec, bool empty, T& value
     }
 }
 
-bool ReadInteger(const FieldSpec& spec, const char* field, char* at) {
+// An integer of the field's width: the number as written, truncated to the width, then
+// judged by the rule.
+template <typename T> bool ReadInteger(const FieldSpec& spec, const char* field, char* at) {
     bool empty = spec.hasMarker && IsEmptyField(field);
-    int64_t value = empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field);
-    value = KeptValue(spec.kind, value);
-    if (!ApplyRule(spec, empty, value))
+    int64_t value = static_cast<T>(empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field));
+    if (spec.rule != frNone && !ApplyRule(spec, empty, value))
         return false;
-    StoreInteger(spec.kind, at, value);
+    Store(at, static_cast<T>(value));
     return true;
 }
 
 bool ReadReal(const FieldSpec& spec, const char* field, char* at) {
     bool empty = spec.hasMarker && IsEmptyField(field);
     float value = empty ? static_cast<float>(spec.marker) : ParseReal(field);
-    if (!ApplyRule(spec, empty, value))
+    if (spec.rule != frNone && !ApplyRule(spec, empty, value))
         return false;
     Store(at, value);
     return true;
@@ -156,10 +126,13 @@ bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char
                  const char* record) {
     switch (spec.kind) {
     case fkInt8:
+        return ReadInteger<int8_t>(spec, fields.Field(next++), at);
     case fkUInt8:
+        return ReadInteger<uint8_t>(spec, fields.Field(next++), at);
     case fkInt16:
+        return ReadInteger<int16_t>(spec, fields.Field(next++), at);
     case fkInt32:
-        return ReadInteger(spec, fields.Field(next++), at);
+        return ReadInteger<int32_t>(spec, fields.Field(next++), at);
     case fkReal:
         return ReadReal(spec, fields.Field(next++), at);
     case fkChar: {
@@ -218,10 +191,13 @@ bool ReadFields(const SentenceLayout& layout, const FieldList& fields, char* rec
     int next = 1;
     for (const FieldSpec& spec : layout.fields) {
         char* at = record + spec.offset;
-        for (int element = 0; element < spec.count; ++element) {
-            if (!ReadElement(spec, fields, next, at, record))
-                return false;
-            at += BytesWritten(spec);
+        if (!ReadElement(spec, fields, next, at, record))
+            return false;
+        if (spec.count > 1) {
+            size_t stride = BytesWritten(spec);
+            for (int element = 1; element < spec.count; ++element)
+                if (!ReadElement(spec, fields, next, at += stride, record))
+                    return false;
         }
     }
     return true;

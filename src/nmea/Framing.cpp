@@ -75,14 +75,11 @@ FieldList::FieldList(char* line, size_t length) : line_(line), length_(length) {
     int commas = 0;
     size_t empty = 0;
     size_t firstEmpty = SIZE_MAX;
-    size_t at = 0;
     // Sixteen characters at a time, each with the character after it (the line's NUL may
-    // be the last of those). A line longer than the buffer never gets here, so every
+    // be the last of those); the last block ends at the line's end and skips what the
+    // block before it covered. A line longer than the buffer never gets here, so every
     // position fits a byte.
-    for (; at + 16 <= length; at += 16) {
-        uint32_t found = Matches16(line + at, ',');
-        if (found == 0)
-            continue;
+    auto scan = [&](size_t at, uint32_t found) {
         uint32_t emptyAfter =
             found & (Matches16(line + at + 1, ',') | Matches16(line + at + 1, '*'));
         if (emptyAfter != 0 && empty == 0)
@@ -92,16 +89,26 @@ FieldList::FieldList(char* line, size_t length) : line_(line), length_(length) {
         for (; found != 0; found &= found - 1)
             comma_[commas++] =
                 static_cast<uint8_t>(at + static_cast<size_t>(std::countr_zero(found)));
-    }
-    for (; at < length; ++at) {
-        if (line[at] != ',')
-            continue;
-        if (line[at + 1] == ',' || line[at + 1] == '*') {
-            if (empty == 0)
-                firstEmpty = at;
-            ++empty;
+    };
+    size_t at = 0;
+    for (; at + 16 <= length; at += 16)
+        if (uint32_t found = Matches16(line + at, ','); found != 0)
+            scan(at, found);
+    if (at < length && length >= 16) {
+        size_t last = length - 16;
+        if (uint32_t found = Matches16(line + last, ',') >> (at - last) << (at - last); found != 0)
+            scan(last, found);
+    } else {
+        for (; at < length; ++at) {
+            if (line[at] != ',')
+                continue;
+            if (line[at + 1] == ',' || line[at + 1] == '*') {
+                if (empty == 0)
+                    firstEmpty = at;
+                ++empty;
+            }
+            comma_[commas++] = static_cast<uint8_t>(at);
         }
-        comma_[commas++] = static_cast<uint8_t>(at);
     }
     commas_ = commas;
     emptyFields_ = empty;

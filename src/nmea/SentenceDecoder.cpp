@@ -7,41 +7,38 @@
 
 namespace {
 
-// Copies up to three characters of a formatter, stopping at the end of the text.
-void CopyFormatter(char (&formatter)[4], const char* text) {
-    for (int i = 0; i < 3 && text[i] != '\0'; ++i)
-        formatter[i] = text[i];
+// Up to `size` - 1 characters of `text`, stopping at its end, NUL-padded and stored in
+// one write (the formatter is read back as one word right after).
+template <size_t size> void SetCode(char (&code)[size], const char* text) {
+    char packed[size] = {};
+    for (size_t i = 0; i + 1 < size && text[i] != '\0'; ++i)
+        packed[i] = text[i];
+    std::memcpy(code, packed, size);
 }
 
 // Fills the header from the address field and returns where the parser starts: the
 // maker's own sentences $PKRV,c,YYY,... are rewritten to $PYYY,... and parsed as such.
 char* ReadAddress(char* line, DecodedSentence& sentence) {
-    std::memset(sentence.Talker, 0, sizeof sentence.Talker);
-    std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
-    sentence.ProprietarySubtype = 0;
     sentence.Start = line[0];
+    sentence.ProprietarySubtype = 0;
     if (line[1] == 'P') {
-        sentence.Talker[0] = 'P';
-        CopyFormatter(sentence.Formatter, line + 2);
-        if (std::strcmp(sentence.Formatter, "KRV") != 0)
+        SetCode(sentence.Talker, "P");
+        SetCode(sentence.Formatter, line + 2);
+        if (std::memcmp(sentence.Formatter, "KRV", 4) != 0)
             return line;
         // A checked line that names KRV has at least eight characters (the code, "*",
         // two digits, CR LF), so positions 6 and 7 lie inside it.
         sentence.ProprietarySubtype = line[6];
         line[6] = '$';
         line[7] = 'P';
-        std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
-        CopyFormatter(sentence.Formatter, line + 8);
+        SetCode(sentence.Formatter, line + 8);
         return line + 6;
     }
-    sentence.Talker[0] = line[1];
-    sentence.Talker[1] = line[2];
-    CopyFormatter(sentence.Formatter, line + 3);
+    SetCode(sentence.Talker, line + 1);
+    SetCode(sentence.Formatter, line + 3);
     // A query $ttllQ; a formatter that itself ends in Q (AIQ) keeps its parser.
-    if (line[5] == 'Q' && FindFormatter(sentence.Formatter) == nullptr) {
-        std::memset(sentence.Formatter, 0, sizeof sentence.Formatter);
-        sentence.Formatter[0] = 'Q';
-    }
+    if (line[5] == 'Q' && FindFormatter(sentence.Formatter) == nullptr)
+        SetCode(sentence.Formatter, "Q");
     return line;
 }
 
