@@ -1,0 +1,63 @@
+#include "DecodeBytes.h"
+
+#include "LineAssembler.h"
+#include "SentenceJson.h"
+
+#include "nmea/GpsLineFilter.h"
+#include "nmea/SentenceDecoder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The decoded fields are also printed, as `t360kv decode` does, to a sink.
+JsonWriter& Sink() {
+    static std::FILE* null = std::fopen("/dev/null", "w");
+    static JsonWriter json(null);
+    return json;
+}
+
+void Decode(SentenceBuffer& buffer, DecoderState& state) {
+    NavigationState before = state.Navigation;
+    DecodeResult result;
+    DecodeSentence(buffer, state, &result);
+    bool accepted = result == drDecoded || result == drEncapsulated;
+    if (!accepted && std::memcmp(&before, &state.Navigation, sizeof before) != 0)
+        std::abort();
+    if (accepted) {
+        const FormatterRow* row = FindFormatter(state.Sentence.Formatter);
+        if (row == nullptr)
+            std::abort();
+        WriteSentenceFields(Sink(), *row, state.Sentence);
+        WriteNavigation(Sink(), state.Navigation);
+        Sink().EndLine();
+    }
+}
+
+void OnLine(void* context, const char* line, size_t length, bool discarded) {
+    if (discarded || !PassesGpsLineFilter(line, length + 2))
+        return;
+    SentenceBuffer buffer;
+    std::memcpy(buffer, line, length);
+    std::memcpy(buffer + length, "\r\n", 3);
+    Decode(buffer, *static_cast<DecoderState*>(context));
+}
+
+} // namespace
+
+void DecodeArbitraryBytes(const uint8_t* bytes, size_t size) {
+    auto state = std::make_unique<DecoderState>();
+    LineAssembler lines(&OnLine, state.get());
+    lines.Feed(bytes, size);
+    lines.Finish();
+
+    // A whole buffer of whatever came, up to its capacity: no CR LF, NUL bytes, any length.
+    SentenceBuffer buffer;
+    size_t take = size < sizeof buffer - 1 ? size : sizeof buffer - 1;
+    std::memcpy(buffer, bytes, take);
+    buffer[take] = '\0';
+    Decode(buffer, *state);
+}
