@@ -1,0 +1,69 @@
+#include "Configurator.h"
+
+#include "StatusLabel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+template <class Kind> Kind* Control(MainWindow& window, const char* name) {
+    auto* control = window.findChild<Kind*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        throw std::logic_error(std::string("the main window has no ") + name);
+    return control;
+}
+
+} // namespace
+
+Configurator::Configurator(std::unique_ptr<TPortSystem> ports, std::unique_ptr<TComm> comm)
+    : form_(view_, handOver_.Synchronize(), std::move(ports), std::move(comm)) {
+    ConnectEvents();
+    form_.FormCreate();
+}
+
+Configurator::~Configurator() {
+    window_.SetCloseQuery(nullptr);
+}
+
+void Configurator::ConnectEvents() {
+    TForm1* form = &form_;
+    QObject* to = &events_;
+
+    // OpenPort is checkable: Qt flips it before clicked, as the toggle button did.
+    QObject::connect(Control<QAbstractButton>(window_, "OpenPort"), &QAbstractButton::clicked, to,
+                     [form] { form->OpenPortClick(); });
+    QObject::connect(Control<StatusLabel>(window_, "LabelConnectionStatus"),
+                     &StatusLabel::doubleClicked, to,
+                     [form] { form->LabelConnectionStatusDblClick(); });
+    // activated: chosen by the user, not set by the controller.
+    QObject::connect(Control<QComboBox>(window_, "ComboBoxDeviceItem"), &QComboBox::activated, to,
+                     [form] { form->ComboBoxDeviceItemChange(); });
+    QObject::connect(Control<QComboBox>(window_, "ComboBoxBaudRate"), &QComboBox::activated, to,
+                     [form] { form->ComboBoxBaudRateChange(); });
+    QObject::connect(Control<QTabWidget>(window_, "PageControlMain"), &QTabWidget::currentChanged,
+                     to, [form] { form->PageControlMainChange(); });
+    QObject::connect(Control<QTabWidget>(window_, "PageControlConf"), &QTabWidget::currentChanged,
+                     to, [form] { form->PageControlConfChange(); });
+    QObject::connect(Control<QAbstractButton>(window_, "btnExit"), &QAbstractButton::clicked, to,
+                     [form] { form->btnExitClick(); });
+    QObject::connect(Control<QAction>(window_, "mnuExit"), &QAction::triggered, to,
+                     [form] { form->btnExitClick(); });
+
+    QObject::connect(&window_.Timer(TTimer::Timer1), &QTimer::timeout, to,
+                     [form] { form->Timer1Timer(); });
+    QObject::connect(&window_.Timer(TTimer::Timer2), &QTimer::timeout, to,
+                     [form] { form->Timer2Timer(); });
+    QObject::connect(&window_.Timer(TTimer::TimerUpdateSysChk), &QTimer::timeout, to,
+                     [form] { form->TimerUpdateSysChkTimer(); });
+    QObject::connect(&window_.Timer(TTimer::TimerEthernetRoutine), &QTimer::timeout, to,
+                     [form] { form->TimerEthernetRoutineTimer(); });
+
+    window_.SetCloseQuery([form] { return form->FormCloseQuery(); });
+}

@@ -1,0 +1,40 @@
+// The whole program's window side: the main window, the view that the controller talks
+// to, the hand-over to the GUI thread and the controller itself, created in the start-up
+// order and wired together (control events and timers to the controller's handlers,
+// the close question to FormCloseQuery).
+#pragma once
+
+#include "GuiHandOver.h"
+#include "MainWindow.h"
+#include "QtMainView.h"
+#include "app/Mainform.h"
+
+#include <QObject>
+
+#include <memory>
+
+class Configurator {
+public:
+    // `ports` and `comm` replace the system's serial ports and the serial component
+    // (tests); by default the real ones are used.
+    explicit Configurator(std::unique_ptr<TPortSystem> ports = nullptr,
+                          std::unique_ptr<TComm> comm = nullptr);
+    ~Configurator();
+    Configurator(const Configurator&) = delete;
+    Configurator& operator=(const Configurator&) = delete;
+
+    MainWindow& Window() { return window_; }
+    QtMainView& View() { return view_; }
+    TForm1& Form() { return form_; }
+
+private:
+    void ConnectEvents();
+
+    MainWindow window_;
+    QtMainView view_{window_};
+    GuiHandOver handOver_;
+    TForm1 form_;
+    // Receiver of every connection to the controller; destroyed first, so that no
+    // signal of the window reaches the controller once it is going away.
+    QObject events_;
+};

@@ -1,0 +1,18 @@
+// Command-line options of t360kv-gui, for demonstrations and pictures of the window.
+// The configurator itself reads no options.
+#pragma once
+
+#include <QString>
+
+class QCoreApplication;
+
+struct LaunchOptions {
+    QString port;         // select the port entry containing this text
+    bool connect = false; // click Connect once the window is up
+    QString screenshot;   // save a picture of the window here, then quit
+    int screenshotDelayMs = 1500;
+};
+
+// Parses the command line; prints help or an error and ends the program when asked
+// for help or given a bad option.
+LaunchOptions ParseLaunchOptions(const QCoreApplication& app);

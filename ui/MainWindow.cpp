@@ -1,0 +1,84 @@
+#include "MainWindow.h"
+
+#include "PagePanel.h"
+#include "TopPanel.h"
+#include "app/Mainform.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+struct TimerDescription {
+    TTimer timer;
+    const char* name;
+};
+
+constexpr TimerDescription kTimers[] = {
+    {TTimer::Timer1, "Timer1"},
+    {TTimer::Timer2, "Timer2"},
+    {TTimer::TimerUpdateSysChk, "TimerUpdateSysChk"},
+    {TTimer::TimerEthernetRoutine, "TimerEthernetRoutine"},
+};
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void AddItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    item->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    resize(kWidth, kHeight);
+    CreateMenus();
+    CreateTimers();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(CreateTopPanel(central));
+    layout->addWidget(CreatePagePanel(central), 1);
+    // With the page panel hidden, the top strip stays at the top.
+    layout->addStretch(0);
+    setCentralWidget(central);
+}
+
+void MainWindow::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    AddItem(AddMenu(bar, "mnuFile", "File(&F)"), "mnuExit", "Exit(&X)");
+    AddItem(AddMenu(bar, "mnuHelp", "Help(&H)"), "mnuAbout", "About(&A)");
+    AddItem(AddMenu(bar, "mnuOption", "Option(&O)"), "mnuLanguage", "Language(&L)");
+}
+
+void MainWindow::CreateTimers() {
+    for (const TimerDescription& description : kTimers) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(description.name));
+        timer->setInterval(TimerInterval(description.timer));
+        timers_[static_cast<size_t>(description.timer)] = timer;
+    }
+}
+
+QTimer& MainWindow::Timer(TTimer timer) const {
+    return *timers_[static_cast<size_t>(timer)];
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeQuery_ && !closeQuery_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

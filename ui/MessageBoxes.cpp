@@ -1,0 +1,37 @@
+#include "MessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
+    switch (buttons) {
+    case TMessageButtons::Ok:
+        return QMessageBox::Ok;
+    case TMessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case TMessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+int ResultOf(int pressed, TMessageButtons buttons) {
+    switch (pressed) {
+    case QMessageBox::Ok:
+        return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return buttons == TMessageButtons::YesNo ? IDNO : IDCANCEL;
+    }
+}
+
+} // namespace
+
+int AskUser(QWidget* parent, const QString& text, const QString& caption, TMessageButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, ButtonsOf(buttons), parent);
+    return ResultOf(box.exec(), buttons);
+}

@@ -1,0 +1,182 @@
+#include "QtMainView.h"
+
+#include "AnsiText.h"
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "SortedComboBox.h"
+#include "app/Mainform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtDebug>
+
+QObject* QtMainView::Find(TControl control) const {
+    const QString name = QString::fromLatin1(ControlName(control));
+    if (auto* menu = window_.findChild<QMenu*>(name))
+        return menu->menuAction();
+    if (auto* object = window_.findChild<QObject*>(name))
+        return object;
+    qWarning("The main window has no control named %s", ControlName(control));
+    return nullptr;
+}
+
+template <class Kind> Kind* QtMainView::FindAs(TControl control) const {
+    QObject* object = Find(control);
+    auto* found = qobject_cast<Kind*>(object);
+    if (object != nullptr && found == nullptr)
+        qWarning("%s is a %s, not a %s", ControlName(control), object->metaObject()->className(),
+                 Kind::staticMetaObject.className());
+    return found;
+}
+
+void QtMainView::ShowMessage(const std::string& text) {
+    MessageBox(text, kApplicationTitle, TMessageButtons::Ok);
+}
+
+int QtMainView::MessageBox(const std::string& text, const std::string& caption,
+                           TMessageButtons buttons) {
+    if (answer_)
+        return answer_(text, caption, buttons);
+    return AskUser(&window_, ToQString(text), ToQString(caption), buttons);
+}
+
+void QtMainView::SetText(TControl control, const std::string& text) {
+    QObject* object = Find(control);
+    const QString value = ToQString(text);
+    if (auto* label = qobject_cast<QLabel*>(object))
+        label->setText(value);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setText(value);
+    else if (auto* edit = qobject_cast<QLineEdit*>(object))
+        edit->setText(value);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(object))
+        memo->setPlainText(value);
+    else if (auto* group = qobject_cast<QGroupBox*>(object))
+        group->setTitle(value);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(value);
+    else if (object != nullptr)
+        qWarning("%s has no text to set", ControlName(control));
+}
+
+void QtMainView::SetEnabled(TControl control, bool enabled) {
+    QObject* object = Find(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setEnabled(enabled);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setEnabled(enabled);
+}
+
+void QtMainView::SetVisible(TControl control, bool visible) {
+    QObject* object = Find(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setVisible(visible);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setVisible(visible);
+}
+
+void QtMainView::SetChecked(TControl control, bool checked) {
+    QObject* object = Find(control);
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setChecked(checked);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setChecked(checked);
+}
+
+void QtMainView::SetFontColor(TControl control, TFontColor color) {
+    if (auto* widget = FindAs<QWidget>(control)) {
+        QPalette palette = widget->palette();
+        palette.setColor(widget->foregroundRole(), color == TFontColor::Red ? Qt::red : Qt::black);
+        widget->setPalette(palette);
+    }
+}
+
+void QtMainView::ListClear(TControl list) {
+    QObject* object = Find(list);
+    if (auto* combo = qobject_cast<QComboBox*>(object))
+        combo->clear();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(object))
+        memo->clear();
+}
+
+void QtMainView::ListAdd(TControl list, const std::string& item) {
+    auto* combo = FindAs<QComboBox>(list);
+    if (combo == nullptr)
+        return;
+    if (auto* sorted = qobject_cast<SortedComboBox*>(combo)) {
+        sorted->AddSorted(ToQString(item));
+        return;
+    }
+    // Adding leaves the selection as it was, also in an empty list.
+    const bool hadSelection = combo->currentIndex() >= 0;
+    combo->addItem(ToQString(item));
+    if (!hadSelection)
+        combo->setCurrentIndex(-1);
+}
+
+int QtMainView::ListCount(TControl list) {
+    auto* combo = FindAs<QComboBox>(list);
+    return combo != nullptr ? combo->count() : 0;
+}
+
+std::string QtMainView::ListItem(TControl list, int index) {
+    auto* combo = FindAs<QComboBox>(list);
+    return combo != nullptr ? ToAnsi(combo->itemText(index)) : std::string();
+}
+
+int QtMainView::ItemIndex(TControl list) {
+    auto* combo = FindAs<QComboBox>(list);
+    return combo != nullptr ? combo->currentIndex() : -1;
+}
+
+void QtMainView::SetItemIndex(TControl list, int index) {
+    if (auto* combo = FindAs<QComboBox>(list))
+        combo->setCurrentIndex(index);
+}
+
+void QtMainView::DropDown(TControl list) {
+    if (auto* combo = FindAs<QComboBox>(list))
+        combo->showPopup();
+}
+
+int QtMainView::ActivePage(TControl pages) {
+    auto* control = FindAs<QTabWidget>(pages);
+    return control != nullptr ? control->currentIndex() : -1;
+}
+
+void QtMainView::SetActivePage(TControl pages, int index) {
+    auto* control = FindAs<QTabWidget>(pages);
+    if (control == nullptr)
+        return;
+    // A page chosen by the controller is no page change by the user: the change
+    // handlers run only for the user's choice, and the controller follows up itself.
+    const QSignalBlocker quiet(control);
+    control->setCurrentIndex(index);
+}
+
+void QtMainView::AppendLine(TControl memo, const std::string& line) {
+    if (auto* log = FindAs<QPlainTextEdit>(memo))
+        log->appendPlainText(ToQString(line));
+}
+
+void QtMainView::SetTimerEnabled(TTimer timer, bool enabled) {
+    QTimer& qtimer = window_.Timer(timer);
+    // Enabling a running timer keeps its phase, as the controller expects.
+    if (!enabled)
+        qtimer.stop();
+    else if (!qtimer.isActive())
+        qtimer.start();
+}
+
+void QtMainView::CloseWindow() {
+    window_.close();
+}

@@ -1,0 +1,60 @@
+// The controller's view operations carried out on the Qt main window. A control is found
+// by its object name (ControlName), and the operation is applied according to the kind
+// of widget or action it turns out to be. Texts cross as 8-bit ANSI (AnsiText.h).
+#pragma once
+
+#include "app/MainView.h"
+
+#include <functional>
+#include <string>
+
+class MainWindow;
+class QObject;
+
+class QtMainView : public TMainView {
+public:
+    // Answers a message box instead of the user: text, caption, buttons -> IDOK, ...
+    using MessageAnswer =
+        std::function<int(const std::string& text, const std::string& caption, TMessageButtons)>;
+
+    explicit QtMainView(MainWindow& window) : window_(window) {}
+
+    // Replaces the modal message boxes, which would wait for a user (tests, demos).
+    void AnswerMessagesWith(MessageAnswer answer) { answer_ = std::move(answer); }
+
+    void ShowMessage(const std::string& text) override;
+    int MessageBox(const std::string& text, const std::string& caption,
+                   TMessageButtons buttons) override;
+
+    void SetText(TControl control, const std::string& text) override;
+    void SetEnabled(TControl control, bool enabled) override;
+    void SetVisible(TControl control, bool visible) override;
+    void SetChecked(TControl control, bool checked) override;
+    void SetFontColor(TControl control, TFontColor color) override;
+
+    void ListClear(TControl list) override;
+    void ListAdd(TControl list, const std::string& item) override;
+    int ListCount(TControl list) override;
+    std::string ListItem(TControl list, int index) override;
+    int ItemIndex(TControl list) override;
+    void SetItemIndex(TControl list, int index) override;
+    void DropDown(TControl list) override;
+
+    int ActivePage(TControl pages) override;
+    void SetActivePage(TControl pages, int index) override;
+
+    void AppendLine(TControl memo, const std::string& line) override;
+
+    void SetTimerEnabled(TTimer timer, bool enabled) override;
+
+    void CloseWindow() override;
+
+private:
+    // The widget or action named after `control`; a menu stands for its menu action.
+    // Null, with a warning, when the window has no such control.
+    QObject* Find(TControl control) const;
+    template <class Kind> Kind* FindAs(TControl control) const;
+
+    MainWindow& window_;
+    MessageAnswer answer_;
+};
