@@ -1,0 +1,70 @@
+// The real window, view and controller on fake ports and a serial component in memory,
+// with message boxes answered by the test instead of a user.
+#pragma once
+
+#include "Configurator.h"
+#include "FakePorts.h"
+#include "MemoryComm.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    TMessageButtons buttons;
+};
+
+class WindowFixture : public testing::Test {
+protected:
+    // The ports present at start-up; the selector lists them sorted.
+    explicit WindowFixture(std::vector<std::string> portNames = {"USB Serial Port (COM5)",
+                                                                 "Communications Port (COM1)"})
+        : ports_(std::make_shared<FakePorts::State>()) {
+        ports_->names = std::move(portNames);
+        auto memory = std::make_unique<TMemoryComm>();
+        line_ = memory->line;
+        configurator_ =
+            std::make_unique<Configurator>(std::make_unique<FakePorts>(ports_), std::move(memory));
+        View().AnswerMessagesWith(
+            [this](const std::string& text, const std::string& caption, TMessageButtons buttons) {
+                messages_.push_back({text, caption, buttons});
+                return answer_;
+            });
+        Window().show();
+    }
+
+    MainWindow& Window() { return configurator_->Window(); }
+    QtMainView& View() { return configurator_->View(); }
+    TForm1& Form() { return configurator_->Form(); }
+
+    template <class Kind> Kind* Find(const char* name) {
+        auto* found = Window().findChild<Kind*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Runs the event loop until `done` holds; false if it never does.
+    static bool ProcessEventsUntil(const std::function<bool()>& done) {
+        QDeadlineTimer deadline(10000);
+        while (!done()) {
+            if (deadline.hasExpired())
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return true;
+    }
+
+    std::shared_ptr<FakePorts::State> ports_;
+    std::shared_ptr<MemoryLine> line_;
+    std::unique_ptr<Configurator> configurator_;
+    int answer_ = IDOK;
+    std::vector<ShownMessage> messages_;
+};
