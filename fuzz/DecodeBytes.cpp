@@ -32,7 +32,8 @@ void Decode(SentenceBuffer& buffer, DecoderState& state) {
         if (row == nullptr)
             std::abort();
         WriteSentenceFields(Sink(), *row, state.Sentence);
-        WriteNavigation(Sink(), state.Navigation);
+        static NavigationJson navigation;
+        navigation.Write(Sink(), state.Navigation);
         Sink().EndLine();
     }
 }

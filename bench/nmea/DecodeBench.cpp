@@ -41,7 +41,8 @@ std::vector<std::string> CaptureLines(bool gnssOnly) {
             std::erase(line, '\r');
             std::erase(line, '\0');
             line += "\r\n";
-            if (PassesGpsLineFilter(line.data(), line.size()) && (!gnssOnly || IsGnssFormatter(line)))
+            if (PassesGpsLineFilter(line.data(), line.size()) &&
+                (!gnssOnly || IsGnssFormatter(line)))
                 lines.push_back(line);
         }
     }
@@ -66,8 +67,12 @@ void DecodeLines(benchmark::State& state, bool gnssOnly) {
         static_cast<double>(decoded) / static_cast<double>(state.iterations() * lines.size());
 }
 
-void BM_DecodeGnssLines(benchmark::State& state) { DecodeLines(state, true); }
-void BM_DecodeAllSentenceLines(benchmark::State& state) { DecodeLines(state, false); }
+void BM_DecodeGnssLines(benchmark::State& state) {
+    DecodeLines(state, true);
+}
+void BM_DecodeAllSentenceLines(benchmark::State& state) {
+    DecodeLines(state, false);
+}
 
 } // namespace
 

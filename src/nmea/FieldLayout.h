@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 enum FieldKind : uint8_t {
     fkInt8, // signed integers of that width, truncated to it
@@ -44,10 +45,10 @@ enum FieldRule : uint8_t {
 // A rule never applies to the marker of an empty field, except frRejectEmpty.
 struct FieldSpec {
     FieldKind kind;
-    const char* name;     // in snake_case, for the tools that print decoded sentences
-    uint16_t offset;      // within the formatter's field record
-    uint8_t count = 1;    // consecutive array elements of the same kind
-    uint8_t capacity = 0; // characters kept of a text
+    std::string_view name; // in snake_case, for the tools that print decoded sentences
+    uint16_t offset;       // within the formatter's field record
+    uint8_t count = 1;     // consecutive array elements of the same kind
+    uint8_t capacity = 0;  // characters kept of a text
     bool hasMarker = false;
     double marker = 0; // stored for an empty field (text: the empty text)
     FieldRule rule = frNone;
@@ -89,15 +90,15 @@ private:
     }
 };
 
-constexpr FieldSpec Field(FieldKind kind, const char* name, size_t offset) {
+constexpr FieldSpec Field(FieldKind kind, std::string_view name, size_t offset) {
     return FieldSpec{kind, name, static_cast<uint16_t>(offset)};
 }
-constexpr FieldSpec TextField(const char* name, size_t offset, size_t capacity) {
+constexpr FieldSpec TextField(std::string_view name, size_t offset, size_t capacity) {
     FieldSpec spec = Field(fkText, name, offset);
     spec.capacity = static_cast<uint8_t>(capacity);
     return spec;
 }
-constexpr FieldSpec SetField(FieldKind kind, const char* name, size_t offset, double value) {
+constexpr FieldSpec SetField(FieldKind kind, std::string_view name, size_t offset, double value) {
     return Field(kind, name, offset).Empty(value);
 }
 constexpr FieldSpec LiteralField(const char* literal) {

@@ -99,7 +99,7 @@ private:
             WriteSentenceFields(json_, row, sentence);
             if (row.group == sgGnss) {
                 json_.Key("nav");
-                WriteNavigation(json_, state_->Navigation);
+                navigation_.Write(json_, state_->Navigation);
             }
         }
         json_.EndObject();
@@ -109,6 +109,7 @@ private:
     JsonWriter json_;
     LineAssembler lines_;
     std::unique_ptr<DecoderState> state_ = std::make_unique<DecoderState>();
+    NavigationJson navigation_;
     DecodeSummary summary_;
     int64_t lineNumber_ = 0;
 };

@@ -11,97 +11,16 @@ JsonWriter::~JsonWriter() {
     delete[] buffer_;
 }
 
-void JsonWriter::Reserve(size_t length) {
-    if (used_ + length > kCapacity)
-        Flush();
-}
-
-void JsonWriter::Append(const char* text, size_t length) {
-    Reserve(length);
-    std::memcpy(buffer_ + used_, text, length);
-    used_ += length;
-}
-
-// A value inside an array or at the top level is preceded by a comma when it is not
-// the first; after a key the key has done that.
-void JsonWriter::Separate() {
-    if (afterKey_) {
-        afterKey_ = false;
-        return;
-    }
-    if (needsComma_[depth_])
-        buffer_[used_++] = ',';
-    needsComma_[depth_] = true;
-}
-
-void JsonWriter::BeginObject() {
-    Reserve(2);
-    Separate();
-    buffer_[used_++] = '{';
-    needsComma_[++depth_] = false;
-}
-
-void JsonWriter::EndObject() {
-    Reserve(1);
-    buffer_[used_++] = '}';
-    --depth_;
-}
-
-void JsonWriter::BeginArray() {
-    Reserve(2);
-    Separate();
-    buffer_[used_++] = '[';
-    needsComma_[++depth_] = false;
-}
-
-void JsonWriter::EndArray() {
-    Reserve(1);
-    buffer_[used_++] = ']';
-    --depth_;
-}
-
-void JsonWriter::Key(std::string_view name) {
-    Reserve(name.size() + 4);
-    Separate();
-    buffer_[used_++] = '"';
-    std::memcpy(buffer_ + used_, name.data(), name.size());
-    used_ += name.size();
-    buffer_[used_++] = '"';
-    buffer_[used_++] = ':';
-    afterKey_ = true;
-}
-
-void JsonWriter::Int(int64_t value) {
-    Reserve(24);
-    Separate();
-    used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + kCapacity, value).ptr -
-                                buffer_);
-}
-
-void JsonWriter::Real(float value) {
-    Reserve(48);
-    Separate();
+char* FormatReal(char* out, float value) {
     if (!std::isfinite(value)) {
-        std::memcpy(buffer_ + used_, "null", 4);
-        used_ += 4;
-        return;
+        std::memcpy(out, "null", 4);
+        return out + 4;
     }
-    // Plain decimals where they stay short (markers read -100000, not -1e+05).
     float magnitude = std::fabs(value);
     std::chars_format format = magnitude == 0 || (magnitude >= 1e-5f && magnitude < 1e9f)
                                    ? std::chars_format::fixed
                                    : std::chars_format::general;
-    used_ = static_cast<size_t>(
-        std::to_chars(buffer_ + used_, buffer_ + kCapacity, value, format).ptr - buffer_);
-}
-
-void JsonWriter::Bool(bool value) {
-    Reserve(6);
-    Separate();
-    const char* text = value ? "true" : "false";
-    size_t length = value ? 4 : 5;
-    std::memcpy(buffer_ + used_, text, length);
-    used_ += length;
+    return std::to_chars(out, out + kRealText, value, format).ptr;
 }
 
 void JsonWriter::String(std::string_view bytes) {

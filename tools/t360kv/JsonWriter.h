@@ -3,9 +3,19 @@
 // \u00XX with the byte's value, so the output is plain ASCII.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
+
+// Longest text FormatReal writes.
+inline constexpr size_t kRealText = 48;
+
+// Writes the shortest text that reads back as the same single-precision value, in plain
+// decimals where that stays short (markers read -100000, not -1e+05); a value that is not
+// a finite number is written as null. Returns the end of the text.
+char* FormatReal(char* out, float value);
 
 class JsonWriter {
 public:
@@ -14,17 +24,50 @@ public:
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void BeginObject();
-    void EndObject();
-    void BeginArray();
-    void EndArray();
+    void BeginObject() { Open('{'); }
+    void EndObject() { Close('}'); }
+    void BeginArray() { Open('['); }
+    void EndArray() { Close(']'); }
+
     // The member name of the value that follows, inside an object.
-    void Key(std::string_view name);
-    void Int(int64_t value);
-    // The shortest text that reads back as the same single-precision value; a value that
-    // is not a finite number is written as null.
-    void Real(float value);
-    void Bool(bool value);
+    void Key(std::string_view name) {
+        Reserve(name.size() + 4);
+        Separate();
+        buffer_[used_++] = '"';
+        std::memcpy(buffer_ + used_, name.data(), name.size());
+        used_ += name.size();
+        buffer_[used_++] = '"';
+        buffer_[used_++] = ':';
+        afterKey_ = true;
+    }
+
+    void Int(int64_t value) {
+        Reserve(24);
+        Separate();
+        used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + kCapacity, value).ptr -
+                                    buffer_);
+    }
+
+    void Bool(bool value) {
+        Reserve(6);
+        Separate();
+        std::memcpy(buffer_ + used_, value ? "true" : "false", value ? 4 : 5);
+        used_ += value ? 4 : 5;
+    }
+
+    // See FormatReal.
+    void Real(float value) {
+        Reserve(kRealText);
+        Separate();
+        used_ = static_cast<size_t>(FormatReal(buffer_ + used_, value) - buffer_);
+    }
+    // A value already written as JSON text.
+    void Raw(std::string_view json) {
+        Reserve(json.size() + 1);
+        Separate();
+        std::memcpy(buffer_ + used_, json.data(), json.size());
+        used_ += json.size();
+    }
     void String(std::string_view bytes);
     // Ends the current line; the buffer is written out when it is full enough.
     void EndLine();
@@ -32,9 +75,32 @@ public:
     bool Flush();
 
 private:
-    void Separate();
-    void Append(const char* text, size_t length);
-    void Reserve(size_t length);
+    // A value inside an array or at the top level is preceded by a comma when it is not
+    // the first; after a key the key has done that.
+    void Separate() {
+        if (afterKey_) {
+            afterKey_ = false;
+            return;
+        }
+        if (needsComma_[depth_])
+            buffer_[used_++] = ',';
+        needsComma_[depth_] = true;
+    }
+    void Open(char bracket) {
+        Reserve(2);
+        Separate();
+        buffer_[used_++] = bracket;
+        needsComma_[++depth_] = false;
+    }
+    void Close(char bracket) {
+        Reserve(1);
+        buffer_[used_++] = bracket;
+        --depth_;
+    }
+    void Reserve(size_t length) {
+        if (used_ + length > kCapacity)
+            Flush();
+    }
 
     std::FILE* out_;
     static constexpr size_t kCapacity = 1 << 20;

@@ -1,5 +1,6 @@
 #include "SentenceJson.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -85,10 +86,10 @@ void WriteElement(JsonWriter& json, const FieldSpec& spec, const char* at) {
 }
 
 // A member name made of a row's name and a suffix, without allocating.
-void SuffixedKey(JsonWriter& json, const char* name, std::string_view suffix) {
+void SuffixedKey(JsonWriter& json, std::string_view name, std::string_view suffix) {
     char key[64];
-    size_t length = strnlen(name, sizeof key - suffix.size());
-    std::memcpy(key, name, length);
+    size_t length = std::min(name.size(), sizeof key - suffix.size());
+    std::memcpy(key, name.data(), length);
     std::memcpy(key + length, suffix.data(), suffix.size());
     json.Key(std::string_view(key, length + suffix.size()));
 }
@@ -143,41 +144,116 @@ void WriteSentenceFields(JsonWriter& json, const FormatterRow& row,
     json.EndObject();
 }
 
-void WriteNavigation(JsonWriter& json, const NavigationState& state) {
-    json.BeginObject();
-    json.Key("utc");
-    WriteTime(json, state.Utc);
-    json.Key("date");
-    WriteDate(json, state.Date);
-    json.Key("lat");
-    json.Real(state.Position.Latitude);
-    json.Key("lon");
-    json.Real(state.Position.Longitude);
-    json.Key("fix_quality");
-    json.Int(state.FixQuality);
-    json.Key("fix_mode");
-    json.Int(state.FixMode);
-    json.Key("hdop");
-    json.Real(state.Hdop);
-    json.Key("pdop");
-    json.Real(state.Pdop);
-    json.Key("vdop");
-    json.Real(state.Vdop);
-    json.Key("sats_used");
-    json.Int(state.SatellitesUsed);
-    json.Key("sats_in_view");
-    json.Int(state.SatellitesInView);
-    json.Key("sog");
-    json.Real(state.SpeedKnots);
-    json.Key("cog");
-    json.Real(state.CourseTrue);
-    json.Key("time_valid");
-    json.Bool(state.TimeValid);
-    json.Key("position_valid");
-    json.Bool(state.PositionValid);
-    json.Key("course_valid");
-    json.Bool(state.CourseValid);
-    json.EndObject();
+namespace {
+
+// Appends pieces of JSON text to a buffer whose room the caller has checked.
+class TextOut {
+public:
+    explicit TextOut(char* start) : start_(start), out_(start) {}
+    void Literal(std::string_view text) {
+        std::memcpy(out_, text.data(), text.size());
+        out_ += text.size();
+    }
+    void Int(int64_t value) { out_ = std::to_chars(out_, out_ + 24, value).ptr; }
+    void Real(float value) { out_ = FormatReal(out_, value); }
+    void Bool(bool value) { Literal(value ? "true" : "false"); }
+    size_t Length() const { return static_cast<size_t>(out_ - start_); }
+
+private:
+    char* start_;
+    char* out_;
+};
+
+template <typename T> void Append(std::array<uint8_t, 64>& shown, size_t& at, const T& value) {
+    std::memcpy(shown.data() + at, &value, sizeof value);
+    at += sizeof value;
+}
+
+} // namespace
+
+static_assert(sizeof(UtcTime) + sizeof(UtcDate) + sizeof(GeoPoint) + 2 + 3 * sizeof(float) + 2 +
+                      2 * sizeof(float) + 3 <=
+                  std::tuple_size_v<std::array<uint8_t, 64>>,
+              "the members shown fit");
+
+NavigationJson::Shown NavigationJson::ShownOf(const NavigationState& state) {
+    Shown shown{};
+    size_t at = 0;
+    Append(shown, at, state.Utc);
+    Append(shown, at, state.Date);
+    Append(shown, at, state.Position);
+    Append(shown, at, state.FixQuality);
+    Append(shown, at, state.FixMode);
+    Append(shown, at, state.Hdop);
+    Append(shown, at, state.Pdop);
+    Append(shown, at, state.Vdop);
+    Append(shown, at, state.SatellitesUsed);
+    Append(shown, at, state.SatellitesInView);
+    Append(shown, at, state.SpeedKnots);
+    Append(shown, at, state.CourseTrue);
+    Append(shown, at, state.TimeValid);
+    Append(shown, at, state.PositionValid);
+    Append(shown, at, state.CourseValid);
+    return shown;
+}
+
+// Every value is at most kRealText characters, so the text fits its 512 bytes.
+size_t NavigationJson::Render(const NavigationState& state) {
+    TextOut out(text_);
+    out.Literal("{\"utc\":[");
+    out.Int(state.Utc.Hour);
+    out.Literal(",");
+    out.Int(state.Utc.Minute);
+    out.Literal(",");
+    out.Int(state.Utc.Second);
+    out.Literal(",");
+    out.Int(state.Utc.Hundredths);
+    out.Literal("],\"date\":[");
+    out.Int(state.Date.Year);
+    out.Literal(",");
+    out.Int(state.Date.Month);
+    out.Literal(",");
+    out.Int(state.Date.Day);
+    out.Literal("],\"lat\":");
+    out.Real(state.Position.Latitude);
+    out.Literal(",\"lon\":");
+    out.Real(state.Position.Longitude);
+    out.Literal(",\"fix_quality\":");
+    out.Int(state.FixQuality);
+    out.Literal(",\"fix_mode\":");
+    out.Int(state.FixMode);
+    out.Literal(",\"hdop\":");
+    out.Real(state.Hdop);
+    out.Literal(",\"pdop\":");
+    out.Real(state.Pdop);
+    out.Literal(",\"vdop\":");
+    out.Real(state.Vdop);
+    out.Literal(",\"sats_used\":");
+    out.Int(state.SatellitesUsed);
+    out.Literal(",\"sats_in_view\":");
+    out.Int(state.SatellitesInView);
+    out.Literal(",\"sog\":");
+    out.Real(state.SpeedKnots);
+    out.Literal(",\"cog\":");
+    out.Real(state.CourseTrue);
+    out.Literal(",\"time_valid\":");
+    out.Bool(state.TimeValid);
+    out.Literal(",\"position_valid\":");
+    out.Bool(state.PositionValid);
+    out.Literal(",\"course_valid\":");
+    out.Bool(state.CourseValid);
+    out.Literal("}");
+    return out.Length();
+}
+
+void NavigationJson::Write(JsonWriter& json, const NavigationState& state) {
+    Shown shown = ShownOf(state);
+    if (!valid_ || shown != shown_) {
+        length_ = Render(state);
+        shown_ = shown;
+        valid_ = true;
+    }
+    json.Raw(std::string_view(text_, length_));
 }
 
 const char* GroupName(SentenceGroup group) {

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Times `t360kv decode` (release build) against `gpsdecode -j` (Debian's gpsd-clients)
+# on the same input, the real captures under tests/data/nmea/captures repeated to a few
+# hundred thousand lines. The two commands take turns, one run each per round, so a
+# change of machine load falls on both; the medians give lines per second and the ratio.
+#
+#   scripts/bench-decode.sh [ROUNDS]   (default 7; build dir: $T360KV_BUILD_DIR or build/release)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=${1:-7}
+build_dir=${T360KV_BUILD_DIR:-build/release}
+for tool in hyperfine gpsdecode python3; do
+    command -v "$tool" >/dev/null || { echo "bench-decode.sh: $tool is not installed" >&2; exit 2; }
+done
+cmake --preset release -B "$build_dir" >/dev/null
+cmake --build "$build_dir" --target t360kv >/dev/null
+t360kv=$build_dir/tools/t360kv/t360kv
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+input=$work/captures.nmea
+: >"$input"
+find tests/data/nmea/captures -type f | sort | xargs cat >"$work/once.nmea"
+while [[ $(wc -l <"$input") -lt 300000 ]]; do
+    cat "$work/once.nmea" >>"$input"
+done
+lines=$(wc -l <"$input")
+
+for ((round = 1; round <= rounds; round++)); do
+    hyperfine --style none --runs 1 --export-json "$work/round-$round.json" \
+        -n t360kv "$t360kv decode $input" \
+        -n gpsdecode "gpsdecode -j < $input" >/dev/null
+done
+
+python3 - "$lines" "$work"/round-*.json <<'PY'
+import json, statistics, sys
+lines = int(sys.argv[1])
+times = {}
+for path in sys.argv[2:]:
+    for result in json.load(open(path))["results"]:
+        times.setdefault(result["command"], []).extend(result["times"])
+rate = {}
+for name, runs in times.items():
+    median = statistics.median(runs)
+    rate[name] = lines / median
+    print(f"{name:10s} {median * 1000:9.1f} ms median of {len(runs)} runs  {rate[name]:12,.0f} lines/s")
+print(f"input: {lines:,} lines; t360kv decode is {rate['t360kv'] / rate['gpsdecode']:.1f} times "
+      f"as fast as gpsdecode -j")
+PY
