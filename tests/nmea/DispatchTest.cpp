@@ -32,6 +32,10 @@ TEST(ParseSentence, ChecksFramingBeforeTheFormatter) {
         {"DSC formatter", WithChecksum("$CDDSC,1"), drUnknownFormatter},
         {"lower-case formatter", WithChecksum("$GPgga,1"), drUnknownFormatter},
         {"13 data fields", WithChecksum(kGga.substr(0, kGga.size() - 1)), drFields},
+        // The checksum's "*" stands before the last comma; the last field has no end.
+        {"last field without asterisk", "$GPZDA,1*55,3,4,5,6,7\r\n", drFields},
+        {"maker's code alone", WithChecksum("$PKRV"), drUnknownFormatter},
+        {"maker's code and subtype", WithChecksum("$PKRV,R"), drUnknownFormatter},
     };
     for (const FramingCase& c : cases) {
         TestDecoder decoder;
