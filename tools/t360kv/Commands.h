@@ -3,4 +3,5 @@
 #pragma once
 
 int RunMonitorCommand(int argc, char** argv);
+int RunPortsCommand(int argc, char** argv);
 int RunDecodeCommand(int argc, char** argv);

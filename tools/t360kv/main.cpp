@@ -13,6 +13,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"ports", RunPortsCommand, "   the serial ports present: friendly name, tab, device path"},
     {"monitor", RunMonitorCommand,
      "--port P [--baud N] [--seconds S] [--no-request]   request the device report and print "
      "every received line"},
