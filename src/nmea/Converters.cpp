@@ -9,21 +9,18 @@
 
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr uint64_t kExactMantissaLimit = uint64_t{1} << 53;
+} // namespace
 
-// The decimal text from `begin` (after the sign) in full precision, for the numbers the
-// quick reading leaves: more than 19 digits, an exponent, or beyond the exact range.
+namespace decimal {
+
+const double kExactPowersOfTen[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 double ConvertSlowly(const char* begin) {
     const char* end = begin;
     while (IsDigit(*end))
@@ -52,54 +49,7 @@ double ConvertSlowly(const char* begin) {
     return value;
 }
 
-} // namespace
-
-int64_t ParseInteger(const char* text) {
-    const char* p = text;
-    while (IsSpace(*p))
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    uint64_t value = 0;
-    for (; IsDigit(*p); ++p)
-        value = value * 10 + static_cast<uint64_t>(*p - '0');
-    return static_cast<int64_t>(negative ? 0 - value : value);
-}
-
-double ParseDouble(const char* text) {
-    const char* p = text;
-    while (IsSpace(*p))
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    const char* begin = p;
-    uint64_t mantissa = 0;
-    while (IsDigit(*p))
-        mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
-    size_t digits = static_cast<size_t>(p - begin);
-    size_t decimals = 0;
-    if (*p == '.') {
-        const char* fraction = ++p;
-        while (IsDigit(*p))
-            mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
-        decimals = static_cast<size_t>(p - fraction);
-        digits += decimals;
-    }
-    if (digits == 0)
-        return 0.0;
-    double value;
-    if (digits <= 19 && decimals <= 22 && mantissa <= kExactMantissaLimit && *p != 'e' &&
-        *p != 'E') {
-        // One correctly rounded division of exact operands: the same result as a full
-        // conversion, without its cost.
-        value = static_cast<double>(mantissa) / kExactPowersOfTen[decimals];
-    } else {
-        value = ConvertSlowly(begin);
-    }
-    return negative ? -value : value;
-}
+} // namespace decimal
 
 float ParseReal(const char* text) {
     return static_cast<float>(ParseDouble(text));

@@ -4,14 +4,66 @@
 
 #include "nmea/SentenceTypes.h"
 
+#include <cstddef>
+#include <cstdint>
+
 // Optional white space, optional sign, decimal digits up to the first other character;
 // no digits give 0. The result keeps the low-order 64 bits of the value, so truncating
 // it to a field's width keeps that width's low-order bits of the number as written.
-int64_t ParseInteger(const char* text);
+// (Inline: most fields of a sentence are integers.)
+inline int64_t ParseInteger(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    uint64_t value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value * 10 + static_cast<uint64_t>(*p - '0');
+    return static_cast<int64_t>(negative ? 0 - value : value);
+}
+
+namespace decimal {
+// Powers of ten that a double holds exactly.
+extern const double kExactPowersOfTen[23];
+// The decimal text from `digits` (after the sign) in full precision.
+double ConvertSlowly(const char* digits);
+} // namespace decimal
 
 // Optional white space, optional sign, digits with an optional decimal point and an
 // optional exponent; text without a number gives 0. Only decimal notation is read.
-double ParseDouble(const char* text);
+inline double ParseDouble(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    const char* begin = p;
+    uint64_t mantissa = 0;
+    while (*p >= '0' && *p <= '9')
+        mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    size_t digits = static_cast<size_t>(p - begin);
+    size_t decimals = 0;
+    if (*p == '.') {
+        const char* fraction = ++p;
+        while (*p >= '0' && *p <= '9')
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+        decimals = static_cast<size_t>(p - fraction);
+        digits += decimals;
+    }
+    if (digits == 0)
+        return 0.0;
+    double value;
+    // One correctly rounded division of exact operands gives the same result as a full
+    // conversion; numbers with more digits, an exponent or beyond 2^53 take the long way.
+    if (digits <= 19 && decimals <= 22 && mantissa <= (uint64_t{1} << 53) && *p != 'e' && *p != 'E')
+        value = static_cast<double>(mantissa) / decimal::kExactPowersOfTen[decimals];
+    else
+        value = decimal::ConvertSlowly(begin);
+    return negative ? -value : value;
+}
 
 // ParseDouble rounded to single precision.
 float ParseReal(const char* text);
