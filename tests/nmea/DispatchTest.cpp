@@ -2,6 +2,8 @@
 // query form, groups, and what a rejected line leaves untouched.
 #include "SentenceHelpers.h"
 
+#include "nmea/GpsLineFilter.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -158,6 +160,22 @@ TEST(DecodeSentence, OtherGroupsAreNotMerged) {
         NavigationState zero{};
         EXPECT_EQ(std::memcmp(&zero, &decoder.navigation, sizeof zero), 0) << body;
     }
+}
+
+TEST(PassesGpsLineFilter, TakesSentencesOfAtMost80CharactersBeforeCrLf) {
+    const struct {
+        std::string line;
+        bool passes;
+    } cases[] = {
+        {"$" + std::string(79, 'x') + "\r\n", true},
+        {"$" + std::string(80, 'x') + "\r\n", false},
+        {"!" + std::string(79, 'x') + "\r\n", true},
+        {"#GPGGA\r\n", false},
+        {"\r\n", false},
+        {"[DEVICE DATA END]\r\n", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PassesGpsLineFilter(c.line.data(), c.line.size()), c.passes) << c.line;
 }
 
 } // namespace

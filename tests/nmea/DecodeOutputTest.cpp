@@ -1,0 +1,132 @@
+// The pieces of `t360kv decode` around the decoder: the receive path's line rules for
+// recorded bytes, and the JSON text (escaping, round-tripping reals, separators).
+#include "JsonWriter.h"
+#include "LineAssembler.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Lines as the assembler hands them over; a discarded line reads "<discarded>".
+std::vector<std::string> Lines(const std::vector<std::string>& chunks, bool finish = true) {
+    std::vector<std::string> lines;
+    LineAssembler assembler(
+        [](void* context, const char* line, size_t length, bool discarded) {
+            static_cast<std::vector<std::string>*>(context)->push_back(
+                discarded ? "<discarded>" : std::string(line, length));
+        },
+        &lines);
+    for (const std::string& chunk : chunks)
+        assembler.Feed(reinterpret_cast<const uint8_t*>(chunk.data()), chunk.size());
+    if (finish)
+        assembler.Finish();
+    return lines;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(LineAssembler, FollowsTheReceivePathsLineRules) {
+    const std::string line82(82, 'x');
+    const std::string line83(83, 'x');
+    const struct {
+        const char* what;
+        Strings chunks;
+        Strings lines;
+    } cases[] = {
+        {"a line in two pieces", {"AB", "C\r\n"}, {"ABC"}},
+        {"CR anywhere is dropped", {"A\rB\n"}, {"AB"}},
+        {"CR CR LF ends a line like LF", {"A\r\r\n"}, {"A"}},
+        {"two lines in one piece", {"A\nB\n"}, {"A", "B"}},
+        {"NUL is dropped", {std::string("A\0B\n", 4)}, {"AB"}},
+        {"LF alone is an empty line", {"\n"}, {""}},
+        {"82 characters pass", {line82 + "\n"}, {line82}},
+        {"83 characters are discarded", {line83 + "\n", "A\n"}, {"<discarded>", "A"}},
+        {"a long line across pieces", {line82, "y\r\n"}, {"<discarded>"}},
+        {"the last line without LF", {"A\nB"}, {"A", "B"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Lines(c.chunks), c.lines) << c.what;
+    EXPECT_EQ(Lines({"A\nB"}, /*finish=*/false), Strings{"A"});
+}
+
+// What a JsonWriter writes, read back from a temporary file.
+template <typename Write> std::string Json(Write write) {
+    std::FILE* file = std::tmpfile();
+    {
+        JsonWriter json(file);
+        write(json);
+    }
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;)
+        text += static_cast<char>(c);
+    std::fclose(file);
+    return text;
+}
+
+TEST(JsonWriter, SeparatesMembersAndElements) {
+    std::string text = Json([](JsonWriter& json) {
+        json.BeginObject();
+        json.Key("a");
+        json.Int(-128);
+        json.Key("b");
+        json.BeginArray();
+        json.Int(1);
+        json.BeginArray();
+        json.EndArray();
+        json.Bool(false);
+        json.EndArray();
+        json.Key("c");
+        json.Raw("{\"x\":1}");
+        json.EndObject();
+        json.EndLine();
+        json.BeginObject();
+        json.EndObject();
+        json.EndLine();
+    });
+    EXPECT_EQ(text, "{\"a\":-128,\"b\":[1,[],false],\"c\":{\"x\":1}}\n{}\n");
+}
+
+TEST(JsonWriter, EscapesEveryByteOutsidePrintableAscii) {
+    std::string text =
+        Json([](JsonWriter& json) { json.String(std::string("q\"b\\\x01\x7f\x80\xff", 8)); });
+    EXPECT_EQ(text, "\"q\\\"b\\\\\\u0001\\u007f\\u0080\\u00ff\"");
+}
+
+std::string Real(float value) {
+    char text[kRealText];
+    return std::string(text, FormatReal(text, value));
+}
+
+TEST(FormatReal, WritesMarkersPlainlyAndNonFiniteValuesAsNull) {
+    EXPECT_EQ(Real(-100000.0f), "-100000");
+    EXPECT_EQ(Real(48.117302f), "48.117302");
+    EXPECT_EQ(Real(91.0f), "91");
+    EXPECT_EQ(Real(0.0f), "0");
+    EXPECT_EQ(Real(999999999.0f), "1e+09");
+    EXPECT_EQ(Real(INFINITY), "null");
+    EXPECT_EQ(Real(NAN), "null");
+}
+
+TEST(FormatReal, EveryFiniteValueReadsBackToTheSameFloat) {
+    std::mt19937 random(11);
+    for (int i = 0; i < 100000; ++i) {
+        float value = std::bit_cast<float>(static_cast<uint32_t>(random()));
+        if (!std::isfinite(value))
+            continue;
+        std::string text = Real(value);
+        EXPECT_EQ(std::bit_cast<uint32_t>(std::strtof(text.c_str(), nullptr)),
+                  std::bit_cast<uint32_t>(value))
+            << text;
+    }
+}
+
+} // namespace
