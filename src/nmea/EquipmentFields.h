@@ -19,7 +19,7 @@ struct EncapsulationFields {
     int8_t MessageId;        // ABM and BBM
 };
 
-// $AIABK,211378120,A,8,0,0*hh
+// $AIABK,211378120,A,8,0,0*28
 struct AbkFields {
     int32_t Mmsi;
     int8_t Channel;
@@ -28,7 +28,7 @@ struct AbkFields {
     int8_t AcknowledgementType;
 };
 
-// $AIACA,1,5800.000,N,01100.000,E,5700.000,N,01000.000,E,2,2087,0,2088,0,0,0,C,1,*hh
+// $AIACA,1,5800.000,N,01100.000,E,5700.000,N,01000.000,E,2,2087,0,2088,0,0,0,C,1,*17
 struct AcaFields {
     char Sequence;
     GeoPoint NorthEast;
@@ -45,12 +45,12 @@ struct AcaFields {
     UtcTime InUseChanged;
 };
 
-// $AIACK,003*hh
+// $AIACK,003*5E
 struct AckFields {
     int16_t AlarmId;
 };
 
-// $AIACS,1,211378120,123519.00,23,03,1994*hh
+// $AIACS,1,211378120,123519.00,23,03,1994*71
 struct AcsFields {
     char Sequence;
     int32_t OriginatorMmsi;
@@ -60,7 +60,7 @@ struct AcsFields {
     int16_t Year;
 };
 
-// $GPAIQ,Smg,5*hh
+// $GPAIQ,Smg,5*22
 struct AiqFields {
     int8_t Number;
 };
@@ -74,7 +74,7 @@ struct AlrFields {
     char Description[kWholeFieldSize];
 };
 
-// $AISSD,CALLSIG,SHIPNAME,100,20,10,10,0,AI*hh
+// $AISSD,CALLSIG,SHIPNAME,100,20,10,10,0,AI*1D
 struct SsdFields {
     char CallSign[8];
     char Name[21];
@@ -94,7 +94,7 @@ struct TxtFields {
     char Text[62];
 };
 
-// $AIVSD,70,5.2,12,HAMBURG,123000.00,23,3,0,0*hh
+// $AIVSD,70,5.2,12,HAMBURG,123000.00,23,3,0,0*12
 struct VsdFields {
     int16_t ShipType;
     float Draught;
@@ -107,7 +107,7 @@ struct VsdFields {
     int8_t RegionalFlags;
 };
 
-// $GPECQ,RMC*hh: talker GP asks listener EC for its RMC.
+// $GPECQ,RMC*30: talker GP asks listener EC for its RMC.
 struct QueryFields {
     char QueriedFormatter[kWholeFieldSize];
 };

@@ -52,7 +52,7 @@ struct GsvFields {
     int8_t Snr[4];
 };
 
-// $GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A,S*hh
+// $GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A,S*78
 struct RmcFields {
     UtcTime Utc;
     char Status;
@@ -66,7 +66,7 @@ struct RmcFields {
     char NavigationalStatus;
 };
 
-// $GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A*hh
+// $GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A*25
 struct VtgFields {
     float CourseTrue;
     char TrueUnit;
@@ -112,7 +112,7 @@ struct GnsFields {
     float DifferentialStation;
 };
 
-// $VMVBW,12.3,0.07,A,11.78,0.12,A*hh
+// $VMVBW,12.3,0.07,A,11.78,0.12,A*63
 struct VbwFields {
     float WaterSpeedLongitudinal;
     float WaterSpeedTransverse;
@@ -122,13 +122,13 @@ struct VbwFields {
     char GroundSpeedStatus;
 };
 
-// $HEROT,-3.5,A*hh
+// $HEROT,-3.5,A*00
 struct RotFields {
     float RateOfTurn;
     char Status;
 };
 
-// $HEHDT,274.07,T*03
+// $HEHDT,274.07,T*19
 struct HdtFields {
     float Heading;
     char TrueUnit;
@@ -162,7 +162,7 @@ struct DtmFields {
     char ReferenceDatum[4];
 };
 
-// $INOSD,85.0,A,86.0,P,12.5,P,0.2,0.3,N*hh
+// $INOSD,85.0,A,86.0,P,12.5,P,0.2,0.3,N*66
 struct OsdFields {
     float Heading;
     char HeadingStatus;
@@ -175,7 +175,7 @@ struct OsdFields {
     char SpeedUnits;
 };
 
-// $LCRMA,A,4916.45,N,12311.12,W,,,,,,*hh (the fields after the position are not kept)
+// $LCRMA,A,4916.45,N,12311.12,W,,,,,,*1D (the fields after the position are not kept)
 struct RmaFields {
     char Status;
     GeoPoint Position;

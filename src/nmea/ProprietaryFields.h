@@ -4,12 +4,12 @@
 
 #include "nmea/NavigationFields.h"
 
-// $PKRV,R,MID,1234,5678*hh
+// $PKRV,R,MID,1234,5678*05
 struct MidFields {
     int32_t Number[2];
 };
 
-// $PBDY,1,FIRST,SECOND,0,1*hh
+// $PBDY,1,FIRST,SECOND,0,1*59
 struct BdyFields {
     int32_t Number;
     char Text1[21];
@@ -27,7 +27,7 @@ struct TstFields {
     int16_t Number3;
 };
 
-// $PFRQ,161975000,1,162025000,1*hh
+// $PFRQ,161975000,1,162025000,1*1A
 struct FrqFields {
     int32_t Number1;
     int8_t Small1;
@@ -35,7 +35,7 @@ struct FrqFields {
     int8_t Small2;
 };
 
-// $PBTH,1,2,3,4,5,6,TEXT*hh
+// $PBTH,1,2,3,4,5,6,TEXT*38
 struct BthFields {
     int16_t Number[6];
     char Text[kWholeFieldSize];
@@ -50,19 +50,19 @@ struct DbgFields {
     DbgPair Pair[4];
 };
 
-// $PTPS,1,TEXT*hh
+// $PTPS,1,TEXT*2B
 struct TpsFields {
     int16_t Number;
     char Text[kWholeFieldSize];
 };
 
-// $PKRV,R,Smg,TEXT,1*hh
+// $PKRV,R,Smg,TEXT,1*38
 struct SmgFields {
     char Text[80];
     int8_t Number;
 };
 
-// $PMOB,0A1B2C,5,7F,01,00112233*hh: hexadecimal fields, read two digits to a byte.
+// $PMOB,0A1B2C,5,7F,01,00112233*0A: hexadecimal fields, read two digits to a byte.
 struct MobFields {
     uint8_t Triple[3];
     uint8_t Number;
