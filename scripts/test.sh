@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with the sanitizers and runs every test, then checks
-# that the core library still cross-compiles for Windows.
+# Installs what is missing, builds with the sanitizers and runs every test, checks that
+# the core library still cross-compiles for Windows, and fuzzes the sentence decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -13,4 +13,7 @@ ctest --preset dev -j "$(nproc)"
 
 cmake --preset mingw
 cmake --build --preset mingw
-echo "All tests passed; the Windows build of the core compiles."
+
+# A bounded run of the decoder's fuzzer (clang, sanitizers); a finding fails the run.
+bash scripts/fuzz.sh 60
+echo "All tests passed, the Windows build of the core compiles, the fuzzer found nothing."
