@@ -73,28 +73,28 @@ float DegreesFromNmea(float value, int limit) {
     return result <= static_cast<float>(limit) ? result : static_cast<float>(limit + 1);
 }
 
-GeoPoint ParseLatLon(const char* latitude, const char* northSouth, const char* longitude,
-                     const char* eastWest) {
+GeoPoint ParseLatLon(std::string_view latitude, std::string_view northSouth,
+                     std::string_view longitude, std::string_view eastWest) {
     GeoPoint point;
     point.Latitude =
-        IsEmptyField(latitude) ? kEmptyLatitude : DegreesFromNmea(ParseReal(latitude), 90);
-    if (std::strcmp(northSouth, "S") == 0)
+        IsEmptyField(latitude) ? kEmptyLatitude : DegreesFromNmea(ParseReal(latitude.data()), 90);
+    if (northSouth == "S")
         point.Latitude = -point.Latitude;
-    point.Longitude =
-        IsEmptyField(longitude) ? kEmptyLongitude : DegreesFromNmea(ParseReal(longitude), 180);
-    if (std::strcmp(eastWest, "W") == 0)
+    point.Longitude = IsEmptyField(longitude) ? kEmptyLongitude
+                                              : DegreesFromNmea(ParseReal(longitude.data()), 180);
+    if (eastWest == "W")
         point.Longitude = -point.Longitude;
     return point;
 }
 
-void ParseUtcTime(const char* field, UtcTime& time) {
+void ParseUtcTime(std::string_view field, UtcTime& time) {
     if (IsEmptyField(field)) {
         time.Hour = kEmptyHour;
         time.Minute = kEmptyMinute;
         time.Second = kEmptySecond;
         return;
     }
-    double x = ParseDouble(field);
+    double x = ParseDouble(field.data());
     int64_t hour = TruncateToInteger(x * 0.0001);
     int64_t minute = TruncateToInteger((x - static_cast<double>(hour) * 10000) * 0.01);
     float seconds = static_cast<float>(x - static_cast<double>(hour) * 10000 -
@@ -111,10 +111,10 @@ void ParseUtcTime(const char* field, UtcTime& time) {
     time.Hundredths = static_cast<uint8_t>(hundredths > 99 ? 99 : hundredths);
 }
 
-UtcDate ParseDate(const char* field) {
+UtcDate ParseDate(std::string_view field) {
     if (IsEmptyField(field))
         return UtcDate{0, 0, 0};
-    int32_t v = static_cast<int32_t>(ParseInteger(field));
+    int32_t v = static_cast<int32_t>(ParseInteger(field.data()));
     return UtcDate{static_cast<int16_t>(v % 100 + 2000), static_cast<int8_t>(v / 100 % 100),
                    static_cast<int8_t>(v / 10000)};
 }

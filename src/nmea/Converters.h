@@ -1,11 +1,14 @@
-// Conversion of sentence fields to numbers, positions, times and dates. Every converter
-// takes a field as read from a FieldList: NUL-terminated, an empty field being a space.
+// Conversion of sentence fields to numbers, positions, times and dates. The converters
+// take a field as a FieldList reads it (an empty field being a space). Numbers are read up
+// to the first character that cannot continue them, so a field's text must be followed by
+// a delimiter or NUL, as it is in a sentence.
 #pragma once
 
 #include "nmea/SentenceTypes.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Optional white space, optional sign, decimal digits up to the first other character;
 // no digits give 0. The result keeps the low-order 64 bits of the value, so truncating
@@ -78,15 +81,15 @@ float DegreesFromNmea(float value, int limit);
 
 // A position from its four fields: latitude, N/S, longitude, E/W. Empty coordinates
 // give 91 and 181; "S" and "W" negate (the markers too).
-GeoPoint ParseLatLon(const char* latitude, const char* northSouth, const char* longitude,
-                     const char* eastWest);
+GeoPoint ParseLatLon(std::string_view latitude, std::string_view northSouth,
+                     std::string_view longitude, std::string_view eastWest);
 
 // A time field hhmmss.ss. An empty field gives 24:60:60 and leaves the hundredths as
 // they were.
-void ParseUtcTime(const char* field, UtcTime& time);
+void ParseUtcTime(std::string_view field, UtcTime& time);
 
 // A date field ddmmyy; every two-digit year is taken as 20yy. Empty gives 0/0/0.
-UtcDate ParseDate(const char* field);
+UtcDate ParseDate(std::string_view field);
 
 // Hexadecimal digits 0-9 and A-F (upper case only) to a byte, keeping the low 8 bits.
 // False on any other character.

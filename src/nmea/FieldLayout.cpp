@@ -37,26 +37,27 @@ template <typename T> bool ApplyRule(const FieldSpec& spec, bool empty, T& value
 
 // An integer of the field's width: the number as written, truncated to the width, then
 // judged by the rule.
-template <typename T> bool ReadInteger(const FieldSpec& spec, const char* field, char* at) {
+template <typename T> bool ReadInteger(const FieldSpec& spec, std::string_view field, char* at) {
     bool empty = spec.hasMarker && IsEmptyField(field);
-    int64_t value = static_cast<T>(empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field));
+    int64_t value =
+        static_cast<T>(empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field.data()));
     if (spec.rule != frNone && !ApplyRule(spec, empty, value))
         return false;
     Store(at, static_cast<T>(value));
     return true;
 }
 
-bool ReadReal(const FieldSpec& spec, const char* field, char* at) {
+bool ReadReal(const FieldSpec& spec, std::string_view field, char* at) {
     bool empty = spec.hasMarker && IsEmptyField(field);
-    float value = empty ? static_cast<float>(spec.marker) : ParseReal(field);
+    float value = empty ? static_cast<float>(spec.marker) : ParseReal(field.data());
     if (spec.rule != frNone && !ApplyRule(spec, empty, value))
         return false;
     Store(at, value);
     return true;
 }
 
-bool ReadText(const FieldSpec& spec, const char* field, char* at, const char* record) {
-    size_t length = std::strlen(field);
+bool ReadText(const FieldSpec& spec, std::string_view field, char* at, const char* record) {
+    size_t length = field.size();
     if (spec.rule == frPayloadLength) {
         int8_t sequentialId = reinterpret_cast<const EncapsulationFields*>(record)->SequentialId;
         size_t limit = sequentialId >= 1 && sequentialId <= 9 ? 63 : 62;
@@ -67,23 +68,23 @@ bool ReadText(const FieldSpec& spec, const char* field, char* at, const char* re
         length = 0;
     if (length > spec.capacity)
         length = spec.capacity;
-    std::memcpy(at, field, length);
+    std::memcpy(at, field.data(), length);
     at[length] = '\0';
     return true;
 }
 
 // The receiver's hexadecimal fields: digits are read in pairs, a bad digit rejects.
-bool ReadHexTriple(const char* field, char* at) {
+bool ReadHexTriple(std::string_view field, char* at) {
     uint8_t bytes[3] = {0, 0, 0};
-    if (!IsEmptyField(field) && std::strlen(field) == 6)
-        for (int i = 0; i < 3; ++i)
-            if (!ParseHexByte(field + 2 * i, 2, bytes[i]))
+    if (!IsEmptyField(field) && field.size() == 6)
+        for (size_t i = 0; i < 3; ++i)
+            if (!ParseHexByte(field.data() + 2 * i, 2, bytes[i]))
                 return false;
     std::memcpy(at, bytes, sizeof bytes);
     return true;
 }
 
-bool ReadHexByte(const FieldSpec& spec, const char* field, char* at) {
+bool ReadHexByte(const FieldSpec& spec, std::string_view field, char* at) {
     bool flagged = spec.kind == fkFlaggedHexByte;
     if (IsEmptyField(field)) {
         if (flagged)
@@ -92,11 +93,10 @@ bool ReadHexByte(const FieldSpec& spec, const char* field, char* at) {
             Store(at, uint8_t{255});
         return true;
     }
-    size_t length = std::strlen(field);
-    if (length > 2)
+    if (field.size() > 2)
         return true;
     uint8_t byte;
-    if (!ParseHexByte(field, length, byte))
+    if (!ParseHexByte(field.data(), field.size(), byte))
         return false;
     Store(at, byte);
     if (flagged)
@@ -104,14 +104,14 @@ bool ReadHexByte(const FieldSpec& spec, const char* field, char* at) {
     return true;
 }
 
-void ReadHexString(const char* field, char* at) {
-    size_t length = std::strlen(field);
+void ReadHexString(std::string_view field, char* at) {
+    size_t length = field.size();
     uint8_t count = 0;
     if (!IsEmptyField(field) && length % 2 == 0 && length >= 2 && length <= 18) {
         count = static_cast<uint8_t>(length / 2);
         for (size_t i = 0; i < length / 2; ++i) {
             uint8_t byte;
-            if (!ParseHexByte(field + 2 * i, 2, byte)) {
+            if (!ParseHexByte(field.data() + 2 * i, 2, byte)) {
                 count = 0;
                 break;
             }
@@ -136,9 +136,9 @@ bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char
     case fkReal:
         return ReadReal(spec, fields.Field(next++), at);
     case fkChar: {
-        const char* field = fields.Field(next++);
+        std::string_view field = fields.Field(next++);
         bool empty = spec.hasMarker && IsEmptyField(field);
-        if (spec.rule == frSingleChar && std::strlen(field) != 1)
+        if (spec.rule == frSingleChar && field.size() != 1)
             return false;
         Store(at, empty ? static_cast<char>(spec.marker) : field[0]);
         return true;
@@ -166,7 +166,7 @@ bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char
         ++next;
         return true;
     case fkLiteral:
-        return std::strcmp(fields.Field(next++), spec.literal) == 0;
+        return fields.Field(next++) == spec.literal;
     case fkSetInt8:
         Store(at, static_cast<int8_t>(spec.marker));
         return true;

@@ -70,7 +70,7 @@ bool ExpandEmptyFields(char* buffer, size_t& length) {
     return true;
 }
 
-FieldList::FieldList(char* line, size_t length) : line_(line), length_(length) {
+FieldList::FieldList(const char* line, size_t length) : line_(line), length_(length) {
     // Counters live in locals: the byte stores below may alias any member.
     int commas = 0;
     size_t empty = 0;
@@ -123,15 +123,13 @@ void FieldList::StartAt(size_t position) {
     commas_ -= dropped;
 }
 
-bool FieldList::Terminate() {
+bool FieldList::FindEnd() {
     if (commas_ == 0)
         return false;
     size_t last = comma_[commas_ - 1];
-    char* star = static_cast<char*>(std::memchr(line_ + last + 1, '*', length_ - last - 1));
+    const void* star = std::memchr(line_ + last + 1, '*', length_ - last - 1);
     if (star == nullptr)
         return false;
-    for (int k = 0; k < commas_; ++k)
-        line_[comma_[k]] = '\0';
-    *star = '\0';
+    end_ = static_cast<size_t>(static_cast<const char*>(star) - line_);
     return true;
 }

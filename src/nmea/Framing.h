@@ -10,6 +10,7 @@
 #include "nmea/SentenceTypes.h"
 
 #include <cstdint>
+#include <string_view>
 
 // True when the line of `length` characters has a "*" followed by two digits that match
 // the XOR of the characters between its start character and that "*". Digits are upper
@@ -26,12 +27,14 @@ bool ExpandEmptyFields(char* buffer, size_t& length);
 
 // The data fields of a sentence. Field k (1 based) runs from comma k to comma k + 1; the
 // last field runs to the first "*" after the last comma. The list reads a line as if its
-// empty fields had been expanded: an empty field reads as one space.
+// empty fields had been expanded: an empty field reads as one space. The line is not
+// changed: each field's text stays followed by its delimiter (a comma or "*"), which no
+// number converter reads past.
 class FieldList {
 public:
     // Finds the commas and the empty fields of the `length` characters of `line` in one
     // pass.
-    FieldList(char* line, size_t length);
+    FieldList(const char* line, size_t length);
 
     int Count() const { return commas_; }
 
@@ -44,27 +47,29 @@ public:
     // Forgets the commas before `position`, where a rewritten sentence now starts.
     void StartAt(size_t position);
 
-    // Cuts the fields apart in the text (each delimiter becomes a NUL). False when the
-    // last field has no "*" after it.
-    bool Terminate();
+    // Finds where the last field ends. False when no "*" follows the last comma.
+    bool FindEnd();
 
     // Field k (1 based), its leading spaces skipped unless it is made of spaces only,
     // so an empty field reads as one space.
-    const char* Field(int k) const {
+    std::string_view Field(int k) const {
         const char* start = line_ + comma_[k - 1] + 1;
-        if (*start != ' ')
-            return *start != '\0' ? start : " ";
+        const char* end = line_ + (k < commas_ ? comma_[k] : end_);
+        if (start == end)
+            return " ";
         const char* text = start;
-        while (*text == ' ')
+        while (text < end && *text == ' ')
             ++text;
-        return *text == '\0' ? start : text;
+        return text == end ? std::string_view(start, static_cast<size_t>(end - start))
+                           : std::string_view(text, static_cast<size_t>(end - text));
     }
 
 private:
-    char* line_;
+    const char* line_;
     size_t length_;
     int commas_ = 0;
     uint8_t comma_[kSentenceBufferSize]; // positions of the commas
+    size_t end_ = 0;                     // position of the "*" that ends the last field
     size_t emptyFields_ = 0;
     size_t firstEmptyField_ = SIZE_MAX;
 };
@@ -75,6 +80,6 @@ inline bool HasFieldCount(const FieldList& fields, int n) {
 }
 
 // True when a field read from the list was empty in the sentence.
-inline bool IsEmptyField(const char* field) {
+inline bool IsEmptyField(std::string_view field) {
     return field[0] == ' ';
 }

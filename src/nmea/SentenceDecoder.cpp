@@ -76,7 +76,7 @@ DecodeResult Parse(char* buffer, DecodedSentence& sentence, const FormatterRow*&
     if (row->prepare != nullptr)
         row->prepare(sentence);
     const SentenceLayout* layout = LayoutOf(*row, fields);
-    if (layout == nullptr || !fields.Terminate())
+    if (layout == nullptr || !fields.FindEnd())
         return drFields;
     char* record = reinterpret_cast<char*>(&sentence) + row->recordOffset;
     if (!ReadFields(*layout, fields, record))

@@ -80,7 +80,7 @@ std::vector<std::string> Fields(const char* line) {
     Expand(buffer);
     FieldList fields(buffer, std::strlen(buffer));
     std::vector<std::string> read;
-    if (!fields.Terminate())
+    if (!fields.FindEnd())
         return read;
     for (int k = 1; k <= fields.Count(); ++k)
         read.emplace_back(fields.Field(k));
@@ -107,7 +107,7 @@ TEST(FieldList, RefusesALastFieldWithoutAsteriskAfterIt) {
     char buffer[kSentenceBufferSize] = "$GPHDT,1*2,T\r\n";
     FieldList fields(buffer, std::strlen(buffer));
     EXPECT_EQ(fields.Count(), 2);
-    EXPECT_FALSE(fields.Terminate());
+    EXPECT_FALSE(fields.FindEnd());
 }
 
 } // namespace
