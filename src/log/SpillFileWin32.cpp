@@ -1,0 +1,22 @@
+#include "log/SpillFile.h"
+
+#include <windows.h>
+
+std::string SystemTemporaryFolder() {
+    char folder[MAX_PATH + 1];
+    DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length > MAX_PATH)
+        return ".";
+    return std::string(folder, length);
+}
+
+std::FILE* CreateSpillFile(const std::string& folder) {
+    char name[MAX_PATH];
+    if (GetTempFileNameA(folder.c_str(), "t36", 0, name) == 0)
+        return nullptr;
+    // "D": the C runtime deletes the file when it is closed.
+    std::FILE* file = std::fopen(name, "w+bD");
+    if (file == nullptr)
+        DeleteFileA(name);
+    return file;
+}
