@@ -3,11 +3,13 @@
 // cleared or the program ends); only the newest lines stay in memory, for the view.
 //
 // Bounds: memory holds at most kDataLogViewLines lines and kDataLogViewBytes bytes of
-// line text, plus the spill file's write buffer of kDataLogSpillBuffer bytes, however
-// long logging runs. The spill file grows by each line's length plus 2 (CR LF): at the
-// fastest line rate of the receiver's USB link (128000 baud, about 12800 characters a
-// second) that is about 46 MB an hour, limited only by the free space of the temporary
-// folder. A line that cannot be written there (disk full) is counted in LostLines.
+// line text (only a single line longer than that is kept whole; the receive path passes
+// lines of at most 4096 characters), plus the spill file's write buffer of
+// kDataLogSpillBuffer bytes, however long logging runs. The spill file grows by each
+// line's length plus 2 (CR LF): at the fastest line rate of the receiver's USB link
+// (128000 baud, about 12800 characters a second) that is about 46 MB an hour, limited
+// only by the free space of the temporary folder. A line that cannot be written there
+// (disk full) is counted in LostLines.
 #pragma once
 
 #include <cstddef>
