@@ -32,6 +32,11 @@ Configurator::~Configurator() {
     window_.SetCloseQuery(nullptr);
 }
 
+void Configurator::ConnectButton(const char* name, std::function<void()> click) {
+    QObject::connect(Control<QAbstractButton>(window_, name), &QAbstractButton::clicked, &events_,
+                     std::move(click));
+}
+
 void Configurator::ConnectEvents() {
     TForm1* form = &form_;
     QObject* to = &events_;
@@ -55,15 +60,21 @@ void Configurator::ConnectEvents() {
                      [form] { form->btnExitClick(); });
     QObject::connect(Control<QAction>(window_, "mnuExit"), &QAction::triggered, to,
                      [form] { form->btnExitClick(); });
+    QObject::connect(Control<QAction>(window_, "mnuAbout"), &QAction::triggered, to,
+                     [form] { form->mnuAboutClick(); });
 
-    QObject::connect(&window_.Timer(TTimer::Timer1), &QTimer::timeout, to,
-                     [form] { form->Timer1Timer(); });
-    QObject::connect(&window_.Timer(TTimer::Timer2), &QTimer::timeout, to,
-                     [form] { form->Timer2Timer(); });
-    QObject::connect(&window_.Timer(TTimer::TimerUpdateSysChk), &QTimer::timeout, to,
-                     [form] { form->TimerUpdateSysChkTimer(); });
-    QObject::connect(&window_.Timer(TTimer::TimerEthernetRoutine), &QTimer::timeout, to,
-                     [form] { form->TimerEthernetRoutineTimer(); });
+    ConnectButton("SpeedButtonReload", [form] { form->spbDbgTestCmdClick(); });
+    ConnectButton("SpeedButtonSetting", [form] { form->SpeedButtonSettingClick(); });
+    ConnectButton("spbBaudRate", [form] { form->spbBaudRateClick(); });
+    ConnectButton("spbInternalGPS", [form] { form->spbInternalGPSClick(); });
+    ConnectButton("spbRestore", [form] { form->spbRestoreClick(); });
+    // clicked: the user's click only, not the check state the controller sets.
+    ConnectButton("CheckBoxInternalGPSEnable", [form] { form->CheckBoxInternalGPSEnableClick(); });
+    ConnectButton("SpeedButtonClearCheck", [form] { form->SpeedButtonClearCheckClick(); });
+
+    for (TTimer timer : kAllTimers)
+        QObject::connect(&window_.Timer(timer), &QTimer::timeout, to,
+                         [form, timer] { form->TimerFired(timer); });
 
     window_.SetCloseQuery([form] { return form->FormCloseQuery(); });
 }

@@ -11,6 +11,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class Configurator {
@@ -29,6 +30,7 @@ public:
 
 private:
     void ConnectEvents();
+    void ConnectButton(const char* name, std::function<void()> click);
 
     MainWindow window_;
     QtMainView view_{window_};

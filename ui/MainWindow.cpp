@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AuxiliaryWindows.h"
 #include "PagePanel.h"
 #include "TopPanel.h"
 #include "app/Mainform.h"
@@ -24,6 +25,8 @@ constexpr TimerDescription kTimers[] = {
     {TTimer::Timer2, "Timer2"},
     {TTimer::TimerUpdateSysChk, "TimerUpdateSysChk"},
     {TTimer::TimerEthernetRoutine, "TimerEthernetRoutine"},
+    {TTimer::CountdownTimer, "CountdownTimer"},
+    {TTimer::RefreshPause, "RefreshPause"},
 };
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
@@ -52,6 +55,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     // With the page panel hidden, the top strip stays at the top.
     layout->addStretch(0);
     setCentralWidget(central);
+
+    CreateAboutBox(this);
+    CreateProgressDialog(this);
+    CreateCountdownDialog(this);
 }
 
 void MainWindow::CreateMenus() {

@@ -1,5 +1,6 @@
 // The main window as the user sees it: the menu bar, the top strip and the page panel,
-// every control named as the controller addresses it, and the four timers. It holds no
+// every control named as the controller addresses it, the timers, and the about box,
+// the progress dialog and the countdown dialog as its children. It holds no
 // behaviour of its own; FormWiring connects it to the controller.
 #pragma once
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <iterator>
 
 class QTimer;
 
@@ -31,6 +33,6 @@ private:
     void CreateMenus();
     void CreateTimers();
 
-    std::array<QTimer*, 4> timers_{};
+    std::array<QTimer*, std::size(kAllTimers)> timers_{};
     std::function<bool()> closeQuery_;
 };

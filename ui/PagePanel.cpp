@@ -1,5 +1,8 @@
 #include "PagePanel.h"
 
+#include "ConfigurationPages.h"
+#include "SystemCheckPage.h"
+
 #include "app/MainView.h"
 
 #include <QHBoxLayout>
@@ -78,6 +81,10 @@ QWidget* CreatePagePanel(QWidget* parent) {
     FillPage(main->widget(pgConfiguration), configuration);
     FillPage(main->widget(pgDiagnostics), diagnosis);
     FillDataLogPage(diagnosis->widget(pgDataLog));
+    FillBaudRatePage(configuration->widget(pgBaudRate));
+    FillInternalGpsPage(configuration->widget(pgInternalGps));
+    FillRestorePage(configuration->widget(pgRestore));
+    FillSystemCheckPage(diagnosis->widget(pgSystemCheck));
 
     auto* reload = new QPushButton(QStringLiteral("Read Device"), panel);
     reload->setObjectName(QStringLiteral("SpeedButtonReload"));

@@ -1,19 +1,23 @@
 #include "QtMainView.h"
 
 #include "AnsiText.h"
+#include "CheckIcons.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "SaveFileDialog.h"
 #include "SortedComboBox.h"
 #include "app/Mainform.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
@@ -179,4 +183,57 @@ void QtMainView::SetTimerEnabled(TTimer timer, bool enabled) {
 
 void QtMainView::CloseWindow() {
     window_.close();
+}
+
+bool QtMainView::Checked(TControl control) {
+    auto* button = FindAs<QAbstractButton>(control);
+    return button != nullptr && button->isChecked();
+}
+
+QWidget* QtMainView::FindWindow(TWindow window) const {
+    auto* found = window_.findChild<QWidget*>(QString::fromLatin1(WindowName(window)));
+    if (found == nullptr)
+        qWarning("The main window has no window named %s", WindowName(window));
+    return found;
+}
+
+void QtMainView::ShowWindow(TWindow window) {
+    if (QWidget* widget = FindWindow(window)) {
+        widget->show();
+        widget->raise();
+        widget->activateWindow();
+    }
+}
+
+void QtMainView::ShowModal(TWindow window) {
+    // exec() runs the event loop, so timers and received lines go on meanwhile; hiding
+    // the dialog ends it.
+    if (auto* dialog = qobject_cast<QDialog*>(FindWindow(window)))
+        dialog->exec();
+}
+
+void QtMainView::HideWindow(TWindow window) {
+    if (QWidget* widget = FindWindow(window))
+        widget->hide();
+}
+
+void QtMainView::SetProgressMax(TControl bar, int maximum) {
+    if (auto* progress = FindAs<QProgressBar>(bar))
+        progress->setMaximum(maximum);
+}
+
+void QtMainView::SetProgressPosition(TControl bar, int position) {
+    if (auto* progress = FindAs<QProgressBar>(bar))
+        progress->setValue(position);
+}
+
+void QtMainView::SetImageIndex(TControl image, int index) {
+    if (auto* label = FindAs<QLabel>(image))
+        label->setPixmap(CheckIcon(index));
+}
+
+bool QtMainView::PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) {
+    if (saveAnswer_)
+        return saveAnswer_(request, fileName);
+    return AskSaveFileName(&window_, request, fileName);
 }

@@ -10,17 +10,21 @@
 
 class MainWindow;
 class QObject;
+class QWidget;
 
 class QtMainView : public TMainView {
 public:
     // Answers a message box instead of the user: text, caption, buttons -> IDOK, ...
     using MessageAnswer =
         std::function<int(const std::string& text, const std::string& caption, TMessageButtons)>;
+    // Answers the file save dialog instead of the user: true with the chosen name.
+    using SaveFileAnswer = std::function<bool(const TSaveFileRequest&, std::string& fileName)>;
 
     explicit QtMainView(MainWindow& window) : window_(window) {}
 
     // Replaces the modal message boxes, which would wait for a user (tests, demos).
     void AnswerMessagesWith(MessageAnswer answer) { answer_ = std::move(answer); }
+    void AnswerSaveFileWith(SaveFileAnswer answer) { saveAnswer_ = std::move(answer); }
 
     void ShowMessage(const std::string& text) override;
     int MessageBox(const std::string& text, const std::string& caption,
@@ -49,12 +53,23 @@ public:
 
     void CloseWindow() override;
 
+    bool Checked(TControl control) override;
+    void ShowWindow(TWindow window) override;
+    void ShowModal(TWindow window) override;
+    void HideWindow(TWindow window) override;
+    void SetProgressMax(TControl bar, int maximum) override;
+    void SetProgressPosition(TControl bar, int position) override;
+    void SetImageIndex(TControl image, int index) override;
+    bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+
 private:
     // The widget or action named after `control`; a menu stands for its menu action.
     // Null, with a warning, when the window has no such control.
     QObject* Find(TControl control) const;
     template <class Kind> Kind* FindAs(TControl control) const;
+    QWidget* FindWindow(TWindow window) const;
 
     MainWindow& window_;
     MessageAnswer answer_;
+    SaveFileAnswer saveAnswer_;
 };

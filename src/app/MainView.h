@@ -24,11 +24,53 @@ enum class TControl {
     MainMenu1,
     mnuOption,
     mnuLanguage,
+    // BAUD RATE page
+    cbxBaud_RS232,
+    cbxBaud_NMEA,
+    // INTERNAL GPS page
+    CheckBoxInternalGPSEnable,
+    LabelGPSNavStatus,
+    ComboBoxGPSNavStatus,
+    // RESTORE page
+    CheckBoxNetworkRestore,
+    // SYSTEM CHECK page
+    ImageChkFwVer,
+    lblValFwVer,
+    ImageChkProdSN,
+    lblValProdSN,
+    ImageChkRx,
+    lblValRxCntA,
+    lblValRxCntB,
+    ImageNetworkFirmwareVersion,
+    LabelNetworkFirmwareVersoinData,
+    ImageChkGps,
+    lblValGps,
+    SpeedButtonClearCheck,
+    // About box, countdown dialog, progress dialog
+    Memo1,
+    btnOK,
+    LabelTimerRemain,
+    ProgressBar1,
 };
 
 const char* ControlName(TControl control);
 
-enum class TTimer { Timer1, Timer2, TimerUpdateSysChk, TimerEthernetRoutine };
+// The main window's four timers, the countdown dialog's timer, and the one-second pause
+// of the system check's Refresh.
+enum class TTimer {
+    Timer1,
+    Timer2,
+    TimerUpdateSysChk,
+    TimerEthernetRoutine,
+    CountdownTimer,
+    RefreshPause,
+};
+inline constexpr TTimer kAllTimers[] = {TTimer::Timer1,
+                                        TTimer::Timer2,
+                                        TTimer::TimerUpdateSysChk,
+                                        TTimer::TimerEthernetRoutine,
+                                        TTimer::CountdownTimer,
+                                        TTimer::RefreshPause};
 
 // Interval of each timer, in milliseconds.
 int TimerInterval(TTimer timer);
@@ -46,6 +88,22 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 enum class TFontColor { Black, Red };
+
+// The windows besides the main window: about box, countdown dialog, progress dialog.
+enum class TWindow { frmAbout, Form2, frmWaitingProgress };
+
+const char* WindowName(TWindow window);
+
+// Pictures of the system check's image list ImageListSysChk, by index.
+enum TCheckIcon { ciFailed = 0, ciPassed = 1, ciNothingYet = 2 };
+
+// What the file save dialog offers.
+struct TSaveFileRequest {
+    std::string Filter;     // "Description (*.EXT)|*.EXT"
+    int FilterIndex = 1;    // 1-based
+    std::string DefaultExt; // without the dot
+    std::string FileName;   // proposed name
+};
 
 class TMainView {
 public:
@@ -81,4 +139,23 @@ public:
 
     // Closes the window; the window then asks the controller (TForm1::FormCloseQuery).
     virtual void CloseWindow() = 0;
+
+    // The check state of a check box, as the user left it.
+    virtual bool Checked(TControl control) = 0;
+
+    // The auxiliary windows: shown without blocking, or modally (the call returns once
+    // the window is hidden again; timers and the receive path keep running meanwhile).
+    virtual void ShowWindow(TWindow window) = 0;
+    virtual void ShowModal(TWindow window) = 0;
+    virtual void HideWindow(TWindow window) = 0;
+
+    virtual void SetProgressMax(TControl bar, int maximum) = 0;
+    virtual void SetProgressPosition(TControl bar, int position) = 0;
+
+    // Empties the picture of an image control and draws icon `index` of ImageListSysChk.
+    virtual void SetImageIndex(TControl image, int index) = 0;
+
+    // The file save dialog. True with the chosen name in `fileName`; false on Cancel.
+    // The dialog itself neither adds an extension nor asks before overwriting.
+    virtual bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) = 0;
 };

@@ -1,10 +1,14 @@
 // Start-up, closing and page handling of the main window controller.
 #include "app/Mainform.h"
+#include "log/TextEditor.h"
+#include "nmea/SentenceDecoder.h"
 
 TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports,
                std::unique_ptr<TComm> comm)
-    : view_(view), ports_(ports ? std::move(ports) : SystemPorts()),
-      comm_(comm ? std::move(comm) : std::make_unique<TComm>()) {
+    : Form2(view), OpenTextEditor(OpenInTextEditor), view_(view),
+      ports_(ports ? std::move(ports) : SystemPorts()),
+      comm_(comm ? std::move(comm) : std::make_unique<TComm>()),
+      decoder_(std::make_unique<DecoderState>()) {
     // The steps below follow the documented start-up order; the ones that belong to
     // pages not built yet come with those pages.
     DeviceChangePending = false;
@@ -13,10 +17,12 @@ TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortS
     EnumeratePorts();
     FillPortSelector();
     ResetSession();
+    InitConfigurationPages();
     view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
     view_.SetActivePage(TControl::PageControlConf, pgBaudRate);
     view_.SetActivePage(TControl::PageControlDiagnosis, pgSystemCheck);
     UpdatePageButtons();
+    UpdateCheckIcons();
     view_.SetVisible(TControl::mnuOption, false);
     view_.SetVisible(TControl::mnuLanguage, false);
     view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
@@ -96,11 +102,35 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Timer2Timer() {
     DebounceDeviceChange();
+    CountDownToReportOffer();
     BlinkStatus();
 }
 
-// The system check and the restart recovery run here once their pages exist.
-void TForm1::TimerUpdateSysChkTimer() {}
+void TForm1::TimerUpdateSysChkTimer() {
+    UpdateSystemCheck();
+    RestartRecoveryStep();
+}
 
 // The network module's command queue runs here once its console exists.
 void TForm1::TimerEthernetRoutineTimer() {}
+
+void TForm1::TimerFired(TTimer timer) {
+    switch (timer) {
+    case TTimer::Timer1:
+        return Timer1Timer();
+    case TTimer::Timer2:
+        return Timer2Timer();
+    case TTimer::TimerUpdateSysChk:
+        return TimerUpdateSysChkTimer();
+    case TTimer::TimerEthernetRoutine:
+        return TimerEthernetRoutineTimer();
+    case TTimer::CountdownTimer:
+        return Form2.Timer1Timer();
+    case TTimer::RefreshPause:
+        return RefreshPauseTimer();
+    }
+}
+
+void TForm1::mnuAboutClick() {
+    view_.ShowWindow(TWindow::frmAbout);
+}

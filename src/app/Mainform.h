@@ -6,17 +6,26 @@
 #include "app/MainView.h"
 #include "app/PortSystem.h"
 #include "app/Texts.h"
+#include "dialogs/CountdownDialog.h"
+#include "log/LocalClock.h"
 #include "serial/Comm.h"
+#include "session/DeviceInfo.h"
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+struct DecoderState;
+
 inline constexpr char kApplicationTitle[] = "Tidelane T360KV Configurator (Essential)";
 
 enum THandshakeState { hsIdle = 0, hsWaitReport = 1, hsDone = 2 };
+
+// What became of the last offer of the configuration report.
+enum TReportOutcome { roNone, roDeclined, roWritten, roFailed };
 
 class TForm1 {
 public:
@@ -48,6 +57,8 @@ public:
     void Timer2Timer();
     void TimerUpdateSysChkTimer();
     void TimerEthernetRoutineTimer();
+    // Runs the handler of `timer`; for front ends that keep their timers in a table.
+    void TimerFired(TTimer timer);
 
     // --- Port selection (ports present, hot-plug) ------------------------------------
     void EnumeratePorts();
@@ -66,8 +77,37 @@ public:
     void ToggleConnection();
     void ResetSession();
     void CheckHandshakeTimeout();
+
+    // --- Device report (reading the settings) ----------------------------------------
     void RequestDeviceReport();
     void RefreshDeviceReport();
+    // Read Device: asks for the report and offers the report file five Timer2 ticks later.
+    void spbDbgTestCmdClick();
+    void CheckBoxInternalGPSEnableClick();
+
+    // --- Programming and restoring ---------------------------------------------------
+    // Program Device: programs the settings of the Configuration page in front.
+    void SpeedButtonSettingClick();
+    void spbBaudRateClick();
+    void spbInternalGPSClick();
+    void spbRestoreClick();
+    // The receiver announced a restart: close the port, wait, reconnect.
+    void StartRestartRecovery();
+    void RestartRecoveryStep();
+
+    // --- System check ----------------------------------------------------------------
+    // Counts the decoded AIS sentence in Decoder.Sentence on its channel.
+    void CountAisSentence();
+    void UpdateSystemCheck();
+    void UpdateCheckIcons();
+    // Refresh: clears the results and asks for the report again a second later.
+    void SpeedButtonClearCheckClick();
+    void RefreshPauseTimer();
+
+    // --- Configuration report and dialogs --------------------------------------------
+    // Asks, lets the user choose a file, writes the report and opens it in the editor.
+    void SaveConfigurationReport();
+    void mnuAboutClick();
 
     // For front ends without a port selector (the command-line tool): selects the
     // entry of `device` when the port list has one, then connects as Connect does.
@@ -108,6 +148,25 @@ public:
 
     TTexts Texts;
 
+    // Values of the device report, and the countdown from Read Device to the report
+    // offer (255: no offer pending).
+    TDeviceInfo DeviceInfo{};
+    static constexpr int kNoReportPending = 255;
+    int ReportCountdown = kNoReportPending;
+    TReportOutcome ReportOutcome = roNone;
+    // Restart recovery: 0 none, 1 announced, 2..9 waiting, 10 over (port not found).
+    int RestartProgress = 0;
+    // AIS sentences received on channel A, and on any other channel.
+    int32_t RxCountA = 0;
+    int32_t RxCountB = 0;
+    // The sentence decoder's records: the last decoded sentence, the GNSS picture.
+    DecoderState& Decoder() { return *decoder_; }
+    TForm2 Form2;
+
+    // The PC's clock and the text editor; tests replace them.
+    std::function<TLocalTime()> LocalTimeNow = ReadLocalTime;
+    std::function<void(const std::string&)> OpenTextEditor;
+
     // Longest line that is dispatched, not counting CR LF.
     static constexpr size_t kMaxLineLength = 82;
     // Longest pending line kept; a stream without line feeds cannot grow memory further.
@@ -142,9 +201,15 @@ private:
     void RefuseConnect(const char* message);
     void CompleteHandshake();
     std::string SelectedPortText();
+    void InitConfigurationPages();
+    void CountDownToReportOffer();
+    void ReadBaudReport(const char* line, const char* key, TControl selector, int32_t& baud);
+    bool ReconnectAfterRestart();
+    void SetCheckIcon(TControl image, int index);
 
     TMainView& view_;
     std::unique_ptr<TPortSystem> ports_;
     std::unique_ptr<TComm> comm_;
+    std::unique_ptr<DecoderState> decoder_;
     std::string pendingLine_;
 };

@@ -1,6 +1,8 @@
 // The receive path of the main window: bytes from the serial component become lines,
 // which go to the data log and, as private copies, to the three line consumers.
 #include "app/Mainform.h"
+#include "nmea/GpsLineFilter.h"
+#include "nmea/SentenceDecoder.h"
 
 #include <cstring>
 
@@ -62,6 +64,17 @@ void TForm1::DispatchLine() {
     ParseReportLine(copy);
 }
 
-// The GPS page and the device report parser read their lines here once they exist.
-void TForm1::HandleGpsLine(char*) {}
-void TForm1::ParseReportLine(char*) {}
+// The first consumer: sentences go through the decoder; a decoded AIS encapsulation
+// sentence counts towards the system check's reception figures.
+void TForm1::HandleGpsLine(char* line) {
+    size_t length = std::strlen(line);
+    if (!PassesGpsLineFilter(line, length))
+        return;
+    SentenceBuffer buffer;
+    std::memcpy(buffer, line, length + 1);
+    if (!DecodeSentence(buffer, Decoder()))
+        return;
+    // The GPS STATUS page takes the GNSS sentences (group sgGnss) here once it exists.
+    if (SentenceGroupOf(Decoder().Sentence) == sgAisEquipment && line[0] == '!')
+        CountAisSentence();
+}

@@ -5,7 +5,10 @@
 #include "app/MainView.h"
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +17,11 @@ public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     int MessageBox(const std::string& text, const std::string& caption, TMessageButtons) override {
         messages.push_back(caption + ": " + text);
-        return messageBoxAnswer;
+        if (messageBoxAnswers.empty())
+            return messageBoxAnswer;
+        int answer = messageBoxAnswers.front();
+        messageBoxAnswers.pop_front();
+        return answer;
     }
     void SetText(TControl c, const std::string& text) override { texts[c] = text; }
     void SetEnabled(TControl c, bool on) override { enabled[c] = on; }
@@ -38,10 +45,42 @@ public:
     int ActivePage(TControl c) override { return pages[c]; }
     void SetActivePage(TControl c, int i) override { pages[c] = i; }
     void AppendLine(TControl c, const std::string& line) override { lists[c].push_back(line); }
-    void SetTimerEnabled(TTimer t, bool on) override { timers[t] = on; }
+    void SetTimerEnabled(TTimer t, bool on) override {
+        timers[t] = on;
+        if (onTimerEnabled)
+            onTimerEnabled(t, on);
+    }
     void CloseWindow() override { closeRequests++; }
+    bool Checked(TControl c) override { return checked[c]; }
+    void ShowWindow(TWindow w) override { shown[w] = true; }
+    // Returns at once: the test drives the modal window's timer by hand.
+    void ShowModal(TWindow w) override {
+        shown[w] = true;
+        modalShows.push_back(w);
+    }
+    void HideWindow(TWindow w) override { shown[w] = false; }
+    void SetProgressMax(TControl c, int maximum) override { progressMax[c] = maximum; }
+    void SetProgressPosition(TControl c, int position) override { progress[c] = position; }
+    void SetImageIndex(TControl c, int index) override { images[c] = index; }
+    bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override {
+        saveRequests.push_back(request);
+        if (!saveFileAnswer)
+            return false;
+        fileName = *saveFileAnswer;
+        return true;
+    }
 
+    // Answers of the message boxes in turn; messageBoxAnswer once they are used up.
+    std::deque<int> messageBoxAnswers;
     int messageBoxAnswer = IDOK;
+    // The name "chosen" in the file save dialog; none: Cancel.
+    std::optional<std::string> saveFileAnswer;
+    std::vector<TSaveFileRequest> saveRequests;
+    // Called for every timer switched on or off (tests with real timers).
+    std::function<void(TTimer, bool)> onTimerEnabled;
+    std::map<TWindow, bool> shown;
+    std::vector<TWindow> modalShows;
+    std::map<TControl, int> progressMax, progress, images;
     std::vector<std::string> messages;
     std::map<TControl, std::string> texts;
     std::map<TControl, bool> enabled, visible, checked;

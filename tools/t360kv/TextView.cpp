@@ -1,5 +1,7 @@
 #include "TextView.h"
 
+#include "dialogs/DialogTexts.h"
+
 void TTextView::ShowMessage(const std::string& text) {
     std::fprintf(out_, "! %s\n", text.c_str());
     std::fflush(out_);
@@ -13,10 +15,34 @@ int TTextView::MessageBox(const std::string& text, const std::string& caption,
 }
 
 void TTextView::SetText(TControl control, const std::string& text) {
-    if (control == TControl::LabelConnectionStatus) {
-        std::fprintf(out_, "# %s\n", text.c_str());
-        std::fflush(out_);
-    }
+    if (control != TControl::LabelConnectionStatus && control != TControl::LabelTimerRemain)
+        return;
+    // The countdown's text has a line break; one printed line per second is enough.
+    std::string line = text;
+    for (char& c : line)
+        if (c == '\n')
+            c = ' ';
+    std::fprintf(out_, "# %s\n", line.c_str());
+    std::fflush(out_);
+}
+
+void TTextView::SetTimerEnabled(TTimer timer, bool enabled) {
+    if (OnTimerEnabled)
+        OnTimerEnabled(timer, enabled);
+}
+
+void TTextView::ShowWindow(TWindow window) {
+    if (window != TWindow::frmWaitingProgress)
+        return;
+    std::fprintf(out_, "# %s\n", kProgressText);
+    std::fflush(out_);
+}
+
+bool TTextView::PromptSaveFile(const TSaveFileRequest&, std::string& fileName) {
+    if (SaveFileName.empty())
+        return false;
+    fileName = SaveFileName;
+    return true;
 }
 
 std::string TTextView::ListItem(TControl list, int index) {

@@ -1,5 +1,7 @@
-// The window of the headless tool: messages and the data log become printed lines,
-// message boxes take their default answer, and everything else is remembered silently.
+// The window of the headless tool: messages, the connection status, the countdown and the
+// data log become printed lines, message boxes take their default answer (OK, Yes), the
+// file save dialog answers with SaveFileName, and everything else is remembered silently
+// or ignored.
 #pragma once
 
 #include "app/MainView.h"
@@ -16,6 +18,10 @@ public:
 
     // Called for every line appended to the data log.
     std::function<void(const std::string&)> OnLogLine;
+    // Called for every timer switched on or off; the tool runs the timers.
+    std::function<void(TTimer, bool)> OnTimerEnabled;
+    // The answer of the file save dialog; empty: Cancel.
+    std::string SaveFileName;
 
     void ShowMessage(const std::string& text) override;
     int MessageBox(const std::string& text, const std::string& caption,
@@ -23,7 +29,7 @@ public:
     void SetText(TControl control, const std::string& text) override;
     void SetEnabled(TControl, bool) override {}
     void SetVisible(TControl, bool) override {}
-    void SetChecked(TControl, bool) override {}
+    void SetChecked(TControl control, bool checked) override { checked_[control] = checked; }
     void SetFontColor(TControl, TFontColor) override {}
     void ListClear(TControl list) override { lists_[list].clear(); }
     void ListAdd(TControl list, const std::string& item) override { lists_[list].push_back(item); }
@@ -35,12 +41,22 @@ public:
     int ActivePage(TControl pages) override { return pages_[pages]; }
     void SetActivePage(TControl pages, int index) override { pages_[pages] = index; }
     void AppendLine(TControl memo, const std::string& line) override;
-    void SetTimerEnabled(TTimer, bool) override {}
+    void SetTimerEnabled(TTimer timer, bool enabled) override;
     void CloseWindow() override {}
+    bool Checked(TControl control) override { return checked_[control]; }
+    void ShowWindow(TWindow window) override;
+    // Nothing waits here: the modal window's timer runs on with the tool's loop.
+    void ShowModal(TWindow) override {}
+    void HideWindow(TWindow) override {}
+    void SetProgressMax(TControl, int) override {}
+    void SetProgressPosition(TControl, int) override {}
+    void SetImageIndex(TControl, int) override {}
+    bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
 
 private:
     std::FILE* out_;
     std::map<TControl, std::vector<std::string>> lists_;
     std::map<TControl, int> itemIndex_;
     std::map<TControl, int> pages_;
+    std::map<TControl, bool> checked_;
 };

@@ -1,0 +1,56 @@
+// The restart recovery: the receiver announces a restart after it has been programmed;
+// the port is closed at the next system check tick and opened again eight ticks later,
+// when the receiver is back, with the progress dialog up meanwhile.
+#include "app/Mainform.h"
+
+namespace {
+constexpr int kRecoverySteps = 10;
+}
+
+void TForm1::StartRestartRecovery() {
+    RestartProgress = 1;
+    view_.SetProgressMax(TControl::ProgressBar1, kRecoverySteps);
+    view_.SetProgressPosition(TControl::ProgressBar1, 0);
+    view_.ShowWindow(TWindow::frmWaitingProgress);
+    // The recovery runs on this timer's ticks; an announcement that comes before the
+    // first handshake has completed must not leave the dialog up for good.
+    view_.SetTimerEnabled(TTimer::TimerUpdateSysChk, true);
+}
+
+void TForm1::RestartRecoveryStep() {
+    if (RestartProgress <= 0 || RestartProgress >= kRecoverySteps)
+        return;
+    ++RestartProgress;
+    view_.SetProgressPosition(TControl::ProgressBar1, RestartProgress);
+    if (RestartProgress == 2) {
+        // Closing only: a port the user has closed meanwhile is not opened here.
+        if (PortOpen)
+            ToggleConnection();
+        return;
+    }
+    if (RestartProgress < kRecoverySteps)
+        return;
+    if (ReconnectAfterRestart())
+        RestartProgress = 0;
+    view_.HideWindow(TWindow::frmWaitingProgress);
+}
+
+// Finds the port used before in the refilled selector and opens it again; false when
+// the port is gone.
+bool TForm1::ReconnectAfterRestart() {
+    FillPortSelector();
+    std::string tag = "(COM" + std::to_string(PortNumber) + ")";
+    for (int i = 0, count = view_.ListCount(TControl::cbxDeviceComEnum); i < count; ++i) {
+        if (view_.ListItem(TControl::cbxDeviceComEnum, i).find(tag) == std::string::npos)
+            continue;
+        view_.SetItemIndex(TControl::cbxDeviceComEnum, i);
+        // A port the user has opened again meanwhile stays as it is.
+        if (!PortOpen)
+            ToggleConnection();
+        // Pressed only when the port did open.
+        ConnectPressed = PortOpen;
+        view_.SetChecked(TControl::OpenPort, PortOpen);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#include "SaveFileDialog.h"
+
+#include "AnsiText.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace {
+
+// "Report File (*.TXT)|*.TXT|All (*.*)|*.*" -> {"Report File (*.TXT)", "All (*.*)"}: the
+// description of each pair already names its patterns the way Qt reads them.
+QStringList QtFilters(const std::string& filter) {
+    QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        filters << parts[i];
+    return filters;
+}
+
+} // namespace
+
+bool AskSaveFileName(QWidget* parent, const TSaveFileRequest& request, std::string& fileName) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filters = QtFilters(request.Filter);
+    dialog.setNameFilters(filters);
+    if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.FilterIndex - 1]);
+    dialog.selectFile(ToQString(request.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = ToAnsi(dialog.selectedFiles().constFirst());
+    return true;
+}

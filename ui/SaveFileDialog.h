@@ -1,0 +1,13 @@
+// The file save dialog of the view operations.
+#pragma once
+
+#include "app/MainView.h"
+
+#include <string>
+
+class QWidget;
+
+// Shows the dialog with the request's filter ("Description (*.EXT)|*.EXT" pairs), filter
+// and proposed name; true with the chosen name. The dialog neither appends the default
+// extension nor asks before overwriting: the controller does both.
+bool AskSaveFileName(QWidget* parent, const TSaveFileRequest& request, std::string& fileName);
