@@ -39,12 +39,13 @@ void Decode(SentenceBuffer& buffer, DecoderState& state) {
 }
 
 void OnLine(void* context, const char* line, size_t length, bool discarded) {
-    if (discarded || !PassesGpsLineFilter(line, length + 2))
+    if (discarded)
         return;
     SentenceBuffer buffer;
     std::memcpy(buffer, line, length);
     std::memcpy(buffer + length, "\r\n", 3);
-    Decode(buffer, *static_cast<DecoderState*>(context));
+    if (PassesGpsLineFilter(buffer, length + 2))
+        Decode(buffer, *static_cast<DecoderState*>(context));
 }
 
 } // namespace

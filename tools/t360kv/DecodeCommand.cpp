@@ -51,13 +51,15 @@ private:
         DecodeResult result = drDecoded;
         if (discarded) {
             verdict = lvReceiveTooLong;
-        } else if (!PassesGpsLineFilter(line, length + 2)) {
-            verdict = length > 0 && (line[0] == '$' || line[0] == '!') ? lvTooLong : lvNotSentence;
         } else {
+            // The filter judges the dispatch text, so an empty line starts with its CR.
             SentenceBuffer buffer;
             std::memcpy(buffer, line, length);
             std::memcpy(buffer + length, "\r\n", 3);
-            DecodeSentence(buffer, *state_, &result);
+            if (!PassesGpsLineFilter(buffer, length + 2))
+                verdict = buffer[0] == '$' || buffer[0] == '!' ? lvTooLong : lvNotSentence;
+            else
+                DecodeSentence(buffer, *state_, &result);
         }
         summary_.Count(verdict, result, state_->Sentence);
         Write(verdict, result);
