@@ -20,12 +20,17 @@ void TForm1::StartRestartRecovery() {
 void TForm1::RestartRecoveryStep() {
     if (RestartProgress <= 0 || RestartProgress >= kRecoverySteps)
         return;
+    if (RestartProgress == 1 && !PortOpen) {
+        // The user has closed the port since the announcement: nothing left to recover,
+        // and toggling now would open the port instead of closing it.
+        RestartProgress = 0;
+        view_.HideWindow(TWindow::frmWaitingProgress);
+        return;
+    }
     ++RestartProgress;
     view_.SetProgressPosition(TControl::ProgressBar1, RestartProgress);
     if (RestartProgress == 2) {
-        // Closing only: a port the user has closed meanwhile is not opened here.
-        if (PortOpen)
-            ToggleConnection();
+        ToggleConnection();
         return;
     }
     if (RestartProgress < kRecoverySteps)

@@ -36,6 +36,25 @@ struct FormHarness {
         form = std::make_unique<TestForm>(view, TSynchronize{}, std::make_unique<FakePorts>(ports),
                                           std::move(memory));
         form->FormCreate();
+        form->LocalTimeNow = [this] { return clock; };
+        form->OpenTextEditor = [this](const std::string& file) { editorOpened.push_back(file); };
+    }
+
+    // Connect clicked and the report's end marker received: the session is up.
+    void Connect() {
+        ClickConnect();
+        Receive("[DEVICE DATA END]\r\n");
+    }
+    void SysChkTimer(int ticks = 1) {
+        for (int i = 0; i < ticks; ++i)
+            form->TimerUpdateSysChkTimer();
+    }
+    // What was written to the receiver since the last call.
+    std::string TakeWritten() {
+        std::string written = line->Written();
+        std::string fresh = written.substr(writtenSeen_);
+        writtenSeen_ = written.size();
+        return fresh;
     }
 
     // A line from the receiver, delivered as the serial component's OnRxChar does.
@@ -64,9 +83,16 @@ struct FormHarness {
     }
     std::string Status() { return view.texts[TControl::LabelConnectionStatus]; }
 
+    // The PC's clock as the controller reads it, and the files opened in the editor.
+    TLocalTime clock{2025, 2, 27, 9, 5, 7};
+    std::vector<std::string> editorOpened;
+
     FakeView view;
     std::shared_ptr<FakePorts::State> ports;
     std::shared_ptr<MemoryLine> line;
     TMemoryComm* comm = nullptr;
     std::unique_ptr<TestForm> form;
+
+private:
+    size_t writtenSeen_ = 0;
 };

@@ -1,0 +1,156 @@
+// The SYSTEM CHECK page: the AIS reception counters, the rows and icons shown once a
+// second, and Refresh, whose one-second pause leaves the receive path running.
+#include "FormHarness.h"
+
+#include "nmea/SentenceDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A complete single-fragment AIS message on channel B, with its real checksum.
+const char kAisLine[] = "!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n";
+
+// Whether the decoder completes AIS messages yet; until it does, no "!" sentence is
+// accepted, and so none is counted.
+bool AisMessagesDecode() {
+    SentenceBuffer buffer{};
+    std::memcpy(buffer, kAisLine, sizeof kAisLine);
+    auto state = std::make_unique<DecoderState>();
+    return DecodeSentence(buffer, *state);
+}
+
+struct Row {
+    std::string firmware, serialNo, countA, countB;
+    int firmwareIcon, serialNoIcon, receptionIcon;
+};
+
+Row Shown(FormHarness& h) {
+    auto& v = h.view;
+    return {v.texts[TControl::lblValFwVer],    v.texts[TControl::lblValProdSN],
+            v.texts[TControl::lblValRxCntA],   v.texts[TControl::lblValRxCntB],
+            v.images[TControl::ImageChkFwVer], v.images[TControl::ImageChkProdSN],
+            v.images[TControl::ImageChkRx]};
+}
+
+void ExpectRow(FormHarness& h, const Row& expected) {
+    Row row = Shown(h);
+    EXPECT_EQ(row.firmware, expected.firmware);
+    EXPECT_EQ(row.serialNo, expected.serialNo);
+    EXPECT_EQ(row.countA, expected.countA);
+    EXPECT_EQ(row.countB, expected.countB);
+    EXPECT_EQ(row.firmwareIcon, expected.firmwareIcon);
+    EXPECT_EQ(row.serialNoIcon, expected.serialNoIcon);
+    EXPECT_EQ(row.receptionIcon, expected.receptionIcon);
+}
+
+TEST(SystemCheck, IconsAtStartUpAreCrossesAndTheWarning) {
+    FormHarness h;
+    EXPECT_EQ(h.view.images[TControl::ImageChkFwVer], ciFailed);
+    EXPECT_EQ(h.view.images[TControl::ImageChkProdSN], ciFailed);
+    EXPECT_EQ(h.view.images[TControl::ImageChkRx], ciNothingYet);
+    EXPECT_EQ(h.view.images[TControl::ImageNetworkFirmwareVersion], ciNothingYet);
+    EXPECT_EQ(h.view.images[TControl::ImageChkGps], ciFailed);
+}
+
+TEST(SystemCheck, SentencesCountOnChannelAOrElseBAndOwnReportsNot) {
+    struct Case {
+        const char* formatter;
+        char channel;
+        int32_t a, b;
+    };
+    const Case cases[] = {
+        {"VDM", 'A', 1, 0},        {"VDM", 'B', 0, 1}, {"VDM", '1', 0, 1},
+        {"VDM", kEmptyChar, 0, 1}, {"VDO", 'A', 0, 0}, {"VDO", 'B', 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.formatter) + " " + c.channel);
+        FormHarness h;
+        DecodedSentence& sentence = h.form->Decoder().Sentence;
+        std::strcpy(sentence.Formatter, c.formatter);
+        sentence.Encapsulation.Channel = c.channel;
+        h.form->CountAisSentence();
+        EXPECT_EQ(h.form->RxCountA, c.a);
+        EXPECT_EQ(h.form->RxCountB, c.b);
+    }
+}
+
+TEST(SystemCheck, OnlyAcceptedExclamationSentencesCount) {
+    FormHarness h;
+    h.ClickConnect();
+    // The same encapsulation sentence with "$" decodes but is no radio message.
+    h.Receive("$AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
+    h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*00\r\n"); // bad checksum
+    EXPECT_EQ(h.form->RxCountA + h.form->RxCountB, 0);
+    if (!AisMessagesDecode())
+        GTEST_SKIP() << "AIS messages are not decoded yet, so none is counted";
+    h.Receive(kAisLine);
+    EXPECT_EQ(h.form->RxCountB, 1);
+}
+
+TEST(SystemCheck, EachTickShowsTheReadValuesCountsAndIcons) {
+    FormHarness h;
+    h.Connect();
+    h.SysChkTimer();
+    ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
+    EXPECT_EQ(h.view.texts[TControl::lblValGps], "Lost");
+    EXPECT_EQ(h.view.texts[TControl::LabelNetworkFirmwareVersoinData], "N/A");
+
+    h.Receive("Firmware:T360KV V1.0.8\r\n");
+    h.Receive("[SerialNo]=TL360K2409001\r\n");
+    h.form->RxCountB = 3;
+    h.SysChkTimer();
+    ExpectRow(h, {"T360KV V1.0.8", "TL360K2409001", "0", "3", ciPassed, ciPassed, ciPassed});
+}
+
+TEST(SystemCheck, GpsRowFollowsThePositionFix) {
+    FormHarness h;
+    h.Connect();
+    h.Receive("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
+    h.SysChkTimer();
+    EXPECT_EQ(h.view.texts[TControl::lblValGps], "Fixed");
+    EXPECT_EQ(h.view.images[TControl::ImageChkGps], ciPassed);
+    h.Receive("$GPGGA,123520,,,,,0,00,,,M,,M,,*61\r\n");
+    h.SysChkTimer();
+    EXPECT_EQ(h.view.texts[TControl::lblValGps], "Lost");
+}
+
+TEST(SystemCheck, RefreshClearsShowsAndRequestsASecondLaterWithoutBlocking) {
+    FormHarness h;
+    h.Connect();
+    h.Receive("Firmware:V1\r\n");
+    h.Receive("[SerialNo]=S1\r\n");
+    h.form->RxCountA = 5;
+    h.view.pages[TControl::PageControlConf] = pgInternalGps;
+    int requests = h.ReportRequests();
+
+    h.form->SpeedButtonClearCheckClick();
+    EXPECT_FALSE(h.view.enabled[TControl::SpeedButtonClearCheck]);
+    ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
+    EXPECT_EQ(h.ReportRequests(), requests) << "the request waits for the pause";
+    EXPECT_TRUE(h.view.timers[TTimer::RefreshPause]);
+
+    // The pause blocks nothing: a line arriving meanwhile is read at once.
+    h.Receive("[SerialNo]=S2\r\n");
+    EXPECT_TRUE(h.form->DeviceInfo.SerialNoValid);
+
+    h.form->RefreshPauseTimer();
+    EXPECT_EQ(h.ReportRequests(), requests + 1);
+    EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgBaudRate);
+    EXPECT_TRUE(h.view.enabled[TControl::SpeedButtonClearCheck]);
+    EXPECT_FALSE(h.view.timers[TTimer::RefreshPause]);
+}
+
+TEST(SystemCheck, RefreshAdvancesAPendingRestartRecoveryByOneStep) {
+    FormHarness h;
+    h.Connect();
+    h.Receive("$PKRV,R,TXT,SYSTEM RESTART*4B\r\n");
+    h.form->SpeedButtonClearCheckClick();
+    EXPECT_EQ(h.form->RestartProgress, 2);
+    EXPECT_FALSE(h.comm->IsOpen());
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+// The restart recovery: the receiver's announcement closes the port at the next system
+// check tick and reopens it eight ticks later, with the progress dialog up meanwhile.
+#include "FormHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kAnnouncement[] = "$PKRV,R,TXT,SYSTEM RESTART*4B\r\n";
+
+TEST(RestartRecovery, ClosesAtTheFirstTickAndReopensAtTheNinth) {
+    FormHarness h({"Communications Port (COM1)", "USB Serial Port (COM5)"});
+    h.view.itemIndex[TControl::cbxDeviceComEnum] = 1;
+    h.Connect();
+    ASSERT_TRUE(h.form->SessionUp);
+    h.Receive(kAnnouncement);
+    EXPECT_EQ(h.form->RestartProgress, 1);
+    EXPECT_TRUE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_EQ(h.view.progressMax[TControl::ProgressBar1], 10);
+    EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 0);
+    EXPECT_TRUE(h.comm->IsOpen()) << "nothing closes before the next tick";
+
+    h.SysChkTimer(); // tick 1: Connected -> Idle
+    EXPECT_EQ(h.form->RestartProgress, 2);
+    EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 2);
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_FALSE(h.form->PortOpen);
+    EXPECT_EQ(h.Status(), "Click to Connect");
+    EXPECT_FALSE(h.view.visible[TControl::PanelView]);
+
+    for (int tick = 2; tick <= 8; ++tick) {
+        h.SysChkTimer();
+        EXPECT_EQ(h.form->RestartProgress, tick + 1);
+        EXPECT_EQ(h.view.progress[TControl::ProgressBar1], tick + 1);
+        EXPECT_FALSE(h.comm->IsOpen()) << "tick " << tick;
+        EXPECT_TRUE(h.view.shown[TWindow::frmWaitingProgress]);
+    }
+
+    h.SysChkTimer(); // tick 9: Idle -> Connecting on the same port
+    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 10);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_TRUE(h.comm->IsOpen());
+    EXPECT_EQ(h.Status(), "Connecting...");
+    EXPECT_TRUE(h.form->ConnectPressed);
+    EXPECT_TRUE(h.view.checked[TControl::OpenPort]);
+    EXPECT_EQ(h.view.ItemIndex(TControl::cbxDeviceComEnum), 1);
+    EXPECT_EQ(h.form->PortNumber, 5);
+
+    h.Receive("[DEVICE DATA END]\r\n");
+    EXPECT_TRUE(h.form->SessionUp);
+    EXPECT_TRUE(h.view.messages.empty());
+}
+
+TEST(RestartRecovery, PortGoneMeanwhileLeavesTheToolDisconnected) {
+    FormHarness h;
+    h.Connect();
+    h.Receive(kAnnouncement);
+    h.SysChkTimer();
+    // The receiver comes back under another port; the debounced refresh takes it in.
+    h.ports->names = {"USB Serial Port (COM7)"};
+    h.ports->changed();
+    h.Timer2(4);
+    h.SysChkTimer(8);
+    EXPECT_EQ(h.form->RestartProgress, 10);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_EQ(h.Status(), "Click to Connect");
+    EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
+              std::vector<std::string>{"USB Serial Port (COM7)"});
+    h.SysChkTimer(5);
+    EXPECT_EQ(h.form->RestartProgress, 10) << "stays until the next announcement";
+    EXPECT_FALSE(h.comm->IsOpen());
+}
+
+TEST(RestartRecovery, EveryAnnouncementStartsAgainAtOne) {
+    FormHarness h;
+    h.Connect();
+    h.Receive(kAnnouncement);
+    h.SysChkTimer(9);
+    h.Receive("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(h.form->SessionUp);
+    h.Receive(kAnnouncement);
+    h.Receive(kAnnouncement);
+    EXPECT_EQ(h.form->RestartProgress, 1);
+    h.SysChkTimer();
+    EXPECT_FALSE(h.comm->IsOpen());
+}
+
+TEST(RestartRecovery, AnnouncementBeforeTheFirstHandshakeStillRecovers) {
+    FormHarness h;
+    h.ClickConnect(); // Connecting: the system check timer has not been started yet
+    ASSERT_FALSE(h.view.timers[TTimer::TimerUpdateSysChk]);
+    h.Receive(kAnnouncement);
+    EXPECT_TRUE(h.view.timers[TTimer::TimerUpdateSysChk]);
+    h.SysChkTimer(9);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_EQ(h.Status(), "Connecting...");
+}
+
+TEST(RestartRecovery, PortClosedByTheUserBeforeTheFirstTickStaysClosed) {
+    FormHarness h;
+    h.Connect();
+    h.Receive(kAnnouncement);
+    h.ClickConnect(); // Disconnect
+    h.SysChkTimer(12);
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_EQ(h.Status(), "Click to Connect");
+}
+
+TEST(RestartRecovery, PortOpenedByTheUserDuringTheWaitIsLeftOpen) {
+    FormHarness h;
+    h.Connect();
+    h.Receive(kAnnouncement);
+    h.SysChkTimer();
+    h.ClickConnect(); // the user connects again before the wait is over
+    ASSERT_TRUE(h.comm->IsOpen());
+    h.SysChkTimer(8);
+    EXPECT_TRUE(h.comm->IsOpen());
+    EXPECT_EQ(h.Status(), "Connecting...");
+    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+}
+
+TEST(RestartRecovery, ReopeningThatFailsLeavesConnectReleased) {
+    FormHarness h;
+    h.Connect();
+    h.Receive(kAnnouncement);
+    h.SysChkTimer();
+    h.comm->failOpen = true;
+    h.SysChkTimer(8);
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_EQ(h.Status(), "Click to Connect");
+    EXPECT_FALSE(h.form->ConnectPressed);
+    EXPECT_FALSE(h.view.checked[TControl::OpenPort]);
+    EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
+    EXPECT_EQ(h.view.messages,
+              std::vector<std::string>{"WARNING: The select device can not connectable."});
+}
+
+} // namespace
