@@ -5,3 +5,7 @@
 int RunMonitorCommand(int argc, char** argv);
 int RunPortsCommand(int argc, char** argv);
 int RunDecodeCommand(int argc, char** argv);
+int RunCheckCommand(int argc, char** argv);
+int RunReadCommand(int argc, char** argv);
+int RunProgramCommand(int argc, char** argv);
+int RunReportCommand(int argc, char** argv);

@@ -15,6 +15,7 @@ int TTextView::MessageBox(const std::string& text, const std::string& caption,
 }
 
 void TTextView::SetText(TControl control, const std::string& text) {
+    texts_[control] = text;
     if (control != TControl::LabelConnectionStatus && control != TControl::LabelTimerRemain)
         return;
     // The countdown's text has a line break; one printed line per second is enough.
@@ -64,4 +65,14 @@ void TTextView::AppendLine(TControl memo, const std::string& line) {
     std::fflush(out_);
     if (OnLogLine)
         OnLogLine(line);
+}
+
+std::string TTextView::Text(TControl control) const {
+    auto it = texts_.find(control);
+    return it == texts_.end() ? std::string() : it->second;
+}
+
+int TTextView::ImageIndex(TControl control) const {
+    auto it = images_.find(control);
+    return it == images_.end() ? -1 : it->second;
 }

@@ -1,7 +1,7 @@
 // The window of the headless tool: messages, the connection status, the countdown and the
 // data log become printed lines, message boxes take their default answer (OK, Yes), the
-// file save dialog answers with SaveFileName, and everything else is remembered silently
-// or ignored.
+// file save dialog answers with SaveFileName, texts and pictures are remembered for the
+// commands to print, and everything else is remembered silently or ignored.
 #pragma once
 
 #include "app/MainView.h"
@@ -50,8 +50,12 @@ public:
     void HideWindow(TWindow) override {}
     void SetProgressMax(TControl, int) override {}
     void SetProgressPosition(TControl, int) override {}
-    void SetImageIndex(TControl, int) override {}
+    void SetImageIndex(TControl image, int index) override { images_[image] = index; }
     bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+
+    // What the window would show: the last text and picture set on a control.
+    std::string Text(TControl control) const;
+    int ImageIndex(TControl control) const;
 
 private:
     std::FILE* out_;
@@ -59,4 +63,6 @@ private:
     std::map<TControl, int> itemIndex_;
     std::map<TControl, int> pages_;
     std::map<TControl, bool> checked_;
+    std::map<TControl, std::string> texts_;
+    std::map<TControl, int> images_;
 };

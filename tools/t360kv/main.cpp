@@ -17,6 +17,17 @@ constexpr Command kCommands[] = {
     {"monitor", RunMonitorCommand,
      "--port P [--baud N] [--seconds S] [--no-request]   request the device report and print "
      "every received line"},
+    {"check", RunCheckCommand,
+     "--port P [--interface usb|rs232] [--baud N] [--seconds S]   connect, read the report, "
+     "count AIS for S seconds (default 10) and print the system check; exit 0 pass, 1 fail, "
+     "2 no receiver"},
+    {"read", RunReadCommand,
+     "--port P [--interface usb|rs232] [--baud N]   print the receiver's settings as key=value"},
+    {"program", RunProgramCommand,
+     "--port P [--rs232 B --nmea B] [--gps on|off --gps-mode sea|altitude] "
+     "[--restore-network]   program the receiver and wait for it to come back"},
+    {"report", RunReportCommand,
+     "--port P --out FILE   write the configuration report (\".TXT\" added to a bare name)"},
     {"decode", RunDecodeCommand,
      "[FILE...]   decode recorded sentences (files or standard input) and print one JSON "
      "object per line"},
