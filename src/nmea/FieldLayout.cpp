@@ -11,22 +11,22 @@ template <typename T> void Store(char* at, T value) {
     std::memcpy(at, &value, sizeof value);
 }
 
-template <typename T> bool Outside(const FieldSpec& spec, T value) {
-    return value < static_cast<T>(spec.low) || value > static_cast<T>(spec.high);
+template <typename T> bool Outside(const FieldRow& row, T value) {
+    return value < static_cast<T>(row.low) || value > static_cast<T>(row.high);
 }
 
 // Applies the row's rule to a number; false when it rejects the sentence.
-template <typename T> bool ApplyRule(const FieldSpec& spec, bool empty, T& value) {
-    if (empty && spec.rule != frRejectEmpty)
+template <typename T> bool ApplyRule(const FieldRow& row, bool empty, T& value) {
+    if (empty && row.rule != frRejectEmpty)
         return true;
-    switch (spec.rule) {
+    switch (row.rule) {
     case frReplace:
-        if (Outside(spec, value))
-            value = static_cast<T>(spec.replacement);
+        if (Outside(row, value))
+            value = static_cast<T>(row.replacement);
         return true;
     case frReject:
     case frRejectEmpty:
-        return !Outside(spec, value);
+        return !Outside(row, value);
     case frLowByte:
         value = static_cast<T>(static_cast<int64_t>(value) & 0xFF);
         return true;
@@ -37,37 +37,37 @@ template <typename T> bool ApplyRule(const FieldSpec& spec, bool empty, T& value
 
 // An integer of the field's width: the number as written, truncated to the width, then
 // judged by the rule.
-template <typename T> bool ReadInteger(const FieldSpec& spec, std::string_view field, char* at) {
-    bool empty = spec.hasMarker && IsEmptyField(field);
+template <typename T> bool ReadInteger(const FieldRow& row, std::string_view field, char* at) {
+    bool empty = row.hasMarker && IsEmptyField(field);
     int64_t value =
-        static_cast<T>(empty ? static_cast<int64_t>(spec.marker) : ParseInteger(field.data()));
-    if (spec.rule != frNone && !ApplyRule(spec, empty, value))
+        static_cast<T>(empty ? static_cast<int64_t>(row.marker) : ParseInteger(field.data()));
+    if (row.rule != frNone && !ApplyRule(row, empty, value))
         return false;
     Store(at, static_cast<T>(value));
     return true;
 }
 
-bool ReadReal(const FieldSpec& spec, std::string_view field, char* at) {
-    bool empty = spec.hasMarker && IsEmptyField(field);
-    float value = empty ? static_cast<float>(spec.marker) : ParseReal(field.data());
-    if (spec.rule != frNone && !ApplyRule(spec, empty, value))
+bool ReadReal(const FieldRow& row, std::string_view field, char* at) {
+    bool empty = row.hasMarker && IsEmptyField(field);
+    float value = empty ? static_cast<float>(row.marker) : ParseReal(field.data());
+    if (row.rule != frNone && !ApplyRule(row, empty, value))
         return false;
     Store(at, value);
     return true;
 }
 
-bool ReadText(const FieldSpec& spec, std::string_view field, char* at, const char* record) {
+bool ReadText(const FieldRow& row, std::string_view field, char* at, const char* record) {
     size_t length = field.size();
-    if (spec.rule == frPayloadLength) {
+    if (row.rule == frPayloadLength) {
         int8_t sequentialId = reinterpret_cast<const EncapsulationFields*>(record)->SequentialId;
         size_t limit = sequentialId >= 1 && sequentialId <= 9 ? 63 : 62;
         if (length > limit)
             return false;
     }
-    if (spec.hasMarker && IsEmptyField(field))
+    if (row.hasMarker && IsEmptyField(field))
         length = 0;
-    if (length > spec.capacity)
-        length = spec.capacity;
+    if (length > row.capacity)
+        length = row.capacity;
     std::memcpy(at, field.data(), length);
     at[length] = '\0';
     return true;
@@ -84,8 +84,8 @@ bool ReadHexTriple(std::string_view field, char* at) {
     return true;
 }
 
-bool ReadHexByte(const FieldSpec& spec, std::string_view field, char* at) {
-    bool flagged = spec.kind == fkFlaggedHexByte;
+bool ReadHexByte(const FieldRow& row, std::string_view field, char* at) {
+    bool flagged = row.kind == fkFlaggedHexByte;
     if (IsEmptyField(field)) {
         if (flagged)
             at[1] = 0;
@@ -122,29 +122,29 @@ void ReadHexString(std::string_view field, char* at) {
 }
 
 // Reads one element of a row, taking its fields from `next` on.
-bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char* at,
+bool ReadElement(const FieldRow& row, const FieldList& fields, int& next, char* at,
                  const char* record) {
-    switch (spec.kind) {
+    switch (row.kind) {
     case fkInt8:
-        return ReadInteger<int8_t>(spec, fields.Field(next++), at);
+        return ReadInteger<int8_t>(row, fields.Field(next++), at);
     case fkUInt8:
-        return ReadInteger<uint8_t>(spec, fields.Field(next++), at);
+        return ReadInteger<uint8_t>(row, fields.Field(next++), at);
     case fkInt16:
-        return ReadInteger<int16_t>(spec, fields.Field(next++), at);
+        return ReadInteger<int16_t>(row, fields.Field(next++), at);
     case fkInt32:
-        return ReadInteger<int32_t>(spec, fields.Field(next++), at);
+        return ReadInteger<int32_t>(row, fields.Field(next++), at);
     case fkReal:
-        return ReadReal(spec, fields.Field(next++), at);
+        return ReadReal(row, fields.Field(next++), at);
     case fkChar: {
         std::string_view field = fields.Field(next++);
-        bool empty = spec.hasMarker && IsEmptyField(field);
-        if (spec.rule == frSingleChar && field.size() != 1)
+        bool empty = row.hasMarker && IsEmptyField(field);
+        if (row.rule == frSingleChar && field.size() != 1)
             return false;
-        Store(at, empty ? static_cast<char>(spec.marker) : field[0]);
+        Store(at, empty ? static_cast<char>(row.marker) : field[0]);
         return true;
     }
     case fkText:
-        return ReadText(spec, fields.Field(next++), at, record);
+        return ReadText(row, fields.Field(next++), at, record);
     case fkTime: {
         UtcTime time;
         std::memcpy(&time, at, sizeof time);
@@ -166,18 +166,18 @@ bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char
         ++next;
         return true;
     case fkLiteral:
-        return fields.Field(next++) == spec.literal;
+        return fields.Field(next++) == row.literal;
     case fkSetInt8:
-        Store(at, static_cast<int8_t>(spec.marker));
+        Store(at, static_cast<int8_t>(row.marker));
         return true;
     case fkSetChar:
-        Store(at, static_cast<char>(spec.marker));
+        Store(at, static_cast<char>(row.marker));
         return true;
     case fkHexTriple:
         return ReadHexTriple(fields.Field(next++), at);
     case fkHexByte:
     case fkFlaggedHexByte:
-        return ReadHexByte(spec, fields.Field(next++), at);
+        return ReadHexByte(row, fields.Field(next++), at);
     case fkHexString:
         ReadHexString(fields.Field(next++), at);
         return true;
@@ -189,14 +189,14 @@ bool ReadElement(const FieldSpec& spec, const FieldList& fields, int& next, char
 
 bool ReadFields(const SentenceLayout& layout, const FieldList& fields, char* record) {
     int next = 1;
-    for (const FieldSpec& spec : layout.fields) {
-        char* at = record + spec.offset;
-        if (!ReadElement(spec, fields, next, at, record))
+    for (const FieldRow& row : layout.fields) {
+        char* at = record + row.offset;
+        if (!ReadElement(row, fields, next, at, record))
             return false;
-        if (spec.count > 1) {
-            size_t stride = BytesWritten(spec);
-            for (int element = 1; element < spec.count; ++element)
-                if (!ReadElement(spec, fields, next, at += stride, record))
+        if (row.count > 1) {
+            size_t stride = BytesWritten(row);
+            for (int element = 1; element < row.count; ++element)
+                if (!ReadElement(row, fields, next, at += stride, record))
                     return false;
         }
     }

@@ -43,7 +43,7 @@ enum FieldRule : uint8_t {
 };
 
 // A rule never applies to the marker of an empty field, except frRejectEmpty.
-struct FieldSpec {
+struct FieldRow {
     FieldKind kind;
     std::string_view name; // in snake_case, for the tools that print decoded sentences
     uint16_t offset;       // within the formatter's field record
@@ -57,70 +57,70 @@ struct FieldSpec {
     double replacement = 0;
     const char* literal = nullptr;
 
-    constexpr FieldSpec Empty(double value) const {
-        FieldSpec spec = *this;
-        spec.hasMarker = true;
-        spec.marker = value;
-        return spec;
+    constexpr FieldRow Empty(double value) const {
+        FieldRow row = *this;
+        row.hasMarker = true;
+        row.marker = value;
+        return row;
     }
-    constexpr FieldSpec EmptyText() const { return Empty(0); }
-    constexpr FieldSpec Elements(uint8_t n) const {
-        FieldSpec spec = *this;
-        spec.count = n;
-        return spec;
+    constexpr FieldRow EmptyText() const { return Empty(0); }
+    constexpr FieldRow Elements(uint8_t n) const {
+        FieldRow row = *this;
+        row.count = n;
+        return row;
     }
-    constexpr FieldSpec Replace(double from, double to, double value) const {
-        FieldSpec spec = Ranged(frReplace, from, to);
-        spec.replacement = value;
-        return spec;
+    constexpr FieldRow Replace(double from, double to, double value) const {
+        FieldRow row = Ranged(frReplace, from, to);
+        row.replacement = value;
+        return row;
     }
-    constexpr FieldSpec Reject(double from, double to) const { return Ranged(frReject, from, to); }
-    constexpr FieldSpec RejectEmpty(double from, double to) const {
+    constexpr FieldRow Reject(double from, double to) const { return Ranged(frReject, from, to); }
+    constexpr FieldRow RejectEmpty(double from, double to) const {
         return Ranged(frRejectEmpty, from, to);
     }
-    constexpr FieldSpec Rule(FieldRule r) const { return Ranged(r, 0, 0); }
+    constexpr FieldRow Rule(FieldRule r) const { return Ranged(r, 0, 0); }
 
 private:
-    constexpr FieldSpec Ranged(FieldRule r, double from, double to) const {
-        FieldSpec spec = *this;
-        spec.rule = r;
-        spec.low = from;
-        spec.high = to;
-        return spec;
+    constexpr FieldRow Ranged(FieldRule r, double from, double to) const {
+        FieldRow row = *this;
+        row.rule = r;
+        row.low = from;
+        row.high = to;
+        return row;
     }
 };
 
-constexpr FieldSpec Field(FieldKind kind, std::string_view name, size_t offset) {
-    return FieldSpec{kind, name, static_cast<uint16_t>(offset)};
+constexpr FieldRow Field(FieldKind kind, std::string_view name, size_t offset) {
+    return FieldRow{kind, name, static_cast<uint16_t>(offset)};
 }
-constexpr FieldSpec TextField(std::string_view name, size_t offset, size_t capacity) {
-    FieldSpec spec = Field(fkText, name, offset);
-    spec.capacity = static_cast<uint8_t>(capacity);
-    return spec;
+constexpr FieldRow TextField(std::string_view name, size_t offset, size_t capacity) {
+    FieldRow row = Field(fkText, name, offset);
+    row.capacity = static_cast<uint8_t>(capacity);
+    return row;
 }
-constexpr FieldSpec SetField(FieldKind kind, std::string_view name, size_t offset, double value) {
+constexpr FieldRow SetField(FieldKind kind, std::string_view name, size_t offset, double value) {
     return Field(kind, name, offset).Empty(value);
 }
-constexpr FieldSpec LiteralField(const char* literal) {
-    FieldSpec spec = Field(fkLiteral, "", 0);
-    spec.literal = literal;
-    return spec;
+constexpr FieldRow LiteralField(const char* literal) {
+    FieldRow row = Field(fkLiteral, "", 0);
+    row.literal = literal;
+    return row;
 }
 
 // Sentence fields a row consumes, and bytes it writes per element.
-constexpr int FieldsRead(const FieldSpec& spec) {
-    switch (spec.kind) {
+constexpr int FieldsRead(const FieldRow& row) {
+    switch (row.kind) {
     case fkLatLon:
-        return 4 * spec.count;
+        return 4 * row.count;
     case fkSetInt8:
     case fkSetChar:
         return 0;
     default:
-        return spec.count;
+        return row.count;
     }
 }
-constexpr size_t BytesWritten(const FieldSpec& spec) {
-    switch (spec.kind) {
+constexpr size_t BytesWritten(const FieldRow& row) {
+    switch (row.kind) {
     case fkInt8:
     case fkUInt8:
     case fkChar:
@@ -141,7 +141,7 @@ constexpr size_t BytesWritten(const FieldSpec& spec) {
     case fkLatLon:
         return 8;
     case fkText:
-        return spec.capacity + 1u;
+        return row.capacity + 1u;
     case fkHexString:
         return 10;
     case fkSkip:
@@ -154,19 +154,19 @@ constexpr size_t BytesWritten(const FieldSpec& spec) {
 // One accepted form of a sentence: its exact number of data fields and their rows.
 struct SentenceLayout {
     uint8_t dataFields;
-    std::span<const FieldSpec> fields;
+    std::span<const FieldRow> fields;
 };
 
-constexpr SentenceLayout Layout(std::span<const FieldSpec> fields) {
+constexpr SentenceLayout Layout(std::span<const FieldRow> fields) {
     int total = 0;
-    for (const FieldSpec& spec : fields)
-        total += FieldsRead(spec);
+    for (const FieldRow& row : fields)
+        total += FieldsRead(row);
     return SentenceLayout{static_cast<uint8_t>(total), fields};
 }
 
 // Rows of several lists one after the other, for layouts that share their first rows.
-template <size_t... N> constexpr auto Concat(const std::array<FieldSpec, N>&... parts) {
-    std::array<FieldSpec, (N + ...)> rows{};
+template <size_t... N> constexpr auto Concat(const std::array<FieldRow, N>&... parts) {
+    std::array<FieldRow, (N + ...)> rows{};
     size_t next = 0;
     ((std::copy(parts.begin(), parts.end(), rows.begin() + static_cast<std::ptrdiff_t>(next)),
       next += parts.size()),
@@ -174,9 +174,9 @@ template <size_t... N> constexpr auto Concat(const std::array<FieldSpec, N>&... 
     return rows;
 }
 template <size_t K, size_t N>
-constexpr std::array<FieldSpec, K> First(const std::array<FieldSpec, N>& rows) {
+constexpr std::array<FieldRow, K> First(const std::array<FieldRow, N>& rows) {
     static_assert(K <= N);
-    std::array<FieldSpec, K> first{};
+    std::array<FieldRow, K> first{};
     std::copy(rows.begin(), rows.begin() + K, first.begin());
     return first;
 }
@@ -184,7 +184,7 @@ constexpr std::array<FieldSpec, K> First(const std::array<FieldSpec, N>& rows) {
 // True when every row writes inside a record of `recordSize` bytes and no two rows
 // write the same bytes, so that a row of the wrong kind cannot spill into the next.
 // Rows that store into the same field in different layouts are checked per layout.
-constexpr bool RowsFitRecord(std::span<const FieldSpec> fields, size_t recordSize) {
+constexpr bool RowsFitRecord(std::span<const FieldRow> fields, size_t recordSize) {
     for (size_t i = 0; i < fields.size(); ++i) {
         size_t begin = fields[i].offset;
         size_t end = begin + BytesWritten(fields[i]) * fields[i].count;

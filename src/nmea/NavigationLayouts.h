@@ -70,7 +70,7 @@ inline constexpr std::array kGsvBlocks = {
     Field(fkInt16,  "azimuth_4",             kAzimuth + 6)                              .Empty(kEmptyInt16).Reject(0, 359),
     Field(fkInt8,   "snr_4",                 kSnr + 3)                                  .Empty(kEmptyInt8).Reject(0, 99),
 };
-constexpr std::array<FieldSpec, 1> GsvBlockCount(int blocks) {
+constexpr std::array<FieldRow, 1> GsvBlockCount(int blocks) {
     return {SetField(fkSetInt8, "blocks", offsetof(GsvFields, BlockCount), blocks)};
 }
 inline constexpr auto kGsv1 = Concat(kGsvHead, GsvBlockCount(1), First<4>(kGsvBlocks));

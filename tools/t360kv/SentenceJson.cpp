@@ -34,8 +34,8 @@ void WriteChar(JsonWriter& json, char c) {
 }
 
 // One element of a row's kind.
-void WriteElement(JsonWriter& json, const FieldSpec& spec, const char* at) {
-    switch (spec.kind) {
+void WriteElement(JsonWriter& json, const FieldRow& row, const char* at) {
+    switch (row.kind) {
     case fkInt8:
     case fkSetInt8:
         json.Int(Load<int8_t>(at));
@@ -58,7 +58,7 @@ void WriteElement(JsonWriter& json, const FieldSpec& spec, const char* at) {
         WriteChar(json, *at);
         break;
     case fkText:
-        json.String(std::string_view(at, strnlen(at, spec.capacity)));
+        json.String(std::string_view(at, strnlen(at, row.capacity)));
         break;
     case fkTime:
         WriteTime(json, Load<UtcTime>(at));
@@ -94,51 +94,51 @@ void SuffixedKey(JsonWriter& json, std::string_view name, std::string_view suffi
     json.Key(std::string_view(key, length + suffix.size()));
 }
 
-void WriteRow(JsonWriter& json, const FieldSpec& spec, const char* record) {
-    const char* at = record + spec.offset;
-    switch (spec.kind) {
+void WriteRow(JsonWriter& json, const FieldRow& row, const char* record) {
+    const char* at = record + row.offset;
+    switch (row.kind) {
     case fkSkip:
     case fkLiteral:
         return;
     case fkLatLon: {
         GeoPoint point = Load<GeoPoint>(at);
-        SuffixedKey(json, spec.name, "lat");
+        SuffixedKey(json, row.name, "lat");
         json.Real(point.Latitude);
-        SuffixedKey(json, spec.name, "lon");
+        SuffixedKey(json, row.name, "lon");
         json.Real(point.Longitude);
         return;
     }
     case fkFlaggedHexByte: {
-        json.Key(spec.name);
+        json.Key(row.name);
         json.Int(Load<uint8_t>(at));
-        SuffixedKey(json, spec.name, "_present");
+        SuffixedKey(json, row.name, "_present");
         json.Bool(at[1] != 0);
         return;
     }
     default:
         break;
     }
-    json.Key(spec.name);
-    if (spec.count == 1) {
-        WriteElement(json, spec, at);
+    json.Key(row.name);
+    if (row.count == 1) {
+        WriteElement(json, row, at);
         return;
     }
     json.BeginArray();
-    for (int i = 0; i < spec.count; ++i)
-        WriteElement(json, spec, at + i * BytesWritten(spec));
+    for (int i = 0; i < row.count; ++i)
+        WriteElement(json, row, at + i * BytesWritten(row));
     json.EndArray();
 }
 
 } // namespace
 
-void WriteSentenceFields(JsonWriter& json, const FormatterRow& row,
+void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence) {
-    const char* record = reinterpret_cast<const char*>(&sentence) + row.recordOffset;
+    const char* record = reinterpret_cast<const char*>(&sentence) + formatter.recordOffset;
     json.BeginObject();
-    for (const SentenceLayout& layout : row.layouts)
+    for (const SentenceLayout& layout : formatter.layouts)
         if (layout.dataFields == sentence.DataFieldCount) {
-            for (const FieldSpec& spec : layout.fields)
-                WriteRow(json, spec, record);
+            for (const FieldRow& row : layout.fields)
+                WriteRow(json, row, record);
             break;
         }
     json.EndObject();

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 // The members of the sentence's field record, per the layout it was accepted with.
-void WriteSentenceFields(JsonWriter& json, const FormatterRow& row,
+void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence);
 
 // The navigation state's members that a reader of the GPS page cares about, as one JSON
