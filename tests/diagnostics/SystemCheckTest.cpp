@@ -1,8 +1,7 @@
 // The SYSTEM CHECK page: the AIS reception counters, the rows and icons shown once a
 // second, and Refresh, whose one-second pause leaves the receive path running.
+#include "AisDecoding.h"
 #include "FormHarness.h"
-
-#include "nmea/SentenceDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +9,6 @@
 #include <string>
 
 namespace {
-
-// A complete single-fragment AIS message on channel B, with its real checksum.
-const char kAisLine[] = "!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n";
-
-// Whether the decoder completes AIS messages yet; until it does, no "!" sentence is
-// accepted, and so none is counted.
-bool AisMessagesDecode() {
-    SentenceBuffer buffer{};
-    std::memcpy(buffer, kAisLine, sizeof kAisLine);
-    auto state = std::make_unique<DecoderState>();
-    return DecodeSentence(buffer, *state);
-}
 
 struct Row {
     std::string firmware, serialNo, countA, countB;
@@ -87,7 +74,7 @@ TEST(SystemCheck, OnlyAcceptedExclamationSentencesCount) {
     EXPECT_EQ(h.form->RxCountA + h.form->RxCountB, 0);
     if (!AisMessagesDecode())
         GTEST_SKIP() << "AIS messages are not decoded yet, so none is counted";
-    h.Receive(kAisLine);
+    h.Receive(kSampleAisLine);
     EXPECT_EQ(h.form->RxCountB, 1);
 }
 
