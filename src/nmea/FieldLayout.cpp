@@ -190,15 +190,12 @@ bool ReadElement(const FieldRow& row, const FieldList& fields, int& next, char* 
 bool ReadFields(const SentenceLayout& layout, const FieldList& fields, char* record) {
     int next = 1;
     for (const FieldRow& row : layout.fields) {
+        // One call site, so the element reader is inlined into this loop.
+        size_t stride = row.count > 1 ? BytesWritten(row) : 0;
         char* at = record + row.offset;
-        if (!ReadElement(row, fields, next, at, record))
-            return false;
-        if (row.count > 1) {
-            size_t stride = BytesWritten(row);
-            for (int element = 1; element < row.count; ++element)
-                if (!ReadElement(row, fields, next, at += stride, record))
-                    return false;
-        }
+        for (int element = 0; element < row.count; ++element, at += stride)
+            if (!ReadElement(row, fields, next, at, record))
+                return false;
     }
     return true;
 }
