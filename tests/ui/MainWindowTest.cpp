@@ -80,6 +80,32 @@ const ControlAtStart kControlsAtStart[] = {
     {"mnuAbout", "About(&A)", {}, true},
     {"mnuOption", "Option(&O)", {}, false},
     {"mnuLanguage", "Language(&L)", {}, false},
+    // The settings pages, filled by the controller at start-up.
+    {"cbxBaud_RS232", "38400", {"115200", "57600", "38400", "19200", "9600", "4800"}, false},
+    {"cbxBaud_NMEA", "", {"38400", "9600", "4800"}, false},
+    {"CheckBoxInternalGPSEnable", "Enable Internal GPS Module", {}, false},
+    {"LabelGPSNavStatus", "GPS Mode", {}, false},
+    {"ComboBoxGPSNavStatus", "", {"Altitude higher than 500m", "At Sea level"}, false},
+    {"CheckBoxNetworkRestore", "Netowrk Settings", {}, false},
+    {"spbBaudRate", "Config", {}, false},
+    // The system check's rows as they read before the first handshake.
+    {"lblChkFwVer", "Firmware Version", {}, false},
+    {"lblValFwVer", "---------", {}, false},
+    {"lblChkProdSN", "Product Serial No.", {}, false},
+    {"lblValProdSN", "---------", {}, false},
+    {"lblChkRx", "RX position reports", {}, false},
+    {"lblChkRxCntChA", "Channel A: ", {}, false},
+    {"lblValRxCntA", "0", {}, false},
+    {"lblChkRxCntChB", "Channel B: ", {}, false},
+    {"lblValRxCntB", "0", {}, false},
+    {"LabelNetworkFirmwareVersoinData", "N/A", {}, false},
+    {"lblValGps", "N/A", {}, false},
+    {"SpeedButtonClearCheck", "Refresh", {}, false},
+    // The auxiliary windows are hidden until asked for.
+    {"Label6", "Ver 1.0 Build20250227", {}, false},
+    {"StaticTextProduct", "Tidelane T360KV Configurator", {}, false},
+    {"btnOK", "OK", {}, false},
+    {"lblWaitInfo", "Configuring. Please wait...", {}, false},
 };
 
 using MainWindowAtStart = WindowFixture;
@@ -170,6 +196,8 @@ TEST_F(MainWindowAtStart, RunsTheTimersOtherThanTheSystemCheck) {
         {TTimer::Timer2, 500, true},
         {TTimer::TimerUpdateSysChk, 1000, false},
         {TTimer::TimerEthernetRoutine, 100, true},
+        {TTimer::CountdownTimer, 1000, false},
+        {TTimer::RefreshPause, 1000, false},
     };
     for (const TimerAtStart& expected : timers) {
         SCOPED_TRACE(static_cast<int>(expected.timer));
