@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -75,6 +76,43 @@ TEST(ConnectionManager, DisconnectFromEveryOpenStateReturnsToIdle) {
         ExpectIdle(h);
         h.Timer1(4);
         EXPECT_EQ(h.ReportRequests(), connected ? 1 : 0) << "no requests after Disconnect";
+    }
+}
+
+// Every way out of Connecting and Connected that the state table lists, besides the
+// restart (RestartRecoveryTest) and closing the window (MainformTest).
+TEST(ConnectionManager, EveryWayBackToIdle) {
+    struct Case {
+        const char* what;
+        bool connected;
+        std::function<void(FormHarness&)> event;
+    };
+    const Case cases[] = {
+        {"Disconnect while connecting", false, [](FormHarness& h) { h.ClickConnect(); }},
+        {"Disconnect while connected", true, [](FormHarness& h) { h.ClickConnect(); }},
+        {"no report end within 16 ticks", false, [](FormHarness& h) { h.Timer1(17); }},
+        {"port removed while connecting", false,
+         [](FormHarness& h) {
+             h.ports->names.clear();
+             h.ports->changed();
+             h.Timer2(4);
+         }},
+        {"port removed while connected", true,
+         [](FormHarness& h) {
+             h.ports->names.clear();
+             h.ports->changed();
+             h.Timer2(4);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormHarness h;
+        h.ClickConnect();
+        if (c.connected)
+            h.Receive("[DEVICE DATA END]\r\n");
+        ASSERT_EQ(h.form->SessionUp, c.connected);
+        c.event(h);
+        ExpectIdle(h);
     }
 }
 
