@@ -51,10 +51,6 @@ double ConvertSlowly(const char* begin) {
 
 } // namespace decimal
 
-float ParseReal(const char* text) {
-    return static_cast<float>(ParseDouble(text));
-}
-
 int64_t TruncateToInteger(double value) {
     constexpr double kLimit = 9.2e18;
     if (value != value)

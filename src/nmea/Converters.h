@@ -69,7 +69,9 @@ inline double ParseDouble(const char* text) {
 }
 
 // ParseDouble rounded to single precision.
-float ParseReal(const char* text);
+inline float ParseReal(const char* text) {
+    return static_cast<float>(ParseDouble(text));
+}
 
 // A double truncated toward zero, saturated to the 64-bit range (NaN gives 0), so that
 // absurd field values convert without undefined behaviour.
