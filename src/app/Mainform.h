@@ -77,6 +77,9 @@ public:
     void ToggleConnection();
     void ResetSession();
     void CheckHandshakeTimeout();
+    // For front ends without a port selector (the command-line tool): selects the
+    // entry of `device` when the port list has one, then connects as Connect does.
+    bool ConnectDevice(const std::string& device, TBaudRate rate);
 
     // --- Device report (reading the settings) ----------------------------------------
     void RequestDeviceReport();
@@ -96,7 +99,7 @@ public:
     void RestartRecoveryStep();
 
     // --- System check ----------------------------------------------------------------
-    // Counts the decoded AIS sentence in Decoder.Sentence on its channel.
+    // Counts the decoded AIS sentence in Decoder().Sentence on its channel.
     void CountAisSentence();
     void UpdateSystemCheck();
     void UpdateCheckIcons();
@@ -108,10 +111,6 @@ public:
     // Asks, lets the user choose a file, writes the report and opens it in the editor.
     void SaveConfigurationReport();
     void mnuAboutClick();
-
-    // For front ends without a port selector (the command-line tool): selects the
-    // entry of `device` when the port list has one, then connects as Connect does.
-    bool ConnectDevice(const std::string& device, TBaudRate rate);
 
     // --- Receive path --------------------------------------------------------------
     // Handler of the serial component's OnRxChar: reads the waiting bytes and cuts them
@@ -153,6 +152,7 @@ public:
     TDeviceInfo DeviceInfo{};
     static constexpr int kNoReportPending = 255;
     int ReportCountdown = kNoReportPending;
+    // What became of the last report offer.
     TReportOutcome ReportOutcome = roNone;
     // Restart recovery: 0 none, 1 announced, 2..9 waiting, 10 over (port not found).
     int RestartProgress = 0;
