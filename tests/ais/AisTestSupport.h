@@ -2,9 +2,11 @@
 // text, the sentences that carry a payload, and parsed sentences for the joiner.
 #pragma once
 
+#include "ais/AisBits.h"
 #include "nmea/SentenceDecoder.h"
 #include "session/Checksum.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -29,6 +31,12 @@ public:
         }
         return *this;
     }
+    // Zero bits up to `count`; then up to a whole byte.
+    AisBitWriter& PadTo(size_t count) {
+        bits_.resize(std::max(bits_.size(), count), false);
+        return *this;
+    }
+    AisBitWriter& PadToBytes() { return PadTo((bits_.size() + 7) / 8 * 8); }
     size_t Size() const { return bits_.size(); }
 
     // The armoured text; `fillBits` gets the zero bits added to end on a whole character.
@@ -96,4 +104,14 @@ inline bool ParseLine(const std::string& line, DecodedSentence& sentence) {
     SentenceBuffer buffer{};
     std::memcpy(buffer, line.data(), std::min(line.size(), sizeof buffer - 1));
     return ParseSentence(buffer, sentence);
+}
+
+// A joined message as the joiner leaves it.
+inline PendingVdm PendingWith(std::string_view payload, int fillBits) {
+    PendingVdm pending{};
+    size_t length = std::min(payload.size(), kJoinedPayloadCapacity);
+    std::memcpy(pending.Payload, payload.data(), length);
+    pending.Length = static_cast<uint8_t>(length);
+    pending.FillBits = static_cast<int8_t>(fillBits);
+    return pending;
 }

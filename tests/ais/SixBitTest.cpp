@@ -1,6 +1,6 @@
 // The six-bit armouring: the alphabet, the payload shapes that give whole bytes, and
 // reading fields from the bits.
-#include "ais/AisBits.h"
+#include "AisTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,6 @@
 #include <string>
 
 namespace {
-
-PendingVdm PendingWith(const std::string& payload, int fillBits) {
-    PendingVdm pending{};
-    std::memcpy(pending.Payload, payload.data(), payload.size());
-    pending.Length = static_cast<uint8_t>(payload.size());
-    pending.FillBits = static_cast<int8_t>(fillBits);
-    return pending;
-}
 
 TEST(SixBitValue, CoversTheTwoRangesOfTheAlphabet) {
     const std::pair<char, int> cases[] = {

@@ -1,0 +1,179 @@
+#include "ais/AisMessageDecoder.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace ais_tables;
+
+// What every table must hold to be walked safely: the 6-bit type first; numbers at most
+// 32 bits wide; texts of whole characters; a text to the end of the message only as the
+// last row; no row written past AisMessage, however long the message; no two rows of one
+// name but "spare".
+constexpr bool IsSound(AisFieldTable table) {
+    if (table.empty() || table[0].Width != 6 || table[0].Kind != akByte)
+        return false;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const AisField& field = table[i];
+        bool text = field.Kind == akText || field.Kind == akTextToEnd;
+        if (field.Width < 1 || (!text && field.Width > 32) || (text && field.Width % 6 != 0))
+            return false;
+        if (field.Kind == akTextToEnd && i + 1 != table.size())
+            return false;
+        for (size_t j = i + 1; j < table.size(); ++j)
+            if (field.Name != "spare" && field.Name == table[j].Name)
+                return false;
+    }
+    return AisLongestStored(table) <= kAisMessageSize;
+}
+constexpr bool AllSound() {
+    for (AisFieldTable table : kByType)
+        if (!IsSound(table))
+            return false;
+    return true;
+}
+static_assert(AllSound());
+
+// The places the decoder writes by hand, where the walk writes them too.
+constexpr size_t kPartNumberOffset = 6;
+constexpr size_t kAddressedFlagOffset = 29;
+static_assert(AisOffsetOf(kStaticDataA, "partno") == kPartNumberOffset &&
+              AisOffsetOf(kStaticDataB, "partno") == kPartNumberOffset);
+static_assert(AisOffsetOf(kChannelManagement, "addressed") == kAddressedFlagOffset);
+static_assert(kAddressedMmsiOffset == 37 && kAddressedMmsiOffset + 8 <= kAisMessageSize);
+
+constexpr unsigned kPartNumberBit = AisBitOf(kStaticDataA, "partno");
+constexpr unsigned kAddressedFlagBit = AisBitOf(kChannelManagement, "addressed");
+constexpr unsigned kFirstDestinationBit = AisBitOf(kChannelManagement, "ne_lon");
+static_assert(kPartNumberBit == 38 && kAddressedFlagBit == 139 && kFirstDestinationBit == 69);
+
+template <typename T> void Store(AisMessage& message, size_t offset, T value) {
+    std::memcpy(message.Bytes + offset, &value, sizeof value);
+}
+
+int32_t SignExtend(uint32_t value, unsigned width) {
+    uint32_t sign = uint32_t{1} << (width - 1);
+    return static_cast<int32_t>((value ^ sign) - sign);
+}
+
+// Six-bit characters: 0 to 31 are "@" and "A" to "_", 32 to 63 stand for themselves.
+size_t StoreText(const AisBitBuffer& bits, unsigned position, size_t characters,
+                 AisMessage& message, size_t offset) {
+    for (size_t i = 0; i < characters; ++i, position += 6) {
+        uint32_t value = ReadBits(bits, position, 6);
+        message.Bytes[offset + i] = static_cast<uint8_t>(value < 32 ? value + 64 : value);
+    }
+    message.Bytes[offset + characters] = 0;
+    return characters + 1;
+}
+
+// Reads one field at `position` and stores it at `offset`; the bytes stored, or 0 for a
+// kind that fails the message.
+size_t StoreField(const AisField& field, const AisBitBuffer& bits, unsigned position,
+                  AisMessage& message, size_t offset) {
+    unsigned width = static_cast<unsigned>(field.Width);
+    uint32_t raw =
+        field.Kind == akText || field.Kind == akTextToEnd ? 0 : ReadBits(bits, position, width);
+    switch (field.Kind) {
+    case akByte:
+    case akTimeStamp:
+        message.Bytes[offset] = static_cast<uint8_t>(raw);
+        return 1;
+    case akUInt16:
+    case akApplicationId:
+        Store(message, offset, static_cast<uint16_t>(raw));
+        return 2;
+    case akHeading:
+        Store(message, offset, static_cast<uint16_t>(raw > 359 ? 511 : raw));
+        return 2;
+    case akUInt32:
+    case akId:
+    case akCommState:
+    case akDimensions:
+    case akEta:
+        Store(message, offset, raw);
+        return 4;
+    case akSignedScaled:
+        Store(message, offset, static_cast<float>(SignExtend(raw, width) * double{field.Scale}));
+        return 4;
+    case akUnsignedScaled:
+    case akCourse:
+        Store(message, offset, static_cast<float>(raw * double{field.Scale}));
+        return 4;
+    case akLongitude:
+    case akLatitude:
+        Store(message, offset,
+              static_cast<float>(SignExtend(raw, width) * double{field.Scale} *
+                                 0.016666666666666666));
+        return 4;
+    case akRateOfTurn: {
+        int32_t turn = SignExtend(raw, width);
+        double root = turn * 0.21128248468201988;
+        Store(message, offset, static_cast<float>(turn < 0 ? -root * root : root * root));
+        return 4;
+    }
+    case akText:
+        return StoreText(bits, position, width / 6, message, offset);
+    case akTextToEnd: {
+        // Bounded by the record as well; the tables are sized so that this never cuts.
+        size_t characters = (bits.Count - position) / 6;
+        characters = std::min(characters, kAisMessageSize - offset - 1);
+        return StoreText(bits, position, characters, message, offset);
+    }
+    case akNone:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+const AisFieldTable* AisTableOf(const AisMessage& message) {
+    return AisTableFor(message.Bytes[0], message.Bytes[kPartNumberOffset]);
+}
+
+size_t AisFieldsDecoded(AisFieldTable table, unsigned bitCount) {
+    unsigned position = 0;
+    size_t rows = 0;
+    for (const AisField& field : table) {
+        position += static_cast<unsigned>(field.Width);
+        if (position > bitCount)
+            break;
+        ++rows;
+    }
+    return rows;
+}
+
+bool DecodeAisMessage(const AisBitBuffer& bits, AisMessage& message) {
+    unsigned type = ReadBits(bits, 0, 6);
+    message.Bytes[0] = static_cast<uint8_t>(type);
+    unsigned partNumber = 0;
+    if (type == 24) {
+        partNumber = ReadBits(bits, kPartNumberBit, 2);
+        message.Bytes[kPartNumberOffset] = static_cast<uint8_t>(partNumber);
+    }
+    const AisFieldTable* table = AisTableFor(type, partNumber);
+    if (table == nullptr)
+        return false;
+    if (type == 22) {
+        uint32_t addressed = ReadBits(bits, kAddressedFlagBit, 1);
+        message.Bytes[kAddressedFlagOffset] = static_cast<uint8_t>(addressed);
+        if (addressed == 1) {
+            Store(message, kAddressedMmsiOffset, ReadBits(bits, kFirstDestinationBit, 30));
+            Store(message, kAddressedMmsiOffset + 4, ReadBits(bits, kFirstDestinationBit + 35, 30));
+        }
+    }
+
+    unsigned position = 6;
+    size_t offset = 1;
+    for (const AisField& field : table->subspan(1)) {
+        if (position + static_cast<unsigned>(field.Width) > bits.Count)
+            break;
+        size_t stored = StoreField(field, bits, position, message, offset);
+        if (stored == 0)
+            return false;
+        offset += stored;
+        position += static_cast<unsigned>(field.Width);
+    }
+    return true;
+}
