@@ -3,12 +3,14 @@
 #pragma once
 
 #include "ais/AisBits.h"
+#include "ais/AisMessageDecoder.h"
 #include "nmea/SentenceDecoder.h"
 #include "session/Checksum.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -114,4 +116,14 @@ inline PendingVdm PendingWith(std::string_view payload, int fillBits) {
     pending.Length = static_cast<uint8_t>(length);
     pending.FillBits = static_cast<int8_t>(fillBits);
     return pending;
+}
+
+// Decodes the message written by `writer`, padded to whole bytes.
+inline bool DecodeWritten(AisBitWriter writer, AisMessage& message) {
+    int fillBits = 0;
+    std::string payload = writer.PadToBytes().Armour(fillBits);
+    AisBitBuffer bits{};
+    EXPECT_TRUE(DearmourPayload(PendingWith(payload, fillBits), bits)) << payload;
+    message = AisMessage{};
+    return DecodeAisMessage(bits, message);
 }

@@ -14,16 +14,6 @@ namespace {
 
 using namespace ais_tables;
 
-// Decodes the message written by `writer`, padded to whole bytes.
-bool Decode(AisBitWriter writer, AisMessage& message) {
-    int fillBits = 0;
-    std::string payload = writer.PadToBytes().Armour(fillBits);
-    AisBitBuffer bits{};
-    EXPECT_TRUE(DearmourPayload(PendingWith(payload, fillBits), bits)) << payload;
-    message = AisMessage{};
-    return DecodeAisMessage(bits, message);
-}
-
 template <typename T> T Field(const AisMessage& message, AisFieldTable table, const char* name) {
     size_t offset = AisOffsetOf(table, name);
     EXPECT_LT(offset, kAisMessageSize) << name;
@@ -58,7 +48,7 @@ AisBitWriter Write(const ClassA& m) {
 
 TEST(DecodeAisMessage, AClassAReportOf168BitsFillsAllSixteenFields) {
     AisMessage m;
-    ASSERT_TRUE(Decode(Write(ClassA{}), m));
+    ASSERT_TRUE(DecodeWritten(Write(ClassA{}), m));
     AisFieldTable t = kClassAPosition;
     EXPECT_EQ(m.Bytes[0], 1);
     EXPECT_EQ(Field<uint8_t>(m, t, "repeat"), 1);
@@ -88,7 +78,7 @@ TEST(DecodeAisMessage, HeadingsAbove359ReadAsNotAvailable) {
         ClassA report;
         report.heading = sent;
         AisMessage m;
-        ASSERT_TRUE(Decode(Write(report), m));
+        ASSERT_TRUE(DecodeWritten(Write(report), m));
         EXPECT_EQ(Field<uint16_t>(m, kClassAPosition, "heading"), stored) << sent;
     }
 }
@@ -101,7 +91,7 @@ TEST(DecodeAisMessage, RateOfTurnIsTheSignedSquareOfTheValueOver4733) {
         ClassA report;
         report.turn = sent;
         AisMessage m;
-        ASSERT_TRUE(Decode(Write(report), m));
+        ASSERT_TRUE(DecodeWritten(Write(report), m));
         EXPECT_NEAR(Field<float>(m, kClassAPosition, "turn"), degrees, 0.01) << sent;
     }
 }
@@ -111,14 +101,14 @@ TEST(DecodeAisMessage, PositionsAreSignedDegreesAtEitherScale) {
     west.longitude = -108600000; // 181 degrees: not available
     west.latitude = -54600000;   // -91 degrees
     AisMessage m;
-    ASSERT_TRUE(Decode(Write(west), m));
+    ASSERT_TRUE(DecodeWritten(Write(west), m));
     EXPECT_FLOAT_EQ(Field<float>(m, kClassAPosition, "lon"), -181.0f);
     EXPECT_FLOAT_EQ(Field<float>(m, kClassAPosition, "lat"), -91.0f);
 
     // Type 17 counts in tenths of a minute, in 18 and 17 bits.
     AisBitWriter gnss;
     gnss.Put(17, 6).Put(0, 2).Put(2734450, 30).Put(0, 2).Put(-1800, 18).Put(35400, 17);
-    ASSERT_TRUE(Decode(gnss.PadTo(80), m));
+    ASSERT_TRUE(DecodeWritten(gnss.PadTo(80), m));
     EXPECT_FLOAT_EQ(Field<float>(m, kGnssBroadcast, "lon"), -3.0f);
     EXPECT_FLOAT_EQ(Field<float>(m, kGnssBroadcast, "lat"), 59.0f);
 }
@@ -132,7 +122,7 @@ AisBitWriter StaticAndVoyageUpToName() {
 
 TEST(DecodeAisMessage, AMessageCutShortDecodesWithTheMissingFieldsZero) {
     AisMessage m;
-    ASSERT_TRUE(Decode(StaticAndVoyageUpToName(), m));
+    ASSERT_TRUE(DecodeWritten(StaticAndVoyageUpToName(), m));
     AisFieldTable t = kStaticAndVoyage;
     EXPECT_EQ(Field<uint32_t>(m, t, "imo"), 6514895u);
     EXPECT_EQ(Text(m, t, "callsign"), "LFNA@@@");
@@ -144,7 +134,7 @@ TEST(DecodeAisMessage, AMessageCutShortDecodesWithTheMissingFieldsZero) {
     // The walk stops before the first field that does not fit whole.
     AisBitWriter shortReport;
     shortReport.Put(1, 6).Put(0, 2).Put(244660000, 30).Put(5, 2);
-    ASSERT_TRUE(Decode(shortReport, m));
+    ASSERT_TRUE(DecodeWritten(shortReport, m));
     EXPECT_EQ(Field<uint32_t>(m, kClassAPosition, "mmsi"), 244660000u);
     EXPECT_EQ(Field<uint8_t>(m, kClassAPosition, "status"), 0);
 }
@@ -157,7 +147,7 @@ TEST(DecodeAisMessage, AStaticAndVoyageReportKeepsItsWordsWhole) {
     w.PutText("FORUS", 20).Put(1, 1).Put(0, 1);
     ASSERT_EQ(w.Size(), 424u);
     AisMessage m;
-    ASSERT_TRUE(Decode(w, m));
+    ASSERT_TRUE(DecodeWritten(w, m));
     AisFieldTable t = kStaticAndVoyage;
     EXPECT_EQ(Field<uint8_t>(m, t, "shiptype"), 79);
     EXPECT_EQ(Field<uint32_t>(m, t, "dimensions"), dimensions);
@@ -175,7 +165,7 @@ TEST(DecodeAisMessage, TextsUseTheSixBitCharacterSet) {
     for (int value = 0; value < 64; ++value)
         w.Put(value, 6);
     AisMessage m;
-    ASSERT_TRUE(Decode(w, m));
+    ASSERT_TRUE(DecodeWritten(w, m));
     std::string expected;
     for (int code = 64; code < 96; ++code)
         expected += static_cast<char>(code);
@@ -193,7 +183,7 @@ TEST(DecodeAisMessage, BinaryDataTakesTheWholeCharactersLeft) {
     w.Put(0xF, 4);
     ASSERT_EQ(w.Size(), 120u);
     AisMessage m;
-    ASSERT_TRUE(Decode(w, m));
+    ASSERT_TRUE(DecodeWritten(w, m));
     EXPECT_EQ(Field<uint16_t>(m, kBroadcastBinary, "dac"), 366);
     EXPECT_EQ(Field<uint8_t>(m, kBroadcastBinary, "fid"), 56);
     EXPECT_EQ(Text(m, kBroadcastBinary, "data"), "ABCDEFGHIJ");
@@ -207,7 +197,7 @@ TEST(DecodeAisMessage, TheLongestMessagesStayInsideTheRecord) {
         while (w.Size() + 6 <= kAisBitCapacity)
             w.Put(0x2A, 6);
         AisMessage m;
-        ASSERT_TRUE(Decode(w.PadTo(kAisBitCapacity), m)) << type;
+        ASSERT_TRUE(DecodeWritten(w.PadTo(kAisBitCapacity), m)) << type;
         EXPECT_EQ(m.Bytes[0], type);
         const AisFieldTable& table = *AisTableOf(m);
         if (table.back().Kind == akTextToEnd) {
@@ -236,13 +226,13 @@ AisBitWriter ChannelManagement(bool addressed) {
 
 TEST(DecodeAisMessage, AddressedChannelManagementCarriesTheMmsisAfterItsFields) {
     AisMessage m;
-    ASSERT_TRUE(Decode(ChannelManagement(true), m));
+    ASSERT_TRUE(DecodeWritten(ChannelManagement(true), m));
     EXPECT_EQ(Field<uint8_t>(m, kChannelManagement, "addressed"), 1);
     EXPECT_EQ(LoadAisValue<uint32_t>(m, kAddressedMmsiOffset), 211378120u);
     EXPECT_EQ(LoadAisValue<uint32_t>(m, kAddressedMmsiOffset + 4), 244660000u);
     EXPECT_EQ(Field<uint8_t>(m, kChannelManagement, "zonesize"), 4);
 
-    ASSERT_TRUE(Decode(ChannelManagement(false), m));
+    ASSERT_TRUE(DecodeWritten(ChannelManagement(false), m));
     EXPECT_EQ(Field<uint8_t>(m, kChannelManagement, "addressed"), 0);
     EXPECT_EQ(LoadAisValue<uint32_t>(m, kAddressedMmsiOffset), 0u);
     EXPECT_FLOAT_EQ(Field<float>(m, kChannelManagement, "ne_lon"), -3.0f);
@@ -253,14 +243,14 @@ TEST(DecodeAisMessage, StaticDataPartNumberOnePicksPartB) {
     AisBitWriter partA;
     partA.Put(24, 6).Put(0, 2).Put(503513400, 30).Put(0, 2).PutText("WHITEBIRDS", 20);
     AisMessage m;
-    ASSERT_TRUE(Decode(partA, m));
+    ASSERT_TRUE(DecodeWritten(partA, m));
     EXPECT_EQ(AisTableOf(m)->data(), kStaticDataA);
     EXPECT_EQ(Text(m, kStaticDataA, "shipname"), "WHITEBIRDS@@@@@@@@@@");
 
     AisBitWriter partB;
     partB.Put(24, 6).Put(0, 2).Put(503513400, 30).Put(1, 2).Put(37, 8).PutText("RAY", 7);
     partB.PutText("VMQ9877", 7).Put(20u << 21 | 2u << 12 | 2u << 6 | 2u, 30).Put(0, 6);
-    ASSERT_TRUE(Decode(partB, m));
+    ASSERT_TRUE(DecodeWritten(partB, m));
     EXPECT_EQ(m.Bytes[0], 24);
     EXPECT_EQ(m.Bytes[6], 1);
     EXPECT_EQ(AisTableOf(m)->data(), kStaticDataB);
@@ -271,7 +261,7 @@ TEST(DecodeAisMessage, StaticDataPartNumberOnePicksPartB) {
     // Parts 2 and 3 are read with part A's table.
     partA = AisBitWriter{};
     partA.Put(24, 6).Put(0, 2).Put(503513400, 30).Put(3, 2).PutText("X", 20);
-    ASSERT_TRUE(Decode(partA, m));
+    ASSERT_TRUE(DecodeWritten(partA, m));
     EXPECT_EQ(AisTableOf(m)->data(), kStaticDataA);
 }
 
@@ -280,7 +270,7 @@ TEST(DecodeAisMessage, TypesWithoutATableFail) {
         AisBitWriter w;
         w.Put(type, 6).Put(0, 2).Put(244660000, 30).PadTo(168);
         AisMessage m;
-        EXPECT_FALSE(Decode(w, m)) << type;
+        EXPECT_FALSE(DecodeWritten(w, m)) << type;
         EXPECT_EQ(m.Bytes[0], type);
     }
 }
