@@ -36,7 +36,7 @@ inline constexpr uint8_t kAisKindCount = 19;
 struct AisField {
     int16_t Width; // bits
     AisFieldKind Kind;
-    float Scale;
+    double Scale;          // exact enough that a tenth of 139 is stored as the float nearest 13.9
     std::string_view Name; // snake_case; "spare" for the fields the standard leaves unused
 };
 

@@ -94,16 +94,16 @@ size_t StoreField(const AisField& field, const AisBitBuffer& bits, unsigned posi
         Store(message, offset, raw);
         return 4;
     case akSignedScaled:
-        Store(message, offset, static_cast<float>(SignExtend(raw, width) * double{field.Scale}));
+        Store(message, offset, static_cast<float>(SignExtend(raw, width) * field.Scale));
         return 4;
     case akUnsignedScaled:
     case akCourse:
-        Store(message, offset, static_cast<float>(raw * double{field.Scale}));
+        Store(message, offset, static_cast<float>(raw * field.Scale));
         return 4;
     case akLongitude:
     case akLatitude:
         Store(message, offset,
-              static_cast<float>(SignExtend(raw, width) * double{field.Scale} *
+              static_cast<float>(SignExtend(raw, width) * field.Scale *
                                  0.016666666666666666));
         return 4;
     case akRateOfTurn: {

@@ -118,10 +118,9 @@ bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* r
     DecodeResult outcome = Parse(buffer, state.Sentence, row);
     if (outcome == drDecoded) {
         Merge(*row, state.Sentence, state.Navigation);
-        // Joining the fragments of an encapsulation sentence and decoding the AIS message
-        // they carry is the AIS decoder's part; until a message completes, the line does
-        // not count as decoded.
-        if (state.Sentence.Start == '!')
+        if (state.Sentence.Start != '!')
+            DiscardPartialAisMessage(state.Ais);
+        else if (!DecodeAisSentence(state.Sentence, state.Ais))
             outcome = drEncapsulated;
     }
     if (result != nullptr)

@@ -1,14 +1,16 @@
 // The entry point of sentence decoding: framing, identification of talker and
-// formatter, the formatter's parser, and the merge of GNSS sentences.
+// formatter, the formatter's parser, the merge of GNSS sentences, and the AIS path of
+// encapsulation sentences.
 #pragma once
 
+#include "ais/AisPath.h"
 #include "nmea/DecodedSentence.h"
 #include "nmea/NavigationState.h"
 
 // What became of a line; decoders answer with a bool, tools may ask why.
 enum DecodeResult : uint8_t {
     drDecoded,          // parsed, and merged when it is a GNSS sentence
-    drEncapsulated,     // an encapsulation sentence, parsed; no AIS message completed
+    drEncapsulated,     // an encapsulation sentence, parsed; no AIS message completed and decoded
     drNoLineEnd,        // the line does not end with CR LF
     drChecksum,         // no "*" with two digits, or they do not match
     drTooLong,          // longer than 98 characters once its empty fields are expanded
@@ -20,6 +22,7 @@ enum DecodeResult : uint8_t {
 struct DecoderState {
     DecodedSentence Sentence;
     NavigationState Navigation;
+    AisState Ais;
 };
 
 // Checks the framing of the line in `buffer` (which it rewrites), fills the header of
@@ -36,5 +39,6 @@ SentenceGroup SentenceGroupOf(const DecodedSentence& sentence);
 
 // Decodes one line that starts with "$" or "!", ends with CR LF and is at most 82
 // characters long. True when a "$" sentence was decoded (and merged); an encapsulation
-// sentence counts only once it completes an AIS message.
+// sentence counts only once it completes an AIS message that decodes. A decoded "$"
+// sentence discards a partly joined AIS message.
 bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* result = nullptr);

@@ -126,8 +126,11 @@ TEST(DecodeSentence, MergesGnssSentencesAndReportsEncapsulatedOnesAsPending) {
     EXPECT_EQ(decoder.result, drDecoded);
     EXPECT_TRUE(decoder.navigation.FixReported);
 
-    EXPECT_FALSE(decoder.Decode("!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"));
+    // The first of two fragments completes no AIS message; a whole message decodes.
+    EXPECT_FALSE(decoder.Decode("!AIVDM,2,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"));
     EXPECT_EQ(decoder.result, drEncapsulated);
+    EXPECT_TRUE(decoder.Decode("!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"));
+    EXPECT_EQ(decoder.result, drDecoded);
     // The same sentence behind "$" is decoded like any other and never reaches the AIS
     // decoder.
     EXPECT_TRUE(decoder.Decode("$AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"));

@@ -1,0 +1,54 @@
+#include "ais/AisPath.h"
+
+#include "ais/AisMessageDecoder.h"
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+void CountUp(int32_t& count) {
+    if (count < INT32_MAX)
+        ++count;
+}
+
+} // namespace
+
+AisStamp ReadAisClock(AisClock& clock) {
+    std::time_t now = std::time(nullptr);
+    if (now == clock.Second)
+        return clock.Stamp;
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    clock.Second = now;
+    clock.Stamp = {{static_cast<uint16_t>(local.tm_year + 1900),
+                    static_cast<uint8_t>(local.tm_mon + 1), static_cast<uint8_t>(local.tm_mday)},
+                   {static_cast<uint8_t>(local.tm_hour), static_cast<uint8_t>(local.tm_min),
+                    static_cast<uint8_t>(local.tm_sec), 0}};
+    return clock.Stamp;
+}
+
+bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {
+    if (!AssembleVdm(sentence, ais.Pending))
+        return false;
+    if (!DearmourPayload(ais.Pending, ais.Bits))
+        return false;
+    std::memset(&ais.Message, 0, sizeof ais.Message);
+    if (!DecodeAisMessage(ais.Bits, ais.Message))
+        return false;
+    bool isVdo = std::memcmp(sentence.Formatter, "VDO", 3) == 0;
+    int32_t entry = UpdateAisTarget(ais.Targets, ais.Message, sentence.Encapsulation.Channel - 48,
+                                    isVdo, ReadAisClock(ais.Clock));
+    if (entry >= 0)
+        CountUp(isVdo ? ais.Targets.Targets[entry].VdoCount : ais.Targets.Targets[entry].VdmCount);
+    return true;
+}
+
+void DiscardPartialAisMessage(AisState& ais) {
+    std::memset(&ais.Message, 0, sizeof ais.Message);
+    std::memset(&ais.Pending, 0, sizeof ais.Pending);
+}
