@@ -1,5 +1,6 @@
 // t360kv decode: decodes recorded receiver output the way the GPS status page would see
 // it, and prints one JSON object per input line (the schema is in docs/decode.md).
+#include "AisJson.h"
 #include "Commands.h"
 #include "DecodeSummary.h"
 #include "JsonWriter.h"
@@ -35,7 +36,7 @@ public:
     }
 
     bool Finish() {
-        summary_.Print(stderr);
+        summary_.Print(stderr, state_->Ais.Targets);
         return json_.Flush();
     }
 
@@ -62,7 +63,14 @@ private:
                 DecodeSentence(buffer, *state_, &result);
         }
         summary_.Count(verdict, result, state_->Sentence);
+        if (CompletedAisMessage(verdict, result))
+            summary_.CountAisMessage(state_->Ais.Message);
         Write(verdict, result);
+    }
+
+    // An encapsulation sentence that completed an AIS message, which decoded.
+    bool CompletedAisMessage(LineVerdict verdict, DecodeResult result) const {
+        return verdict == lvDecoder && result == drDecoded && state_->Sentence.Start == '!';
     }
 
     void WriteHeader() {
@@ -102,6 +110,10 @@ private:
             if (row.group == sgGnss) {
                 json_.Key("nav");
                 navigation_.Write(json_, state_->Navigation);
+            }
+            if (CompletedAisMessage(verdict, result)) {
+                json_.Key("ais");
+                WriteAisMessage(json_, state_->Ais, sentence);
             }
         }
         json_.EndObject();

@@ -4,6 +4,7 @@
 
 #include <cinttypes>
 #include <cstring>
+#include <iterator>
 
 const char* RejectionName(LineVerdict verdict, DecodeResult result) {
     switch (verdict) {
@@ -54,7 +55,12 @@ void DecodeSummary::Count(LineVerdict verdict, DecodeResult result,
     ++(accepted ? tally->accepted : tally->rejected);
 }
 
-void DecodeSummary::Print(std::FILE* out) const {
+void DecodeSummary::CountAisMessage(const AisMessage& message) {
+    if (message.Bytes[0] < std::size(aisByType_))
+        ++aisByType_[message.Bytes[0]];
+}
+
+void DecodeSummary::Print(std::FILE* out, const AisTargetTable& targets) const {
     std::fprintf(out, "%" PRIu64 " lines: %" PRIu64 " accepted, %" PRIu64 " rejected\n", lines_,
                  accepted_, lines_ - accepted_);
     std::map<std::string, Tally> all = byOtherFormatter_;
@@ -73,4 +79,21 @@ void DecodeSummary::Print(std::FILE* out) const {
     for (const auto& [reason, count] : byReason_)
         std::fprintf(out, "rejected before the formatter was read, %.*s: %" PRIu64 "\n",
                      static_cast<int>(reason.size()), reason.data(), count);
+
+    uint64_t messages = 0;
+    for (uint64_t count : aisByType_)
+        messages += count;
+    std::fprintf(out, "AIS messages decoded: %" PRIu64 "\n", messages);
+    for (size_t type = 1; type < std::size(aisByType_); ++type)
+        if (aisByType_[type] > 0)
+            std::fprintf(out, "  type %2zu %10" PRIu64 "\n", type, aisByType_[type]);
+    // The counts of the entries in use; a reused entry started its counts again.
+    int64_t vdm = 0;
+    int64_t vdo = 0;
+    for (int32_t i = 0; i < targets.Count; ++i) {
+        vdm += targets.Targets[i].VdmCount;
+        vdo += targets.Targets[i].VdoCount;
+    }
+    std::fprintf(out, "AIS targets: %d; their counts: VDM %" PRId64 ", VDO %" PRId64 "\n",
+                 targets.Count, vdm, vdo);
 }

@@ -1,6 +1,6 @@
 // The counts that `t360kv decode` reports at the end: lines, and accepted and rejected
 // sentences per formatter, or the reason when a line was refused before its formatter
-// was read.
+// was read; AIS messages decoded per type, and the stations of the target table.
 #pragma once
 
 #include "nmea/SentenceDecoder.h"
@@ -28,7 +28,9 @@ public:
     DecodeSummary();
     // Counts one line; `sentence` is read only when its header was filled.
     void Count(LineVerdict verdict, DecodeResult result, const DecodedSentence& sentence);
-    void Print(std::FILE* out) const;
+    // Counts a decoded AIS message by its type.
+    void CountAisMessage(const AisMessage& message);
+    void Print(std::FILE* out, const AisTargetTable& targets) const;
 
 private:
     struct Tally {
@@ -40,4 +42,5 @@ private:
     std::vector<Tally> byRow_;                      // per row of the formatter table
     std::map<std::string, Tally> byOtherFormatter_; // formatters without a row
     std::map<std::string_view, uint64_t> byReason_; // refused before the formatter was read
+    uint64_t aisByType_[25] = {};                   // index: the message type
 };
