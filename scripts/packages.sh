@@ -1,6 +1,6 @@
 # Debian packages of each task; sourced by the scripts.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
+BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev zlib1g-dev
                 qt6-base-dev qt6-charts-dev libqt6opengl6-dev)
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix clang libclang-rt-14-dev)

@@ -306,8 +306,7 @@ inline constexpr AisField kAidToNavigation[] = {
     {  1, akByte,           1.0,    "virtual_aid"      },
     {  1, akByte,           1.0,    "assigned"         },
     {  1, akByte,           1.0,    "spare"            },
-    { 84, akText,           1.0,    "name_extension"   },
-    {  4, akByte,           1.0,    "spare"            },
+    {  6, akTextToEnd,      1.0,    "name_extension"   }, // 0 to 14 characters, then spare bits
 };
 
 // Type 22: channel management. When addressed, the two destination MMSIs stand where the
@@ -419,15 +418,11 @@ constexpr unsigned AisBitOf(AisFieldTable table, std::string_view name) {
     return position;
 }
 
-// Bytes of AisMessage the fields of `table` take, with the text running to the end of the
-// longest message the bit buffer holds.
-constexpr size_t AisLongestStored(AisFieldTable table) {
+// Bytes of AisMessage the fields of `table` take; a text to the end of the message counted
+// as its NUL alone.
+constexpr size_t AisStoredBytes(AisFieldTable table) {
     size_t bytes = 0;
-    unsigned position = 0;
-    for (const AisField& field : table) {
-        bytes +=
-            field.Kind == akTextToEnd ? (kAisBitCapacity - position) / 6 + 1 : AisStoredSize(field);
-        position += static_cast<unsigned>(field.Width);
-    }
+    for (const AisField& field : table)
+        bytes += AisStoredSize(field);
     return bytes;
 }

@@ -8,8 +8,8 @@ using namespace ais_tables;
 
 // What every table must hold to be walked safely: the 6-bit type first; numbers at most
 // 32 bits wide; texts of whole characters; a text to the end of the message only as the
-// last row; no row written past AisMessage, however long the message; no two rows of one
-// name but "spare".
+// last row, so that it can be cut to the room left; the fixed-size rows inside
+// AisMessage; no two rows of one name but "spare".
 constexpr bool IsSound(AisFieldTable table) {
     if (table.empty() || table[0].Width != 6 || table[0].Kind != akByte)
         return false;
@@ -24,7 +24,7 @@ constexpr bool IsSound(AisFieldTable table) {
             if (field.Name != "spare" && field.Name == table[j].Name)
                 return false;
     }
-    return AisLongestStored(table) <= kAisMessageSize;
+    return AisStoredBytes(table) <= kAisMessageSize;
 }
 constexpr bool AllSound() {
     for (AisFieldTable table : kByType)
@@ -103,8 +103,7 @@ size_t StoreField(const AisField& field, const AisBitBuffer& bits, unsigned posi
     case akLongitude:
     case akLatitude:
         Store(message, offset,
-              static_cast<float>(SignExtend(raw, width) * field.Scale *
-                                 0.016666666666666666));
+              static_cast<float>(SignExtend(raw, width) * field.Scale * 0.016666666666666666));
         return 4;
     case akRateOfTurn: {
         int32_t turn = SignExtend(raw, width);
@@ -115,7 +114,7 @@ size_t StoreField(const AisField& field, const AisBitBuffer& bits, unsigned posi
     case akText:
         return StoreText(bits, position, width / 6, message, offset);
     case akTextToEnd: {
-        // Bounded by the record as well; the tables are sized so that this never cuts.
+        // Only the name extension of an over-long aid-to-navigation report is ever cut.
         size_t characters = (bits.Count - position) / 6;
         characters = std::min(characters, kAisMessageSize - offset - 1);
         return StoreText(bits, position, characters, message, offset);

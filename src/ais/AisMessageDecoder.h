@@ -7,7 +7,7 @@
 
 // Type 22 sent to two stations carries their MMSIs where the corners stand; they are
 // stored after the regular fields.
-inline constexpr size_t kAddressedMmsiOffset = AisLongestStored(ais_tables::kChannelManagement);
+inline constexpr size_t kAddressedMmsiOffset = AisStoredBytes(ais_tables::kChannelManagement);
 
 // Decodes `bits` into `message`, which the caller has zeroed. False for a message type of 0
 // or above 24. A message shorter than its table decodes, the fields that did not fit zero.

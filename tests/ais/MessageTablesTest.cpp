@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -190,7 +191,7 @@ TEST(DecodeAisMessage, BinaryDataTakesTheWholeCharactersLeft) {
 }
 
 TEST(DecodeAisMessage, TheLongestMessagesStayInsideTheRecord) {
-    // 1016 bits, the buffer full, for every type: texts to the end fill the record.
+    // 1016 bits, the buffer full, for every type: texts to the end stay inside the record.
     for (unsigned type = 1; type <= 24; ++type) {
         AisBitWriter w;
         w.Put(type, 6).Put(3, 2).Put(0x3FFFFFFF, 30).Put(1, 2);
@@ -202,13 +203,32 @@ TEST(DecodeAisMessage, TheLongestMessagesStayInsideTheRecord) {
         const AisFieldTable& table = *AisTableOf(m);
         if (table.back().Kind == akTextToEnd) {
             std::string_view name = table.back().Name;
-            size_t characters = (kAisBitCapacity - AisBitOf(table, name)) / 6;
             size_t offset = AisOffsetOf(table, name);
+            size_t characters = std::min<size_t>((kAisBitCapacity - AisBitOf(table, name)) / 6,
+                                                 kAisMessageSize - offset - 1);
             EXPECT_EQ(
                 strnlen(reinterpret_cast<const char*>(m.Bytes + offset), kAisMessageSize - offset),
                 characters)
                 << type;
         }
+    }
+}
+
+TEST(DecodeAisMessage, AnAidsNameExtensionTakesTheWholeCharactersSent) {
+    // The extension runs from bit 272 for 0 to 14 characters; spare bits fill the last byte.
+    const std::pair<std::string, const char*> cases[] = {
+        {"", nullptr}, {"SE", "SE"}, {"UR", "UR"}, {"OUSE EAST SIDE", "OUSE EAST SIDE"}};
+    for (const auto& [extension, stored] : cases) {
+        AisBitWriter w;
+        w.Put(21, 6).Put(0, 2).Put(992351000, 30).Put(1, 5).PutText("SULE SKERRY LIGHTH", 20);
+        w.PadTo(272).PutText(extension, static_cast<int>(extension.size()));
+        AisMessage m;
+        ASSERT_TRUE(DecodeWritten(w, m)) << extension;
+        size_t offset = AisOffsetOf(kAidToNavigation, "name_extension");
+        if (stored == nullptr)
+            EXPECT_EQ(m.Bytes[offset], 0);
+        else
+            EXPECT_EQ(Text(m, kAidToNavigation, "name_extension"), stored);
     }
 }
 
