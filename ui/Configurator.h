@@ -17,9 +17,10 @@
 class Configurator {
 public:
     // `ports` and `comm` replace the system's serial ports and the serial component
-    // (tests); by default the real ones are used.
+    // (tests); by default the real ones are used. `folders` names the documents folder
+    // of the settings file (none by default) and the folder holding "Lang".
     explicit Configurator(std::unique_ptr<TPortSystem> ports = nullptr,
-                          std::unique_ptr<TComm> comm = nullptr);
+                          std::unique_ptr<TComm> comm = nullptr, TAppFolders folders = {});
     ~Configurator();
     Configurator(const Configurator&) = delete;
     Configurator& operator=(const Configurator&) = delete;

@@ -5,6 +5,7 @@
 #include "TopPanel.h"
 #include "app/Mainform.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QTimer>
@@ -35,10 +36,18 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
-void AddItem(QMenu* menu, const char* name, const char* caption) {
+QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
     QAction* item = menu->addAction(QString::fromLatin1(caption));
     item->setObjectName(QString::fromLatin1(name));
+    return item;
 }
+
+// The language items, in the order of their tags.
+constexpr const char* kLanguageItems[][2] = {
+    {"mnuLangEnglish", "English(&E)"},
+    {"mnuLangTraChinese", "Traditional Chinese(&T)"},
+    {"mnuLangSimpChinese", "Simplified Chinese(&S)"},
+};
 
 } // namespace
 
@@ -66,7 +75,15 @@ void MainWindow::CreateMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     AddItem(AddMenu(bar, "mnuFile", "File(&F)"), "mnuExit", "Exit(&X)");
     AddItem(AddMenu(bar, "mnuHelp", "Help(&H)"), "mnuAbout", "About(&A)");
-    AddItem(AddMenu(bar, "mnuOption", "Option(&O)"), "mnuLanguage", "Language(&L)");
+    QMenu* language =
+        AddMenu(bar, "mnuOption", "Option(&O)")->addMenu(QStringLiteral("Language(&L)"));
+    language->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* oneLanguage = new QActionGroup(language);
+    for (const auto& [name, caption] : kLanguageItems) {
+        QAction* item = AddItem(language, name, caption);
+        item->setCheckable(true);
+        oneLanguage->addAction(item);
+    }
 }
 
 void MainWindow::CreateTimers() {

@@ -1,21 +1,20 @@
 #include "PagePanel.h"
 
 #include "ConfigurationPages.h"
+#include "DataLogPage.h"
+#include "GpsStatusPage.h"
+#include "NetworkPage.h"
 #include "SystemCheckPage.h"
 
 #include "app/MainView.h"
 
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
-
-// Lines kept in the data log view; the oldest go first once it is full.
-constexpr int kDataLogLines = 5000;
 
 struct PageDescription {
     const char* name;
@@ -51,16 +50,6 @@ QTabWidget* CreatePageControl(const char* name, const PageDescription (&pages)[N
     return control;
 }
 
-void FillDataLogPage(QWidget* page) {
-    auto* log = new QPlainTextEdit(page);
-    log->setObjectName(QStringLiteral("MemoDataLog"));
-    log->setReadOnly(true);
-    log->setLineWrapMode(QPlainTextEdit::NoWrap);
-    log->setMaximumBlockCount(kDataLogLines);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(log);
-}
-
 void FillPage(QWidget* page, QWidget* content) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -84,7 +73,9 @@ QWidget* CreatePagePanel(QWidget* parent) {
     FillBaudRatePage(configuration->widget(pgBaudRate));
     FillInternalGpsPage(configuration->widget(pgInternalGps));
     FillRestorePage(configuration->widget(pgRestore));
+    FillNetworkPage(configuration->widget(pgNetwork));
     FillSystemCheckPage(diagnosis->widget(pgSystemCheck));
+    FillGpsStatusPage(diagnosis->widget(pgGpsStatus));
 
     auto* reload = new QPushButton(QStringLiteral("Read Device"), panel);
     reload->setObjectName(QStringLiteral("SpeedButtonReload"));

@@ -5,6 +5,8 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "SaveFileDialog.h"
+#include "SkyMapWidget.h"
+#include "SnrChart.h"
 #include "SortedComboBox.h"
 #include "app/Mainform.h"
 
@@ -22,6 +24,19 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtDebug>
+
+namespace {
+
+// The page control that holds `page` as one of its pages; null for any other object.
+QTabWidget* TabsOfPage(QObject* page) {
+    auto* widget = qobject_cast<QWidget*>(page);
+    // A page's parent is the page control's stack, whose parent is the page control.
+    QWidget* stack = widget != nullptr ? widget->parentWidget() : nullptr;
+    auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return tabs != nullptr && tabs->indexOf(widget) >= 0 ? tabs : nullptr;
+}
+
+} // namespace
 
 QObject* QtMainView::Find(TControl control) const {
     const QString name = QString::fromLatin1(ControlName(control));
@@ -68,6 +83,8 @@ void QtMainView::SetText(TControl control, const std::string& text) {
         group->setTitle(value);
     else if (auto* action = qobject_cast<QAction*>(object))
         action->setText(value);
+    else if (QTabWidget* tabs = TabsOfPage(object))
+        tabs->setTabText(tabs->indexOf(qobject_cast<QWidget*>(object)), value);
     else if (object != nullptr)
         qWarning("%s has no text to set", ControlName(control));
 }
@@ -236,4 +253,22 @@ bool QtMainView::PromptSaveFile(const TSaveFileRequest& request, std::string& fi
     if (saveAnswer_)
         return saveAnswer_(request, fileName);
     return AskSaveFileName(&window_, request, fileName);
+}
+
+std::string QtMainView::EditText(TControl edit) {
+    auto* line = FindAs<QLineEdit>(edit);
+    return line != nullptr ? ToAnsi(line->text()) : std::string();
+}
+
+// Qt picks the glyphs for every script itself; what the language changes here is how the
+// 8-bit texts are read.
+void QtMainView::SetTextLanguage(TLanguage language) {
+    WindowTextLanguage() = language;
+}
+
+void QtMainView::ShowSatelliteViews(const TSatelliteViewData& views) {
+    if (auto* chart = window_.findChild<SnrChartView*>(QStringLiteral("Chart1")))
+        chart->ShowBars(views.Bars, views.ValueMarksVisible);
+    if (auto* map = window_.findChild<TPaintSatelliteChart*>(QStringLiteral("SatelliteMap")))
+        map->ShowSymbols(views.Symbols);
 }

@@ -61,6 +61,9 @@ public:
     void SetProgressPosition(TControl bar, int position) override;
     void SetImageIndex(TControl image, int index) override;
     bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+    std::string EditText(TControl edit) override;
+    void SetTextLanguage(TLanguage language) override;
+    void ShowSatelliteViews(const TSatelliteViewData& views) override;
 
 private:
     // The widget or action named after `control`; a menu stands for its menu action.

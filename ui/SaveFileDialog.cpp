@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -27,9 +28,10 @@ bool AskSaveFileName(QWidget* parent, const TSaveFileRequest& request, std::stri
     dialog.setNameFilters(filters);
     if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.FilterIndex - 1]);
-    dialog.selectFile(ToQString(request.FileName));
+    // File names are in the system's encoding, not the window's.
+    dialog.selectFile(QFile::decodeName(request.FileName.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    fileName = ToAnsi(dialog.selectedFiles().constFirst());
+    fileName = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
     return true;
 }

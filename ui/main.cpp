@@ -9,6 +9,8 @@
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
+#include "app/FileSystem.h"
+#include "app/Settings.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -49,7 +51,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("t360kv-gui"));
     const LaunchOptions options = ParseLaunchOptions(app);
     try {
-        Configurator configurator;
+        Configurator configurator(nullptr, nullptr,
+                                  TAppFolders{DocumentsFolder(), ProgramFolder()});
         MainWindow& window = configurator.Window();
         if (!options.port.isEmpty() && !SelectPort(window, options.port)) {
             std::fprintf(stderr, "no port entry contains \"%s\"\n", qPrintable(options.port));

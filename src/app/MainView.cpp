@@ -72,6 +72,26 @@ const char* ControlName(TControl control) {
         return "lblValGps";
     case TControl::SpeedButtonClearCheck:
         return "SpeedButtonClearCheck";
+    case TControl::lblEdtGpsUtcDate:
+        return "lblEdtGpsUtcDate";
+    case TControl::lblEdtGpsUtcTime:
+        return "lblEdtGpsUtcTime";
+    case TControl::lblEdtGpsFixMode:
+        return "lblEdtGpsFixMode";
+    case TControl::lblEdtHdop:
+        return "lblEdtHdop";
+    case TControl::lblEdtGpsLat:
+        return "lblEdtGpsLat";
+    case TControl::lblEdtGpsLon:
+        return "lblEdtGpsLon";
+    case TControl::lblEdtGpsSOG:
+        return "lblEdtGpsSOG";
+    case TControl::lblEdtGpsCOG:
+        return "lblEdtGpsCOG";
+    case TControl::lblEdtGpsNoSV_InView:
+        return "lblEdtGpsNoSV_InView";
+    case TControl::lblEdtGpsNoSV_InUse:
+        return "lblEdtGpsNoSV_InUse";
     case TControl::Memo1:
         return "Memo1";
     case TControl::btnOK:
@@ -80,6 +100,56 @@ const char* ControlName(TControl control) {
         return "LabelTimerRemain";
     case TControl::ProgressBar1:
         return "ProgressBar1";
+    case TControl::mnuFile:
+        return "mnuFile";
+    case TControl::mnuExit:
+        return "mnuExit";
+    case TControl::mnuHelp:
+        return "mnuHelp";
+    case TControl::mnuAbout:
+        return "mnuAbout";
+    case TControl::mnuLangEnglish:
+        return "mnuLangEnglish";
+    case TControl::mnuLangTraChinese:
+        return "mnuLangTraChinese";
+    case TControl::mnuLangSimpChinese:
+        return "mnuLangSimpChinese";
+    case TControl::TabSheetBaudRate:
+        return "TabSheetBaudRate";
+    case TControl::spbBaudRate:
+        return "spbBaudRate";
+    case TControl::spbtnEnableLog:
+        return "spbtnEnableLog";
+    case TControl::btnClearLog:
+        return "btnClearLog";
+    case TControl::btnSaveLog:
+        return "btnSaveLog";
+    case TControl::LabeledEditCommandText:
+        return "LabeledEditCommandText";
+    case TControl::btnSendCommand:
+        return "btnSendCommand";
+    case TControl::LabelEthFirmwareVersion:
+        return "LabelEthFirmwareVersion";
+    case TControl::LabelEthIP:
+        return "LabelEthIP";
+    case TControl::LabelEthernetSettingButton:
+        return "LabelEthernetSettingButton";
+    case TControl::MemoEthernetTx:
+        return "MemoEthernetTx";
+    case TControl::MemoEthernetRx:
+        return "MemoEthernetRx";
+    case TControl::EditEthernetText:
+        return "EditEthernetText";
+    case TControl::ButtonEthernetSend:
+        return "ButtonEthernetSend";
+    case TControl::ButtonEnterEthConfigMode:
+        return "ButtonEnterEthConfigMode";
+    case TControl::ButtonExitEthConfigMode:
+        return "ButtonExitEthConfigMode";
+    case TControl::ButtonCMD1:
+        return "ButtonCMD1";
+    case TControl::ButtonCompareIP:
+        return "ButtonCompareIP";
     }
     return "";
 }

@@ -4,7 +4,13 @@
 // the widget by ControlName(), which is also the widget's object name.
 #pragma once
 
+#include "app/Languages.h"
+#include "diagnostics/SatelliteSymbols.h"
+#include "diagnostics/SnrBar.h"
+
+#include <array>
 #include <string>
+#include <vector>
 
 enum class TControl {
     ComboBoxDeviceItem,
@@ -46,11 +52,50 @@ enum class TControl {
     ImageChkGps,
     lblValGps,
     SpeedButtonClearCheck,
+    // GPS STATUS page
+    lblEdtGpsUtcDate,
+    lblEdtGpsUtcTime,
+    lblEdtGpsFixMode,
+    lblEdtHdop,
+    lblEdtGpsLat,
+    lblEdtGpsLon,
+    lblEdtGpsSOG,
+    lblEdtGpsCOG,
+    lblEdtGpsNoSV_InView,
+    lblEdtGpsNoSV_InUse,
     // About box, countdown dialog, progress dialog
     Memo1,
     btnOK,
     LabelTimerRemain,
     ProgressBar1,
+    // Menus and captions that a language file replaces
+    mnuFile,
+    mnuExit,
+    mnuHelp,
+    mnuAbout,
+    mnuLangEnglish,
+    mnuLangTraChinese,
+    mnuLangSimpChinese,
+    TabSheetBaudRate,
+    spbBaudRate,
+    // DATA LOG page
+    spbtnEnableLog,
+    btnClearLog,
+    btnSaveLog,
+    LabeledEditCommandText,
+    btnSendCommand,
+    // NETWORK page (its tab is never shown)
+    LabelEthFirmwareVersion,
+    LabelEthIP,
+    LabelEthernetSettingButton,
+    MemoEthernetTx,
+    MemoEthernetRx,
+    EditEthernetText,
+    ButtonEthernetSend,
+    ButtonEnterEthConfigMode,
+    ButtonExitEthConfigMode,
+    ButtonCMD1,
+    ButtonCompareIP,
 };
 
 const char* ControlName(TControl control);
@@ -103,6 +148,13 @@ struct TSaveFileRequest {
     int FilterIndex = 1;    // 1-based
     std::string DefaultExt; // without the dot
     std::string FileName;   // proposed name
+};
+
+// What the GPS STATUS page's sky map and SNR chart show of the last completed cycle.
+struct TSatelliteViewData {
+    std::vector<TSnrBar> Bars;
+    bool ValueMarksVisible = false;
+    std::array<TSatelliteSymbol, kSymbolCount> Symbols{};
 };
 
 class TMainView {
@@ -158,4 +210,13 @@ public:
     // The file save dialog. True with the chosen name in `fileName`; false on Cancel.
     // The dialog itself neither adds an extension nor asks before overwriting.
     virtual bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) = 0;
+
+    // The text of a one-line edit as the user typed it.
+    virtual std::string EditText(TControl edit) = 0;
+    // The 8-bit texts from now on are in the code page of `language`, and the window's
+    // fonts take its character set.
+    virtual void SetTextLanguage(TLanguage language) = 0;
+
+    // Draws the bars of the SNR chart and places the symbols on the sky map.
+    virtual void ShowSatelliteViews(const TSatelliteViewData& views) = 0;
 };

@@ -1,17 +1,29 @@
 // Start-up, closing and page handling of the main window controller.
 #include "app/Mainform.h"
+#include "app/FileSystem.h"
+#include "app/Settings.h"
+#include "diagnostics/GpsStatusPage.h"
+#include "diagnostics/SatelliteViews.h"
+#include "log/DataLog.h"
 #include "log/TextEditor.h"
+#include "network/NetworkConsole.h"
 #include "nmea/SentenceDecoder.h"
 
 TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports,
-               std::unique_ptr<TComm> comm)
+               std::unique_ptr<TComm> comm, TAppFolders folders)
     : Form2(view), OpenTextEditor(OpenInTextEditor), view_(view),
       ports_(ports ? std::move(ports) : SystemPorts()),
       comm_(comm ? std::move(comm) : std::make_unique<TComm>()),
-      decoder_(std::make_unique<DecoderState>()) {
+      decoder_(std::make_unique<DecoderState>()),
+      gpsPage_(std::make_unique<TGpsStatusPage>(*decoder_)),
+      satelliteViews_(std::make_unique<TSatelliteViews>()) {
     // The steps below follow the documented start-up order; the ones that belong to
     // pages not built yet come with those pages.
     DeviceChangePending = false;
+    PrepareFolders(folders);
+    LanguageIndex = 0;
+    if (!SettingsFile.empty())
+        LanguageIndex = LoadSettings(SettingsFile);
     SetDefaultTexts();
     CreateSerialComponent(std::move(synchronize));
     EnumeratePorts();
@@ -23,10 +35,12 @@ TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortS
     view_.SetActivePage(TControl::PageControlDiagnosis, pgSystemCheck);
     UpdatePageButtons();
     UpdateCheckIcons();
+    CreateSatelliteViews();
     view_.SetVisible(TControl::mnuOption, false);
     view_.SetVisible(TControl::mnuLanguage, false);
     view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
     view_.SetActivePage(TControl::PageControlDiagnosis, pgSystemCheck);
+    CreateNetworkConsole();
     // The port list found above is kept: the restart recovery needs it to find its port
     // again before the next device change refreshes it.
     PortNumber = 0;
@@ -36,10 +50,19 @@ TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortS
     view_.SetTimerEnabled(TTimer::TimerUpdateSysChk, false);
     view_.SetTimerEnabled(TTimer::TimerEthernetRoutine, true);
     pendingLine_.reserve(kPendingLineCap);
+    dataLog_ = std::make_unique<TDataLog>();
 }
 
 TForm1::~TForm1() {
     comm_->Close();
+}
+
+void TForm1::PrepareFolders(const TAppFolders& folders) {
+    ExeDir = folders.Program.empty() ? ProgramFolder() : folders.Program;
+    if (!ExeDir.empty() && ExeDir.back() != kPathSeparator)
+        ExeDir += kPathSeparator;
+    SettingsFile =
+        folders.Documents.empty() ? std::string() : PrepareSettingsFile(folders.Documents);
 }
 
 void TForm1::SetDefaultTexts() {
@@ -66,14 +89,18 @@ void TForm1::FormCreate() {
 bool TForm1::FormCloseQuery() {
     if (view_.MessageBox(Texts.QueryExit, Texts.ExitCaption, TMessageButtons::OkCancel) != IDOK)
         return false;
+    network_->ExitConfigModeIfActive();
     if (comm_->IsOpen())
         comm_->Close();
     SaveSettings();
     return true;
 }
 
-// The settings file (the language) is written here once languages exist.
-void TForm1::SaveSettings() {}
+// A settings file that cannot be written keeps its old content; the window closes anyway.
+void TForm1::SaveSettings() {
+    if (!SettingsFile.empty())
+        ::SaveSettings(SettingsFile, LanguageIndex);
+}
 
 void TForm1::btnExitClick() {
     view_.CloseWindow();
@@ -87,10 +114,12 @@ void TForm1::UpdatePageButtons() {
 
 void TForm1::PageControlMainChange() {
     UpdatePageButtons();
+    NetworkPageChanged();
 }
 
 void TForm1::PageControlConfChange() {
     UpdatePageButtons();
+    NetworkPageChanged();
 }
 
 void TForm1::Timer1Timer() {
@@ -111,8 +140,9 @@ void TForm1::TimerUpdateSysChkTimer() {
     RestartRecoveryStep();
 }
 
-// The network module's command queue runs here once its console exists.
-void TForm1::TimerEthernetRoutineTimer() {}
+void TForm1::TimerEthernetRoutineTimer() {
+    network_->TimerTick();
+}
 
 void TForm1::TimerFired(TTimer timer) {
     switch (timer) {

@@ -19,8 +19,23 @@
 #include <vector>
 
 struct DecoderState;
+class TDataLog;
+class TNetworkConsole;
+class TGpsStatusPage;
+class TSatelliteViews;
+struct SatelliteEpoch;
+struct TGpsPageUpdate;
 
 inline constexpr char kApplicationTitle[] = "Tidelane T360KV Configurator (Essential)";
+
+// Where the settings file and the language files are.
+struct TAppFolders {
+    // The user's documents folder, which holds the settings file. Empty: no settings file
+    // is read or written (tests, and front ends that keep no settings).
+    std::string Documents;
+    // The folder that holds "Lang"; empty: the program's own folder.
+    std::string Program;
+};
 
 enum THandshakeState { hsIdle = 0, hsWaitReport = 1, hsDone = 2 };
 
@@ -34,7 +49,7 @@ public:
     // real ones are used, and the serial component hands its events over with
     // `synchronize`.
     TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports = nullptr,
-           std::unique_ptr<TComm> comm = nullptr);
+           std::unique_ptr<TComm> comm = nullptr, TAppFolders folders = {});
     virtual ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -107,6 +122,46 @@ public:
     void SpeedButtonClearCheckClick();
     void RefreshPauseTimer();
 
+    // --- GPS STATUS page -------------------------------------------------------------
+    // Start-up: the SNR chart's placeholder bars, no symbol on the sky map.
+    void CreateSatelliteViews();
+    // Draws a completed cycle on the sky map and the SNR chart, with its two counts.
+    void RefreshSatelliteViews(const SatelliteEpoch& epoch);
+    // The window drew the sky map at this size: satellites are placed on its geometry
+    // from the next refresh on (until then they keep their places).
+    void SatelliteMapDrawn(int width, int height);
+
+    // --- Languages -------------------------------------------------------------------
+    // After all windows exist: the language of the settings file (any index other than
+    // 1 or 2 is English), its menu item checked, its texts and read-me applied.
+    void ApplySavedLanguage();
+    // The common handler of the three language menu items: `tag` 0, 1 or 2 selects the
+    // language; any other tag does nothing.
+    void mnuLangTraChineseClick(int tag);
+    // The program's folder and the settings file (empty: none).
+    std::string ExeDir;
+    std::string SettingsFile;
+    int LanguageIndex = 0;
+
+    // --- DATA LOG page ---------------------------------------------------------------
+    void spbtnEnableLogClick();
+    void btnClearLogClick();
+    void btnSaveLogClick();
+    void btnSendCommandClick();
+    // Every line logged since the last clear; the view shows the newest.
+    TDataLog& DataLog() { return *dataLog_; }
+
+    // --- Network module console (NETWORK page) ---------------------------------------
+    void ButtonEthernetSendClick();
+    void ButtonEnterEthConfigModeClick();
+    void ButtonExitEthConfigModeClick();
+    void ButtonCMD1Click();
+    void ButtonCompareIPClick();
+    void LabelEthernetSettingButtonClick();
+    void MemoEthernetTxDblClick();
+    void MemoEthernetRxDblClick();
+    TNetworkConsole& NetworkConsole() { return *network_; }
+
     // --- Configuration report and dialogs --------------------------------------------
     // Asks, lets the user choose a file, writes the report and opens it in the editor.
     void SaveConfigurationReport();
@@ -166,6 +221,8 @@ public:
     // The PC's clock and the text editor; tests replace them.
     std::function<TLocalTime()> LocalTimeNow = ReadLocalTime;
     std::function<void(const std::string&)> OpenTextEditor;
+    // Opens a web address in the browser (the network module's page); none: nothing opens.
+    std::function<void(const std::string&)> OpenWebPage;
 
     // Longest line that is dispatched, not counting CR LF.
     static constexpr size_t kMaxLineLength = 82;
@@ -188,6 +245,11 @@ protected:
 
 private:
     void SetDefaultTexts();
+    void PrepareFolders(const TAppFolders& folders);
+    void CreateNetworkConsole();
+    void NetworkPageChanged();
+    void ShowConnectCaptionAndStatus();
+    void ShowNewLogLines();
     void CreateSerialComponent(TSynchronize synchronize);
     void DebounceDeviceChange();
     void BlinkStatus();
@@ -212,4 +274,12 @@ private:
     std::unique_ptr<TComm> comm_;
     std::unique_ptr<DecoderState> decoder_;
     std::string pendingLine_;
+    std::unique_ptr<TDataLog> dataLog_;
+    std::unique_ptr<TNetworkConsole> network_;
+    // The name last chosen in the data log's save dialog.
+    std::string dataLogFileName_;
+    std::unique_ptr<TGpsStatusPage> gpsPage_;
+    std::unique_ptr<TSatelliteViews> satelliteViews_;
+
+    void ShowGpsPageUpdate(const TGpsPageUpdate& update);
 };

@@ -2,6 +2,7 @@
 // waits for the device report's end marker before the pages are shown.
 #include "app/Mainform.h"
 #include "app/PortNames.h"
+#include "network/NetworkConsole.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +39,8 @@ void TForm1::RefuseConnect(const char* message) {
 }
 
 void TForm1::ToggleConnection() {
+    // The receiver leaves the network module's configuration mode while it can still be told.
+    network_->ExitConfigModeIfActive();
     if (PortOpen) {
         CloseSerialPort();
     } else if (comm_->IsOpen()) {

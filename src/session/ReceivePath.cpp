@@ -1,8 +1,8 @@
 // The receive path of the main window: bytes from the serial component become lines,
 // which go to the data log and, as private copies, to the three line consumers.
 #include "app/Mainform.h"
-#include "nmea/GpsLineFilter.h"
-#include "nmea/SentenceDecoder.h"
+#include "diagnostics/GpsStatusPage.h"
+#include "log/DataLog.h"
 
 #include <cstring>
 
@@ -38,11 +38,12 @@ void TForm1::ReceiveBytes(const uint8_t* bytes, int count) {
             CompleteLine();
         bytes = run < end ? run + 1 : end;
     }
+    ShowNewLogLines();
 }
 
 void TForm1::CompleteLine() {
     if (LoggingOn)
-        view_.AppendLine(TControl::MemoDataLog, pendingLine_);
+        dataLog_->Append(pendingLine_);
     if (pendingLine_.size() <= kMaxLineLength)
         DispatchLine();
     pendingLine_.clear();
@@ -64,17 +65,12 @@ void TForm1::DispatchLine() {
     ParseReportLine(copy);
 }
 
-// The first consumer: sentences go through the decoder; a decoded AIS encapsulation
-// sentence counts towards the system check's reception figures.
+// The first consumer: sentences go through the decoder; the GPS STATUS page shows what
+// a GNSS sentence changed, and a decoded AIS encapsulation sentence counts towards the
+// system check's reception figures.
 void TForm1::HandleGpsLine(char* line) {
-    size_t length = std::strlen(line);
-    if (!PassesGpsLineFilter(line, length))
-        return;
-    SentenceBuffer buffer;
-    std::memcpy(buffer, line, length + 1);
-    if (!DecodeSentence(buffer, Decoder()))
-        return;
-    // The GPS STATUS page takes the GNSS sentences (group sgGnss) here once it exists.
-    if (SentenceGroupOf(Decoder().Sentence) == sgAisEquipment && line[0] == '!')
+    TGpsPageUpdate update = gpsPage_->HandleGpsLine(line);
+    ShowGpsPageUpdate(update);
+    if (update.AisSentence)
         CountAisSentence();
 }

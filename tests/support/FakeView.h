@@ -69,6 +69,14 @@ public:
         fileName = *saveFileAnswer;
         return true;
     }
+    void ShowSatelliteViews(const TSatelliteViewData& views) override {
+        satelliteViews = views;
+        satelliteViewsShown++;
+    }
+
+    // An edit's text is what the test put in `texts`.
+    std::string EditText(TControl c) override { return texts[c]; }
+    void SetTextLanguage(TLanguage language) override { textLanguage = language; }
 
     // Answers of the message boxes in turn; messageBoxAnswer once they are used up.
     std::deque<int> messageBoxAnswers;
@@ -90,4 +98,8 @@ public:
     std::vector<TControl> droppedDown;
     std::map<TTimer, bool> timers;
     int closeRequests = 0;
+    std::optional<TLanguage> textLanguage;
+    // The sky map and SNR chart as last shown, and how often they were drawn.
+    TSatelliteViewData satelliteViews;
+    int satelliteViewsShown = 0;
 };

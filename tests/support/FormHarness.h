@@ -23,19 +23,23 @@ protected:
     void SaveSettings() override {
         ++settingsWrites;
         portOpenWhenSettingsWritten = Comm().IsOpen();
+        TForm1::SaveSettings();
     }
 };
 
 struct FormHarness {
-    explicit FormHarness(std::vector<std::string> portNames = {"USB Serial Port (COM5)"})
+    // Without a documents folder in `folders` no settings file is read or written.
+    explicit FormHarness(std::vector<std::string> portNames = {"USB Serial Port (COM5)"},
+                         TAppFolders folders = {})
         : ports(std::make_shared<FakePorts::State>()) {
         ports->names = std::move(portNames);
         auto memory = std::make_unique<TMemoryComm>();
         comm = memory.get();
         line = memory->line;
         form = std::make_unique<TestForm>(view, TSynchronize{}, std::make_unique<FakePorts>(ports),
-                                          std::move(memory));
+                                          std::move(memory), std::move(folders));
         form->FormCreate();
+        form->ApplySavedLanguage();
         form->LocalTimeNow = [this] { return clock; };
         form->OpenTextEditor = [this](const std::string& file) { editorOpened.push_back(file); };
     }

@@ -24,15 +24,17 @@ struct ShownMessage {
 
 class WindowFixture : public testing::Test {
 protected:
-    // The ports present at start-up; the selector lists them sorted.
+    // The ports present at start-up; the selector lists them sorted. Without a documents
+    // folder in `folders` no settings file is read or written.
     explicit WindowFixture(std::vector<std::string> portNames = {"USB Serial Port (COM5)",
-                                                                 "Communications Port (COM1)"})
+                                                                 "Communications Port (COM1)"},
+                           TAppFolders folders = {})
         : ports_(std::make_shared<FakePorts::State>()) {
         ports_->names = std::move(portNames);
         auto memory = std::make_unique<TMemoryComm>();
         line_ = memory->line;
-        configurator_ =
-            std::make_unique<Configurator>(std::make_unique<FakePorts>(ports_), std::move(memory));
+        configurator_ = std::make_unique<Configurator>(std::make_unique<FakePorts>(ports_),
+                                                       std::move(memory), std::move(folders));
         View().AnswerMessagesWith(
             [this](const std::string& text, const std::string& caption, TMessageButtons buttons) {
                 messages_.push_back({text, caption, buttons});

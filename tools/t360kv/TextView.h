@@ -52,6 +52,11 @@ public:
     void SetProgressPosition(TControl, int) override {}
     void SetImageIndex(TControl image, int index) override { images_[image] = index; }
     bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+    std::string EditText(TControl edit) override { return Text(edit); }
+    // The tool prints the texts' bytes as they are.
+    void SetTextLanguage(TLanguage) override {}
+    // The tool prints no sky map or chart.
+    void ShowSatelliteViews(const TSatelliteViewData&) override {}
 
     // What the window would show: the last text and picture set on a control.
     std::string Text(TControl control) const;

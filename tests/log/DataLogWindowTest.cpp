@@ -1,0 +1,147 @@
+// The DATA LOG page through the controller: the log switch, the lines the receive path
+// logs, Clear, Save with its questions, and the command line.
+#include "FormHarness.h"
+#include "TempFolder.h"
+
+#include "log/DataLog.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DataLogWindow : testing::Test {
+    DataLogWindow() { h.Connect(); }
+    const std::vector<std::string>& View() { return h.view.lists[TControl::MemoDataLog]; }
+    // Saves through the dialog, which "chooses" `name` in the test's folder.
+    std::string Save(const std::string& name) {
+        h.view.saveFileAnswer = folder / name;
+        h.form->btnSaveLogClick();
+        return folder / name;
+    }
+
+    FormHarness h;
+    TempFolder folder;
+};
+
+TEST_F(DataLogWindow, LogsOnlyWhileSwitchedOnAndSavesThoseLinesWithCrLf) {
+    h.Receive("$GPGLL,before\r\n");
+    h.form->spbtnEnableLogClick();
+    EXPECT_TRUE(h.view.checked[TControl::spbtnEnableLog]);
+    EXPECT_EQ(h.view.texts[TControl::spbtnEnableLog], "Stop Log");
+    h.Receive("one\r\n$GPGLL,two\r\nthree\n");
+    h.form->spbtnEnableLogClick();
+    EXPECT_FALSE(h.view.checked[TControl::spbtnEnableLog]);
+    EXPECT_EQ(h.view.texts[TControl::spbtnEnableLog], "Start Log");
+    h.Receive("$GPGLL,after\r\n");
+
+    EXPECT_EQ(View(), (std::vector<std::string>{"one", "$GPGLL,two", "three"}));
+    std::string path = Save("log");
+    ASSERT_EQ(h.view.saveRequests.size(), 1u);
+    EXPECT_EQ(h.view.saveRequests[0].Filter, "Data Log File (*.TXT)|*.TXT");
+    EXPECT_EQ(h.view.saveRequests[0].DefaultExt, "TXT");
+    EXPECT_EQ(h.view.saveRequests[0].FileName, "");
+    EXPECT_EQ(TempFolder::Read(path + ".TXT"), "one\r\n$GPGLL,two\r\nthree\r\n");
+    // The dialog proposes the name chosen last.
+    h.view.saveFileAnswer.reset();
+    h.form->btnSaveLogClick();
+    EXPECT_EQ(h.view.saveRequests.back().FileName, path + ".TXT");
+}
+
+TEST_F(DataLogWindow, LogsLinesTheDecodersDropWhole) {
+    const std::string x83(83, 'x');
+    const std::string x100(100, 'y');
+    h.form->spbtnEnableLogClick();
+    h.Receive(x83 + "\r\n" + x100 + "\r\n");
+    EXPECT_EQ(View(), (std::vector<std::string>{x83, x100}));
+    EXPECT_EQ(TempFolder::Read(Save("long.txt")), x83 + "\r\n" + x100 + "\r\n");
+}
+
+TEST_F(DataLogWindow, ExistingFileIsReplacedOnlyAfterYes) {
+    struct Case {
+        const char* what;
+        int answer;
+        const char* content;
+    };
+    const Case cases[] = {
+        {"No leaves the file", IDNO, "old content"},
+        {"Yes replaces it", IDYES, "line\r\n"},
+    };
+    h.form->spbtnEnableLogClick();
+    h.Receive("line\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string path = folder.Write("old.TXT", "old content");
+        h.view.messages.clear();
+        h.view.messageBoxAnswers = {c.answer};
+        Save("old.TXT");
+        EXPECT_EQ(h.view.messages, (std::vector<std::string>{
+                                       "WARNING: File already exists. Do you want to overwrite?"}));
+        EXPECT_EQ(TempFolder::Read(path), c.content);
+    }
+}
+
+TEST_F(DataLogWindow, CancelledDialogWritesNothing) {
+    h.form->spbtnEnableLogClick();
+    h.Receive("line\r\n");
+    h.form->btnSaveLogClick();
+    EXPECT_EQ(folder.EntryCount(), 0u);
+}
+
+TEST_F(DataLogWindow, ClearAsksAndOnlyOkEmptiesTheLog) {
+    h.form->spbtnEnableLogClick();
+    h.Receive("kept\r\n");
+    h.view.messageBoxAnswers = {IDCANCEL};
+    h.form->btnClearLogClick();
+    EXPECT_EQ(h.view.messages.back(), "Warning: Are you sure to clear log?");
+    EXPECT_EQ(View(), std::vector<std::string>{"kept"});
+
+    h.view.messageBoxAnswers = {IDOK};
+    h.form->btnClearLogClick();
+    EXPECT_TRUE(View().empty());
+    h.Receive("new\r\n");
+    EXPECT_EQ(View(), std::vector<std::string>{"new"});
+    EXPECT_EQ(TempFolder::Read(Save("after.TXT")), "new\r\n");
+}
+
+// A burst longer than the log keeps in memory: the view ends with its newest line, and
+// Save still writes every line.
+TEST_F(DataLogWindow, SaveKeepsEveryLineOfABurstLongerThanTheView) {
+    h.form->spbtnEnableLogClick();
+    std::string burst;
+    const size_t lines = kDataLogViewLines + 100;
+    for (size_t i = 0; i < lines; ++i)
+        burst += "$GPTXT," + std::to_string(i) + "\r\n";
+    h.Receive(burst);
+    EXPECT_EQ(View().back(), "$GPTXT," + std::to_string(lines - 1));
+    EXPECT_EQ(TempFolder::Read(Save("all.TXT")), burst);
+}
+
+TEST_F(DataLogWindow, SendCommandWritesTheTypedTextWithCrLf) {
+    struct Case {
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"$PTST,,,,,17*29", "$PTST,,,,,17*29\r\n"},
+        {"", "\r\n"},
+        {" AT ", " AT \r\n"},
+    };
+    h.TakeWritten();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        h.view.texts[TControl::LabeledEditCommandText] = c.typed;
+        h.form->btnSendCommandClick();
+        EXPECT_EQ(h.TakeWritten(), c.written);
+    }
+    EXPECT_TRUE(h.view.messages.empty());
+}
+
+TEST(DataLogWindowDisconnected, SendCommandReportsTheError) {
+    FormHarness h;
+    h.view.texts[TControl::LabeledEditCommandText] = "$PTST,,,,,17*29";
+    h.form->btnSendCommandClick();
+    EXPECT_EQ(h.view.messages, std::vector<std::string>{"error: Send message error"});
+    EXPECT_EQ(h.TakeWritten(), "");
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+// The network module console through the controller: the hidden controls, the NETWORK
+// page's enter and leave rules on the 100 ms timer, and leaving configuration mode on
+// disconnect and at a confirmed close.
+#include "FormHarness.h"
+
+#include "network/NetworkConsole.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+struct NetworkWindow : testing::Test {
+    NetworkWindow() {
+        h.Connect();
+        h.TakeWritten();
+    }
+    void ShowConfPage(TConfPage page) {
+        h.view.pages[TControl::PageControlConf] = page;
+        h.form->PageControlConfChange();
+    }
+    void EnterNetworkPage() {
+        ShowConfPage(pgInternalGps);
+        ShowConfPage(pgNetwork);
+    }
+    // What each tick wrote, by tick number (ticks that wrote nothing left out).
+    std::map<int, std::string> Ticks(int count) {
+        std::map<int, std::string> written;
+        for (int tick = 1; tick <= count; ++tick) {
+            h.form->TimerEthernetRoutineTimer();
+            if (std::string bytes = h.TakeWritten(); !bytes.empty())
+                written[tick] = bytes;
+        }
+        return written;
+    }
+
+    FormHarness h;
+};
+
+TEST(NetworkWindowAtStart, TestControlsAreHiddenAndTheValuesNone) {
+    FormHarness h;
+    for (TControl control :
+         {TControl::MemoEthernetTx, TControl::MemoEthernetRx, TControl::EditEthernetText,
+          TControl::ButtonEthernetSend, TControl::ButtonEnterEthConfigMode,
+          TControl::ButtonExitEthConfigMode, TControl::ButtonCMD1, TControl::ButtonCompareIP})
+        EXPECT_FALSE(h.view.visible[control]) << ControlName(control);
+    EXPECT_EQ(h.view.texts[TControl::LabelEthFirmwareVersion], "None");
+    EXPECT_EQ(h.view.texts[TControl::LabelEthIP], "None");
+}
+
+TEST_F(NetworkWindow, EnteringThePageOverUsbRunsTheCommandsUntilTheTimeOut) {
+    EnterNetworkPage();
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,1,,,,,,*14\r\n");
+    EXPECT_EQ(h.view.enabled[TControl::LabelEthernetSettingButton], false);
+    EXPECT_EQ(h.view.lists[TControl::MemoEthernetTx],
+              std::vector<std::string>{"$PDBG,163,1,,,,,,*14"});
+    const std::map<int, std::string> expected = {
+        {1, "AT+VER\n"},
+        {7, "AT+VER\n"},
+        {13, "AT+SYSIP\n"},
+        {16, "$PDBG,163,0,,,,,,*15\n"},
+    };
+    EXPECT_EQ(Ticks(30), expected);
+    EXPECT_FALSE(h.form->NetworkConsole().ConfigMode());
+}
+
+TEST_F(NetworkWindow, EnteringThePageOverRs232LeavesConfigurationModeAtOnce) {
+    h.view.itemIndex[TControl::ComboBoxDeviceItem] = 1;
+    EnterNetworkPage();
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,1,,,,,,*14\r\n$PDBG,163,0,,,,,,*15\n");
+    EXPECT_TRUE(Ticks(20).empty());
+}
+
+TEST_F(NetworkWindow, LeavingThePageLeavesConfigurationMode) {
+    EnterNetworkPage();
+    h.TakeWritten();
+    ShowConfPage(pgRestore);
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
+}
+
+TEST_F(NetworkWindow, DisconnectLeavesConfigurationModeBeforeThePortCloses) {
+    h.form->ButtonEnterEthConfigModeClick();
+    h.TakeWritten();
+    h.ClickConnect(); // Disconnect
+    EXPECT_FALSE(h.comm->IsOpen());
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
+}
+
+TEST_F(NetworkWindow, ConfirmedCloseLeavesConfigurationModeAndCancelDoesNot) {
+    h.form->ButtonEnterEthConfigModeClick();
+    h.TakeWritten();
+    h.view.messageBoxAnswer = IDCANCEL;
+    ASSERT_FALSE(h.form->FormCloseQuery());
+    EXPECT_EQ(h.TakeWritten(), "");
+    h.view.messageBoxAnswer = IDOK;
+    ASSERT_TRUE(h.form->FormCloseQuery());
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
+}
+
+TEST_F(NetworkWindow, TheTwentiethQueuedCommandIsDropped) {
+    for (int click = 0; click < 10; ++click)
+        h.form->ButtonCMD1Click();
+    EXPECT_EQ(h.form->NetworkConsole().QueuedCommands(), 19);
+}
+
+TEST_F(NetworkWindow, ButtonsSendAndReportAFailedSend) {
+    h.view.texts[TControl::EditEthernetText] = "AT+DEVNAME";
+    h.form->ButtonEthernetSendClick();
+    EXPECT_EQ(h.TakeWritten(), "AT+DEVNAME\n");
+    h.form->ButtonEnterEthConfigModeClick();
+    h.form->ButtonEnterEthConfigModeClick();
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,1,,,,,,*14\r\n");
+    h.form->ButtonExitEthConfigModeClick();
+    h.form->ButtonExitEthConfigModeClick();
+    EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
+    h.form->MemoEthernetTxDblClick();
+    EXPECT_TRUE(h.view.lists[TControl::MemoEthernetTx].empty());
+
+    h.ClickConnect(); // Disconnect
+    h.form->ButtonEthernetSendClick();
+    EXPECT_EQ(h.view.messages.back(), "error: Send message error");
+}
+
+TEST_F(NetworkWindow, CompareIpWarnsAndOpensTheModulesAddressOnlyAfterOk) {
+    std::vector<std::string> opened;
+    h.form->OpenWebPage = [&opened](const std::string& address) { opened.push_back(address); };
+    h.view.messageBoxAnswers = {IDCANCEL, IDOK};
+    // The module's address is 0.0.0.0, in no subnet of the PC's.
+    h.form->ButtonCompareIPClick();
+    EXPECT_EQ(h.view.messages.back(), "Warning: The localhost IP is not the same group!");
+    EXPECT_TRUE(opened.empty());
+    h.form->LabelEthernetSettingButtonClick();
+    EXPECT_EQ(opened, std::vector<std::string>{"http://0.0.0.0"});
+}
+
+} // namespace
