@@ -2,6 +2,7 @@
 // buttons, tabs and status, the code page of the window, and the about box's read-me.
 #include "app/Mainform.h"
 #include "app/ReadMe.h"
+#include "diagnostics/GpsStatusPage.h"
 
 namespace {
 
@@ -50,6 +51,8 @@ void TForm1::mnuLangTraChineseClick(int tag) {
     auto language = static_cast<TLanguage>(tag);
     LanguageIndex = tag;
     view_.SetTextLanguage(language);
+    // The GPS page's degree sign is a character of the language's code page.
+    gpsPage_->SetLanguage(language);
     LoadLanguageTexts(LanguageFilePath(ExeDir, language), Texts);
     for (const CaptionText& caption : kCaptions)
         view_.SetText(caption.Control, Texts.*caption.Text);
