@@ -89,4 +89,17 @@ TEST_F(DataLogWindow, NetworkTabAndTestControlsStayHidden) {
     EXPECT_FALSE(Find<QWidget>("LabelEthernetSettingButton")->isHidden());
 }
 
+TEST_F(DataLogWindow, LanguageItemsAndTheTransmitViewsDoubleClickReachTheController) {
+    Find<QAction>("mnuLangSimpChinese")->trigger();
+    EXPECT_EQ(Form().LanguageIndex, laSimpChinese);
+    Find<QAction>("mnuLangEnglish")->trigger();
+    EXPECT_EQ(Form().LanguageIndex, laEnglish);
+
+    Form().ButtonEnterEthConfigModeClick();
+    auto* tx = Find<QPlainTextEdit>("MemoEthernetTx");
+    EXPECT_EQ(tx->toPlainText(), "$PDBG,163,1,,,,,,*14");
+    QTest::mouseDClick(tx->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(tx->toPlainText().isEmpty());
+}
+
 } // namespace
