@@ -15,7 +15,8 @@ const char kSimUsage[] =
     "  --noise              mix hostile input into the valid lines\n"
     "  --silent             never answer, stream nothing\n"
     "  --restart-quiet S    seconds of silence after a restart (default 3)\n"
-    "  --transcript FILE    write every valid line sent to FILE\n";
+    "  --transcript FILE    write every valid line sent to FILE\n"
+    "  --start SECONDS      start the clock (and so the sky) at this Unix time\n";
 
 namespace {
 
@@ -32,7 +33,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         std::string_view arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         bool takesValue = arg == "--name" || arg == "--ais" || arg == "--rate" ||
-                          arg == "--restart-quiet" || arg == "--transcript";
+                          arg == "--restart-quiet" || arg == "--transcript" || arg == "--start";
         if (takesValue && value == nullptr) {
             error = std::string(arg) + " needs a value";
             return false;
@@ -68,6 +69,11 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         } else if (arg == "--restart-quiet") {
             if (!ReadNumber(value, options.RestartQuietSeconds, 3600)) {
                 error = "--restart-quiet takes seconds from 0 to 3600";
+                return false;
+            }
+        } else if (arg == "--start") {
+            if (!ReadNumber(value, options.StartSeconds, kLatestStartSeconds)) {
+                error = "--start takes Unix seconds from 0 to 4102444800";
                 return false;
             }
         } else {

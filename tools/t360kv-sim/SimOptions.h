@@ -10,6 +10,7 @@ struct SimOptions {
     bool Ais = true;
     double AisRate = 4; // AIS sentences per second
     double RestartQuietSeconds = 3;
+    double StartSeconds = -1;   // UTC of the first second, in Unix seconds; -1: now
     std::string AisFile;        // replay this capture instead of made-up vessels
     std::string Name;           // port link name; empty: the first free ttySIM<n>
     std::string TranscriptFile; // every valid line sent, one per line
@@ -17,6 +18,7 @@ struct SimOptions {
 };
 
 constexpr double kMaxAisRate = 100000;
+constexpr double kLatestStartSeconds = 4102444800; // 2100-01-01
 
 // Reads the arguments after the program name. False, with `error` set, on a mistake.
 bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);

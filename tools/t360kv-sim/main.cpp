@@ -95,8 +95,13 @@ int Run(const SimOptions& options) {
     std::fflush(stdout);
     Log("port " + link.Path() + " -> " + port.DevicePath());
 
+    auto utcAtStart = std::chrono::system_clock::now();
+    if (options.StartSeconds >= 0)
+        utcAtStart = std::chrono::system_clock::time_point(
+            std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                std::chrono::duration<double>(options.StartSeconds)));
     Simulator simulator(options, std::move(ais), std::random_device{}(), SteadyClock::now(),
-                        std::chrono::system_clock::now(), Log);
+                        utcAtStart, Log);
     auto recordSent = [&transcript](const std::string& line) {
         if (transcript)
             std::fprintf(transcript.get(), "%s\n", line.c_str());

@@ -1,0 +1,10 @@
+// The colours of the core's drawing data as Qt colours.
+#pragma once
+
+#include "diagnostics/SkyColours.h"
+
+#include <QColor>
+
+inline QColor ToQColor(TRgb colour) {
+    return QColor(colour.R, colour.G, colour.B);
+}
