@@ -24,7 +24,7 @@ struct AisState {
     PendingVdm Pending{};
     AisBitBuffer Bits{};
     AisMessage Message{};
-    AisTargetTable Targets{};
+    AisTargetTable Targets; // InitAisTargets clears it all
     AisClock Clock{};
 };
 
