@@ -11,3 +11,4 @@ cmake --build --preset release
 bench=build/release/bench
 "$bench/session/receive_path_bench"
 "$bench/session/pty_lines_bench" 5
+"$bench/ais/ais_decode_bench"

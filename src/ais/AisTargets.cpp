@@ -250,20 +250,6 @@ uint32_t HeardValue(const AisStamp& heard) {
     return ((days * 24 + heard.Time.Hour) * 60 + heard.Time.Minute) * 60 + heard.Time.Second;
 }
 
-// The entry from 1 on heard least recently, the first of equals; entry 1 when none was.
-int32_t OldestEntry(const AisTargetTable& table) {
-    int32_t oldest = 1;
-    uint32_t oldestValue = 0;
-    for (int32_t i = 1; i < table.Count; ++i) {
-        uint32_t value = HeardValue(table.Targets[i].LastHeard);
-        if (value != 0 && (oldestValue == 0 || value < oldestValue)) {
-            oldest = i;
-            oldestValue = value;
-        }
-    }
-    return oldest;
-}
-
 // Clears what the previous station left in a reused entry: nothing of it may pass to the
 // next one.
 void Reset(AisTarget& target) {
@@ -287,7 +273,7 @@ int32_t EntryOf(AisTargetTable& table, int32_t mmsi, bool& isNew) {
     if (table.Count < kAisTargetCapacity) {
         entry = table.Count++;
     } else {
-        entry = OldestEntry(table);
+        entry = table.Order.Oldest();
         AisTarget& reused = table.Targets[entry];
         if (table.Index.Find(reused.Mmsi) == entry)
             table.Index.Erase(reused.Mmsi);
@@ -348,6 +334,7 @@ int32_t UpdateAisTarget(AisTargetTable& table, const AisMessage& message, int32_
         target.FirstHeard = now;
     }
     target.LastHeard = now;
+    table.Order.Set(entry, HeardValue(now));
     table.LastIndex = entry;
     table.LastType = type == 24 ? 24 + message.Bytes[At(kStaticDataA, "partno")] : type;
     Apply(table, target, message, channelCode);

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "ais/AisMessage.h"
+#include "ais/HeardOrder.h"
 #include "ais/MmsiIndex.h"
 
 #include <cstdint>
 
-inline constexpr int32_t kAisTargetCapacity = 2250;
+inline constexpr int32_t kAisTargetCapacity = kHeardOrderCapacity;
 
 enum AisTargetKind : uint8_t {
     tkBaseStation = 0,     // types 4, 16, 17, 20, 22, 23
@@ -94,6 +95,7 @@ struct AisTargetTable {
     AisTarget Targets[kAisTargetCapacity];
     int32_t Count;                         // entries in use, at least 1 once initialised
     MmsiIndex Index;                       // the entries 1 to Count - 1 by MMSI
+    HeardOrder Order;                      // the entries 1 to Count - 1 in the order of reuse
     AisLastMessage<170> Addressed;         // type 12, text cut to end inside the record
     AisLastMessage<128> SafetyBroadcast;   // type 14, as type 12
     AisLastSlotMessage<27> Interrogation;  // type 15
