@@ -15,6 +15,8 @@ void CountUp(int32_t& count) {
 } // namespace
 
 AisStamp ReadAisClock(AisClock& clock) {
+    if (clock.Set)
+        return clock.Stamp;
     std::time_t now = std::time(nullptr);
     if (now == clock.Second)
         return clock.Stamp;
@@ -30,6 +32,21 @@ AisStamp ReadAisClock(AisClock& clock) {
                    {static_cast<uint8_t>(local.tm_hour), static_cast<uint8_t>(local.tm_min),
                     static_cast<uint8_t>(local.tm_sec), 0}};
     return clock.Stamp;
+}
+
+void SetAisClock(AisClock& clock, uint32_t seconds) {
+    static constexpr uint8_t kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    uint32_t days = seconds / 86400;
+    uint32_t day = days % 365;
+    uint8_t month = 0;
+    while (day >= kMonthDays[month])
+        day -= kMonthDays[month++];
+    clock.Set = true;
+    clock.Stamp = {{static_cast<uint16_t>(2000 + days / 365), static_cast<uint8_t>(month + 1),
+                    static_cast<uint8_t>(day + 1)},
+                   {static_cast<uint8_t>(seconds / 3600 % 24),
+                    static_cast<uint8_t>(seconds / 60 % 60), static_cast<uint8_t>(seconds % 60),
+                    0}};
 }
 
 bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {

@@ -11,12 +11,19 @@
 
 #include <ctime>
 
-// The PC's local date and time, read from the system clock once per second of it.
+// The PC's local date and time, read from the system clock once per second of it; or,
+// once SetAisClock has been called, the time it set.
 struct AisClock {
     std::time_t Second; // 0: not read yet
     AisStamp Stamp;
+    bool Set;
 };
 AisStamp ReadAisClock(AisClock& clock);
+
+// Stops the clock at `seconds` after 2000-01-01 00:00 (a calendar without leap days, as
+// the target table compares stamps). Decoding a recording steps it itself, so that which
+// station's entry is reused depends on the recording, not on how fast it was read.
+void SetAisClock(AisClock& clock, uint32_t seconds);
 
 struct AisState {
     AisState() { InitAisTargets(Targets); }

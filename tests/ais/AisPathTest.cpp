@@ -182,4 +182,22 @@ TEST(DecodeSentence, StationsBeyondTheTableReuseItsEntries) {
     EXPECT_EQ(counted, kAisTargetCapacity - 1);
 }
 
+// A recording decoded with its own clock, a second per message: the station heard
+// least recently gives up its entry, the same on every run however fast it goes.
+TEST(DecodeSentence, WithASetClockTheLeastRecentlyHeardEntryIsReused) {
+    Decoder d;
+    uint32_t second = 0;
+    auto hear = [&](int64_t mmsi) {
+        SetAisClock(d.ais.Clock, ++second);
+        d.Lines(AisMessageSentences(PositionReport(mmsi)));
+        return d.ais.Targets.LastIndex;
+    };
+    for (int64_t mmsi = 1; mmsi < kAisTargetCapacity; ++mmsi)
+        ASSERT_EQ(hear(200000000 + mmsi), mmsi);
+    hear(200000001); // entry 1 is heard again, so entry 2 is now the oldest
+    EXPECT_EQ(hear(300000000), 2);
+    EXPECT_EQ(hear(300000001), 3);
+    EXPECT_EQ(ReadAisClock(d.ais.Clock).Time.Second, second % 60);
+}
+
 } // namespace

@@ -1,11 +1,14 @@
 // The pieces of `t360kv decode` around the decoder: the receive path's line rules for
 // recorded bytes, and the JSON text (escaping, round-tripping reals, separators).
+#include "DecodedLine.h"
 #include "JsonWriter.h"
 #include "LineAssembler.h"
+#include "LinePrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -127,6 +130,65 @@ TEST(FormatReal, EveryFiniteValueReadsBackToTheSameFloat) {
                   std::bit_cast<uint32_t>(value))
             << text;
     }
+}
+
+// The plain decimals are worked out with exact integer steps rather than by the library;
+// they must be the library's text to the byte: the fewest characters, the closest of
+// those. (Checked once over every float of the range; here over a spread of them and
+// the short decimals that speeds and courses are.)
+TEST(FormatReal, WritesWhatTheLibraryWritesForPlainDecimals) {
+    auto library = [](float value) {
+        char text[kRealText];
+        return std::string(text,
+                           std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
+    };
+    std::vector<float> values;
+    uint32_t low = std::bit_cast<uint32_t>(1e-5f), high = std::bit_cast<uint32_t>(1e9f);
+    for (uint32_t bits = low; bits < high; bits += 4099)
+        values.push_back(std::bit_cast<float>(bits));
+    for (int n = 0; n < 200000; ++n) {
+        values.push_back(static_cast<float>(n * 0.1));
+        values.push_back(static_cast<float>(n * 0.01));
+        values.push_back(static_cast<float>(n * 0.0001 / 60.0)); // AIS positions
+    }
+    size_t differing = 0;
+    for (float value : values)
+        for (float signedValue : {value, -value})
+            if (value >= 1e-5f && Real(signedValue) != library(signedValue) && ++differing < 10)
+                ADD_FAILURE() << Real(signedValue) << " vs " << library(signedValue);
+    EXPECT_EQ(differing, 0u);
+}
+
+TEST(DecodedLine, HoldsTheRecordOfEveryFormatter) {
+    for (const FormatterRow& row : FormatterRows())
+        EXPECT_LE(RecordExtent(row), DecodedLine::kRecordCapacity) << row.formatter;
+}
+
+// The printing thread takes the lines in batches; they come out in order, all of them,
+// the last batch part-filled.
+TEST(LinePrinter, PrintsEveryLineInOrder) {
+    constexpr int kLines = 5000;
+    std::FILE* file = std::tmpfile();
+    {
+        LinePrinter printer(file);
+        for (int i = 1; i <= kLines; ++i) {
+            DecodedLine& line = printer.Next();
+            line = DecodedLine{};
+            line.Number = i;
+            line.Verdict = lvNotSentence;
+        }
+        EXPECT_TRUE(printer.Finish());
+    }
+    std::rewind(file);
+    char text[256];
+    int expected = 1;
+    while (std::fgets(text, sizeof text, file) != nullptr) {
+        ASSERT_EQ(text, "{\"line\":" + std::to_string(expected) +
+                            ",\"accepted\":false,\"reason\":\"not_sentence\"}\n");
+        ++expected;
+    }
+    EXPECT_EQ(expected, kLines + 1);
+    std::fclose(file);
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 // t360kv decode: decodes recorded receiver output the way the GPS status page would see
 // it, and prints one JSON object per input line (the schema is in docs/decode.md).
-#include "AisJson.h"
 #include "Commands.h"
 #include "DecodeSummary.h"
-#include "JsonWriter.h"
+#include "DecodedLine.h"
 #include "LineAssembler.h"
-#include "SentenceJson.h"
+#include "LinePrinter.h"
 
-#include "nmea/FormatterTable.h"
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
 
@@ -21,7 +19,7 @@ namespace {
 
 class LineDecoder {
 public:
-    LineDecoder() : json_(stdout), lines_(&LineDecoder::OnLine, this) {}
+    LineDecoder() : printer_(stdout), lines_(&LineDecoder::OnLine, this) {}
 
     // Decodes one input; line numbers start again at 1.
     bool Decode(std::FILE* in) {
@@ -35,9 +33,11 @@ public:
         return std::ferror(in) == 0;
     }
 
+    // Prints what is left, then the summary. False when writing the output failed.
     bool Finish() {
+        bool written = printer_.Finish();
         summary_.Print(stderr, state_->Ais.Targets);
-        return json_.Flush();
+        return written;
     }
 
 private:
@@ -48,6 +48,7 @@ private:
     // The dispatch text (the line, CR, LF) through the GPS line filter and the decoder.
     void Handle(const char* line, size_t length, bool discarded) {
         ++lineNumber_;
+        ++linesRead_;
         LineVerdict verdict = lvDecoder;
         DecodeResult result = drDecoded;
         if (discarded) {
@@ -57,75 +58,28 @@ private:
             SentenceBuffer buffer;
             std::memcpy(buffer, line, length);
             std::memcpy(buffer + length, "\r\n", 3);
-            if (!PassesGpsLineFilter(buffer, length + 2))
+            if (!PassesGpsLineFilter(buffer, length + 2)) {
                 verdict = buffer[0] == '$' || buffer[0] == '!' ? lvTooLong : lvNotSentence;
-            else
+            } else {
+                // Stations are heard one second per line of the input, whatever the pace.
+                if (buffer[0] == '!')
+                    SetAisClock(state_->Ais.Clock, static_cast<uint32_t>(linesRead_));
                 DecodeSentence(buffer, *state_, &result);
+            }
         }
         summary_.Count(verdict, result, state_->Sentence);
-        if (CompletedAisMessage(verdict, result))
+        DecodedLine& decoded = printer_.Next();
+        CaptureDecodedLine(decoded, lineNumber_, verdict, result, *state_);
+        if (decoded.HasAisMessage)
             summary_.CountAisMessage(state_->Ais.Message);
-        Write(verdict, result);
     }
 
-    // An encapsulation sentence that completed an AIS message, which decoded.
-    bool CompletedAisMessage(LineVerdict verdict, DecodeResult result) const {
-        return verdict == lvDecoder && result == drDecoded && state_->Sentence.Start == '!';
-    }
-
-    void WriteHeader() {
-        const DecodedSentence& sentence = state_->Sentence;
-        json_.Key("start");
-        json_.String(std::string_view(&sentence.Start, 1));
-        json_.Key("talker");
-        json_.String(sentence.Talker);
-        json_.Key("formatter");
-        json_.String(sentence.Formatter);
-        json_.Key("subtype");
-        json_.String(sentence.ProprietarySubtype != 0
-                         ? std::string_view(&sentence.ProprietarySubtype, 1)
-                         : std::string_view());
-    }
-
-    void Write(LineVerdict verdict, DecodeResult result) {
-        bool accepted = verdict == lvDecoder && (result == drDecoded || result == drEncapsulated);
-        json_.BeginObject();
-        json_.Key("line");
-        json_.Int(lineNumber_);
-        json_.Key("accepted");
-        json_.Bool(accepted);
-        if (!accepted) {
-            json_.Key("reason");
-            json_.String(RejectionName(verdict, result));
-            if (verdict == lvDecoder && (result == drUnknownFormatter || result == drFields))
-                WriteHeader();
-        } else {
-            const DecodedSentence& sentence = state_->Sentence;
-            const FormatterRow& row = *FindFormatter(sentence.Formatter);
-            WriteHeader();
-            json_.Key("group");
-            json_.String(GroupName(row.group));
-            json_.Key("fields");
-            WriteSentenceFields(json_, row, sentence);
-            if (row.group == sgGnss) {
-                json_.Key("nav");
-                navigation_.Write(json_, state_->Navigation);
-            }
-            if (CompletedAisMessage(verdict, result)) {
-                json_.Key("ais");
-                WriteAisMessage(json_, state_->Ais, sentence);
-            }
-        }
-        json_.EndObject();
-        json_.EndLine();
-    }
-
-    JsonWriter json_;
+    LinePrinter printer_;
     LineAssembler lines_;
     std::unique_ptr<DecoderState> state_ = std::make_unique<DecoderState>();
-    NavigationJson navigation_;
     DecodeSummary summary_;
     int64_t lineNumber_ = 0;
+    int64_t linesRead_ = 0; // in all inputs
 };
 
 } // namespace

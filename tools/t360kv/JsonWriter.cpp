@@ -1,7 +1,7 @@
 #include "JsonWriter.h"
 
-#include <charconv>
-#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 JsonWriter::JsonWriter(std::FILE* out) : out_(out), buffer_(new char[kCapacity]) {}
@@ -11,23 +11,29 @@ JsonWriter::~JsonWriter() {
     delete[] buffer_;
 }
 
-char* FormatReal(char* out, float value) {
-    if (!std::isfinite(value)) {
-        std::memcpy(out, "null", 4);
-        return out + 4;
+namespace json_text {
+
+Key MakeKey(std::string_view name, std::string_view suffix, bool first) {
+    Key key{};
+    size_t length = (first ? 0 : 1) + name.size() + suffix.size() + 3;
+    if (length > Key::kCapacity) {
+        std::fprintf(stderr, "member name too long: %.*s\n", static_cast<int>(name.size()),
+                     name.data());
+        std::abort();
     }
-    float magnitude = std::fabs(value);
-    std::chars_format format = magnitude == 0 || (magnitude >= 1e-5f && magnitude < 1e9f)
-                                   ? std::chars_format::fixed
-                                   : std::chars_format::general;
-    return std::to_chars(out, out + kRealText, value, format).ptr;
+    char* out = key.Text;
+    if (!first)
+        *out++ = ',';
+    *out++ = '"';
+    out = Put(out, name);
+    out = Put(out, suffix);
+    Put(out, "\":");
+    key.Length = length;
+    return key;
 }
 
-void JsonWriter::String(std::string_view bytes) {
+char* PutString(char* out, std::string_view bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
-    Reserve(bytes.size() * 6 + 3);
-    Separate();
-    char* out = buffer_ + used_;
     *out++ = '"';
     for (char c : bytes) {
         unsigned char byte = static_cast<unsigned char>(c);
@@ -44,7 +50,14 @@ void JsonWriter::String(std::string_view bytes) {
         }
     }
     *out++ = '"';
-    used_ = static_cast<size_t>(out - buffer_);
+    return out;
+}
+
+} // namespace json_text
+
+void JsonWriter::String(std::string_view bytes) {
+    char* out = BeginText(json_text::StringRoom(bytes.size()));
+    EndText(json_text::PutString(out, bytes));
 }
 
 void JsonWriter::EndLine() {

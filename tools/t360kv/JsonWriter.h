@@ -17,6 +17,42 @@ inline constexpr size_t kRealText = 48;
 // a finite number is written as null. Returns the end of the text.
 char* FormatReal(char* out, float value);
 
+// Pieces of JSON text written straight into a buffer whose room the caller has made sure
+// of (see JsonWriter::BeginText); each returns the end of what it wrote.
+namespace json_text {
+
+// A member name prepared ahead of time: `"name":`, with the comma before it unless it is
+// the first of its object. It is copied whole, so writing it needs kCapacity bytes.
+struct Key {
+    static constexpr size_t kCapacity = 32;
+    char Text[kCapacity];
+    size_t Length;
+};
+// The key of `name` followed by `suffix`; names are the program's own and short (a
+// longer one stops the program, which its tests would show).
+Key MakeKey(std::string_view name, std::string_view suffix, bool first);
+
+inline char* Put(char* out, const Key& key) {
+    std::memcpy(out, key.Text, Key::kCapacity);
+    return out + key.Length;
+}
+inline char* Put(char* out, std::string_view literal) {
+    std::memcpy(out, literal.data(), literal.size());
+    return out + literal.size();
+}
+// Room an integer needs.
+inline constexpr size_t kIntText = 20;
+inline char* PutInt(char* out, int64_t value) {
+    return std::to_chars(out, out + kIntText, value).ptr;
+}
+// A string of `bytes`, escaped as JsonWriter::String does: room for 6 per byte and 2.
+char* PutString(char* out, std::string_view bytes);
+inline constexpr size_t StringRoom(size_t bytes) {
+    return 6 * bytes + 2;
+}
+
+} // namespace json_text
+
 class JsonWriter {
 public:
     explicit JsonWriter(std::FILE* out);
@@ -69,6 +105,23 @@ public:
         used_ += json.size();
     }
     void String(std::string_view bytes);
+    // Members already written as JSON text ("a":1,"b":2), inside the current object.
+    void Members(std::string_view json) {
+        Reserve(json.size() + 1);
+        if (needsComma_[depth_])
+            buffer_[used_++] = ',';
+        needsComma_[depth_] = true;
+        std::memcpy(buffer_ + used_, json.data(), json.size());
+        used_ += json.size();
+    }
+    // For a value written with json_text: where to write at most `room` bytes, after the
+    // separator it needs; EndText takes the end of what was written.
+    char* BeginText(size_t room) {
+        Reserve(room + 1);
+        Separate();
+        return buffer_ + used_;
+    }
+    void EndText(const char* end) { used_ = static_cast<size_t>(end - buffer_); }
     // Ends the current line; the buffer is written out when it is full enough.
     void EndLine();
     // Writes out what is buffered. False when the output failed.

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace {
+
+using namespace json_text;
 
 template <typename T> T Load(const char* at) {
     T value;
@@ -12,136 +15,182 @@ template <typename T> T Load(const char* at) {
     return value;
 }
 
-void WriteTime(JsonWriter& json, const UtcTime& time) {
-    json.BeginArray();
-    json.Int(time.Hour);
-    json.Int(time.Minute);
-    json.Int(time.Second);
-    json.Int(time.Hundredths);
-    json.EndArray();
-}
-
-void WriteDate(JsonWriter& json, const UtcDate& date) {
-    json.BeginArray();
-    json.Int(date.Year);
-    json.Int(date.Month);
-    json.Int(date.Day);
-    json.EndArray();
-}
-
-void WriteChar(JsonWriter& json, char c) {
-    json.String(std::string_view(&c, 1));
+char* PutInts(char* out, const uint8_t* values, int count) {
+    *out++ = '[';
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            *out++ = ',';
+        out = PutInt(out, values[i]);
+    }
+    return Put(out, "]");
 }
 
 // One element of a row's kind.
-void WriteElement(JsonWriter& json, const FieldRow& row, const char* at) {
+char* PutElement(char* out, const FieldRow& row, const char* at) {
     switch (row.kind) {
     case fkInt8:
     case fkSetInt8:
-        json.Int(Load<int8_t>(at));
-        break;
+        return PutInt(out, Load<int8_t>(at));
     case fkUInt8:
     case fkHexByte:
-        json.Int(Load<uint8_t>(at));
-        break;
+        return PutInt(out, Load<uint8_t>(at));
     case fkInt16:
-        json.Int(Load<int16_t>(at));
-        break;
+        return PutInt(out, Load<int16_t>(at));
     case fkInt32:
-        json.Int(Load<int32_t>(at));
-        break;
+        return PutInt(out, Load<int32_t>(at));
     case fkReal:
-        json.Real(Load<float>(at));
-        break;
+        return FormatReal(out, Load<float>(at));
     case fkChar:
     case fkSetChar:
-        WriteChar(json, *at);
-        break;
+        return PutString(out, std::string_view(at, 1));
     case fkText:
-        json.String(std::string_view(at, strnlen(at, row.capacity)));
-        break;
-    case fkTime:
-        WriteTime(json, Load<UtcTime>(at));
-        break;
-    case fkDate:
-        WriteDate(json, Load<UtcDate>(at));
-        break;
+        return PutString(out, std::string_view(at, strnlen(at, row.capacity)));
+    case fkTime: {
+        UtcTime time = Load<UtcTime>(at);
+        uint8_t parts[] = {time.Hour, time.Minute, time.Second, time.Hundredths};
+        return PutInts(out, parts, 4);
+    }
+    case fkDate: {
+        UtcDate date = Load<UtcDate>(at);
+        out = PutInt(Put(out, "["), date.Year);
+        out = PutInt(Put(out, ","), date.Month);
+        return Put(PutInt(Put(out, ","), date.Day), "]");
+    }
     case fkHexTriple:
-        json.BeginArray();
-        for (int i = 0; i < 3; ++i)
-            json.Int(Load<uint8_t>(at + i));
-        json.EndArray();
-        break;
-    case fkHexString: {
-        json.BeginArray();
-        uint8_t count = Load<uint8_t>(at + 9);
-        for (int i = 0; i < count && i < 9; ++i)
-            json.Int(Load<uint8_t>(at + i));
-        json.EndArray();
-        break;
-    }
+        return PutInts(out, reinterpret_cast<const uint8_t*>(at), 3);
+    case fkHexString:
+        return PutInts(out, reinterpret_cast<const uint8_t*>(at),
+                       std::min<int>(Load<uint8_t>(at + 9), 9));
     default:
-        break;
+        return out;
     }
 }
 
-// A member name made of a row's name and a suffix, without allocating.
-void SuffixedKey(JsonWriter& json, std::string_view name, std::string_view suffix) {
-    char key[64];
-    size_t length = std::min(name.size(), sizeof key - suffix.size());
-    std::memcpy(key, name.data(), length);
-    std::memcpy(key + length, suffix.data(), suffix.size());
-    json.Key(std::string_view(key, length + suffix.size()));
+// Room for one element of a row's kind.
+size_t ElementRoom(const FieldRow& row) {
+    switch (row.kind) {
+    case fkReal:
+        return kRealText;
+    case fkChar:
+    case fkSetChar:
+        return StringRoom(1);
+    case fkText:
+        return StringRoom(row.capacity);
+    case fkTime:
+    case fkDate:
+    case fkHexTriple:
+    case fkHexString:
+        return 9 * (kIntText + 1) + 1;
+    default:
+        return kIntText;
+    }
 }
 
-void WriteRow(JsonWriter& json, const FieldRow& row, const char* record) {
+// A row that writes members, with their names written ahead of time: a position writes
+// two (latitude, longitude), a flagged byte its value and whether it was present.
+struct Step {
+    const FieldRow* Row;
+    Key Name;
+    Key Second;
+};
+
+struct Plan {
+    std::vector<Step> Steps;
+    size_t Room; // the most text the object can take
+};
+
+Plan PlanOf(const SentenceLayout& layout) {
+    Plan plan{{}, 2};
+    for (const FieldRow& row : layout.fields) {
+        bool first = plan.Steps.empty();
+        switch (row.kind) {
+        case fkSkip:
+        case fkLiteral:
+            continue;
+        case fkLatLon:
+            plan.Steps.push_back(
+                {&row, MakeKey(row.name, "lat", first), MakeKey(row.name, "lon", false)});
+            plan.Room += 2 * (Key::kCapacity + kRealText);
+            continue;
+        case fkFlaggedHexByte:
+            plan.Steps.push_back(
+                {&row, MakeKey(row.name, "", first), MakeKey(row.name, "_present", false)});
+            plan.Room += 2 * (Key::kCapacity + kIntText);
+            continue;
+        default:
+            plan.Steps.push_back({&row, MakeKey(row.name, "", first), {}});
+            plan.Room +=
+                Key::kCapacity + 2 + static_cast<size_t>(row.count) * (ElementRoom(row) + 1);
+        }
+    }
+    return plan;
+}
+
+// The plans of every layout of every formatter, by row and layout index.
+const Plan& PlanFor(const FormatterRow& formatter, const SentenceLayout& layout) {
+    static const std::vector<std::vector<Plan>> plans = [] {
+        std::vector<std::vector<Plan>> all;
+        for (const FormatterRow& row : FormatterRows()) {
+            all.emplace_back();
+            for (const SentenceLayout& each : row.layouts)
+                all.back().push_back(PlanOf(each));
+        }
+        return all;
+    }();
+    return plans[static_cast<size_t>(&formatter - FormatterRows().data())]
+                [static_cast<size_t>(&layout - formatter.layouts.data())];
+}
+
+char* PutStep(char* out, const Step& step, const char* record) {
+    const FieldRow& row = *step.Row;
     const char* at = record + row.offset;
     switch (row.kind) {
-    case fkSkip:
-    case fkLiteral:
-        return;
     case fkLatLon: {
         GeoPoint point = Load<GeoPoint>(at);
-        SuffixedKey(json, row.name, "lat");
-        json.Real(point.Latitude);
-        SuffixedKey(json, row.name, "lon");
-        json.Real(point.Longitude);
-        return;
+        out = FormatReal(Put(out, step.Name), point.Latitude);
+        return FormatReal(Put(out, step.Second), point.Longitude);
     }
-    case fkFlaggedHexByte: {
-        json.Key(row.name);
-        json.Int(Load<uint8_t>(at));
-        SuffixedKey(json, row.name, "_present");
-        json.Bool(at[1] != 0);
-        return;
-    }
+    case fkFlaggedHexByte:
+        out = PutInt(Put(out, step.Name), Load<uint8_t>(at));
+        return Put(Put(out, step.Second), at[1] != 0 ? "true" : "false");
     default:
         break;
     }
-    json.Key(row.name);
-    if (row.count == 1) {
-        WriteElement(json, row, at);
-        return;
+    out = Put(out, step.Name);
+    if (row.count == 1)
+        return PutElement(out, row, at);
+    *out++ = '[';
+    for (int i = 0; i < row.count; ++i) {
+        if (i > 0)
+            *out++ = ',';
+        out = PutElement(out, row, at + i * BytesWritten(row));
     }
-    json.BeginArray();
-    for (int i = 0; i < row.count; ++i)
-        WriteElement(json, row, at + i * BytesWritten(row));
-    json.EndArray();
+    return Put(out, "]");
 }
 
 } // namespace
 
+void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
+                         uint8_t dataFieldCount) {
+    for (const SentenceLayout& layout : formatter.layouts)
+        if (layout.dataFields == dataFieldCount) {
+            const Plan& plan = PlanFor(formatter, layout);
+            char* out = json.BeginText(plan.Room);
+            *out++ = '{';
+            for (const Step& step : plan.Steps)
+                out = PutStep(out, step, record);
+            *out++ = '}';
+            json.EndText(out);
+            return;
+        }
+    json.Raw("{}");
+}
+
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence) {
-    const char* record = reinterpret_cast<const char*>(&sentence) + formatter.recordOffset;
-    json.BeginObject();
-    for (const SentenceLayout& layout : formatter.layouts)
-        if (layout.dataFields == sentence.DataFieldCount) {
-            for (const FieldRow& row : layout.fields)
-                WriteRow(json, row, record);
-            break;
-        }
-    json.EndObject();
+    WriteSentenceFields(json, formatter,
+                        reinterpret_cast<const char*>(&sentence) + formatter.recordOffset,
+                        sentence.DataFieldCount);
 }
 
 namespace {

@@ -11,7 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// The members of the sentence's field record, per the layout it was accepted with.
+// The members of a field record of `formatter`, per its layout of `dataFieldCount` data
+// fields (the one it was accepted with).
+void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
+                         uint8_t dataFieldCount);
+// The same for the record in `sentence`.
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence);
 

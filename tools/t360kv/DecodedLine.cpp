@@ -1,0 +1,51 @@
+#include "DecodedLine.h"
+
+#include <algorithm>
+#include <cstring>
+
+size_t RecordExtent(const FormatterRow& row) {
+    size_t extent = 0;
+    for (const SentenceLayout& layout : row.layouts)
+        for (const FieldRow& field : layout.fields)
+            extent = std::max(extent, field.offset + BytesWritten(field) * field.count);
+    return extent;
+}
+
+void CaptureDecodedLine(DecodedLine& line, int64_t number, LineVerdict verdict, DecodeResult result,
+                        const DecoderState& state) {
+    const DecodedSentence& sentence = state.Sentence;
+    line.Number = number;
+    line.Verdict = verdict;
+    line.Result = result;
+    line.Accepted = verdict == lvDecoder && (result == drDecoded || result == drEncapsulated);
+    line.HeaderRead = line.Accepted || (verdict == lvDecoder &&
+                                        (result == drUnknownFormatter || result == drFields));
+    line.HasNavigation = false;
+    line.HasAisMessage = false;
+    if (!line.HeaderRead)
+        return;
+    line.Start = sentence.Start;
+    std::memcpy(line.Talker, sentence.Talker, sizeof line.Talker);
+    std::memcpy(line.Formatter, sentence.Formatter, sizeof line.Formatter);
+    line.ProprietarySubtype = sentence.ProprietarySubtype;
+    if (!line.Accepted)
+        return;
+    line.Row = FindFormatter(sentence.Formatter);
+    line.DataFieldCount = sentence.DataFieldCount;
+    // The record, or as much of it as DecodedSentence holds after its start.
+    size_t available = sizeof sentence - line.Row->recordOffset;
+    std::memcpy(line.Record, reinterpret_cast<const char*>(&sentence) + line.Row->recordOffset,
+                std::min(available, sizeof line.Record));
+    if (line.Row->group == sgGnss) {
+        line.HasNavigation = true;
+        line.Navigation = state.Navigation;
+    }
+    // An encapsulation sentence that completed an AIS message, which decoded.
+    if (sentence.Start == '!' && result == drDecoded) {
+        line.HasAisMessage = true;
+        line.Channel = sentence.Encapsulation.Channel;
+        line.AisBitCount = state.Ais.Bits.Count;
+        line.AisTarget = state.Ais.Targets.LastIndex;
+        line.Message = state.Ais.Message;
+    }
+}
