@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 inline constexpr size_t kAisBitBytes = 127;
 inline constexpr unsigned kAisBitCapacity = kAisBitBytes * 8; // 1016
@@ -31,6 +32,19 @@ bool DearmourPayload(const PendingVdm& pending, AisBitBuffer& bits);
 // read as 0.
 inline uint32_t ReadBits(const AisBitBuffer& bits, unsigned position, unsigned width) {
     unsigned first = position / 8;
+    if (first + 8 <= kAisBitBytes) {
+        // Eight bytes hold any field from any bit of the first.
+        uint64_t joined;
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        std::memcpy(&joined, bits.Bytes + first, 8);
+        joined = __builtin_bswap64(joined);
+#else
+        joined = 0;
+        for (unsigned i = 0; i < 8; ++i)
+            joined = joined << 8 | bits.Bytes[first + i];
+#endif
+        return static_cast<uint32_t>(joined << position % 8 >> (64 - width));
+    }
     unsigned last = (position + width - 1) / 8;
     uint64_t joined = 0;
     for (unsigned i = first; i <= last; ++i)

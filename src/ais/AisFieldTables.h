@@ -373,16 +373,41 @@ inline constexpr AisField kStaticDataB[] = {
 };
 // clang-format on
 
+// What `make` gives for each table in the order of kByType, as an array: code compiled
+// from the tables (a template over a table) is listed this way, in one place.
+template <typename Make> constexpr auto ForEachTable(Make make) {
+    return std::array{
+        make.template operator()<kClassAPosition>(),
+        make.template operator()<kClassAPosition>(),
+        make.template operator()<kClassAPosition>(),
+        make.template operator()<kBaseStationReport>(),
+        make.template operator()<kStaticAndVoyage>(),
+        make.template operator()<kAddressedBinary>(),
+        make.template operator()<kAcknowledgement>(),
+        make.template operator()<kBroadcastBinary>(),
+        make.template operator()<kSarAircraftPosition>(),
+        make.template operator()<kUtcInquiry>(),
+        make.template operator()<kBaseStationReport>(),
+        make.template operator()<kAddressedSafety>(),
+        make.template operator()<kAcknowledgement>(),
+        make.template operator()<kSafetyBroadcast>(),
+        make.template operator()<kInterrogation>(),
+        make.template operator()<kAssignedModeCommand>(),
+        make.template operator()<kGnssBroadcast>(),
+        make.template operator()<kClassBPosition>(),
+        make.template operator()<kClassBExtended>(),
+        make.template operator()<kDataLinkManagement>(),
+        make.template operator()<kAidToNavigation>(),
+        make.template operator()<kChannelManagement>(),
+        make.template operator()<kGroupAssignment>(),
+        make.template operator()<kStaticDataA>(),
+        make.template operator()<kStaticDataB>(),
+    };
+}
+
 // Indexed by message type minus one; the 25th slot is type 24 part B.
-inline constexpr std::array<AisFieldTable, 25> kByType = {
-    kClassAPosition,      kClassAPosition,    kClassAPosition,    kBaseStationReport,
-    kStaticAndVoyage,     kAddressedBinary,   kAcknowledgement,   kBroadcastBinary,
-    kSarAircraftPosition, kUtcInquiry,        kBaseStationReport, kAddressedSafety,
-    kAcknowledgement,     kSafetyBroadcast,   kInterrogation,     kAssignedModeCommand,
-    kGnssBroadcast,       kClassBPosition,    kClassBExtended,    kDataLinkManagement,
-    kAidToNavigation,     kChannelManagement, kGroupAssignment,   kStaticDataA,
-    kStaticDataB,
-};
+inline constexpr std::array<AisFieldTable, 25> kByType =
+    ForEachTable([]<const auto & Table>() { return AisFieldTable(Table); });
 
 } // namespace ais_tables
 

@@ -1,6 +1,8 @@
 #include "ais/AisMessageDecoder.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -67,63 +69,75 @@ size_t StoreText(const AisBitBuffer& bits, unsigned position, size_t characters,
     return characters + 1;
 }
 
-// Reads one field at `position` and stores it at `offset`; the bytes stored, or 0 for a
-// kind that fails the message.
-size_t StoreField(const AisField& field, const AisBitBuffer& bits, unsigned position,
-                  AisMessage& message, size_t offset) {
-    unsigned width = static_cast<unsigned>(field.Width);
-    uint32_t raw =
-        field.Kind == akText || field.Kind == akTextToEnd ? 0 : ReadBits(bits, position, width);
-    switch (field.Kind) {
-    case akByte:
-    case akTimeStamp:
-        message.Bytes[offset] = static_cast<uint8_t>(raw);
-        return 1;
-    case akUInt16:
-    case akApplicationId:
-        Store(message, offset, static_cast<uint16_t>(raw));
-        return 2;
-    case akHeading:
-        Store(message, offset, static_cast<uint16_t>(raw > 359 ? 511 : raw));
-        return 2;
-    case akUInt32:
-    case akId:
-    case akCommState:
-    case akDimensions:
-    case akEta:
-        Store(message, offset, raw);
-        return 4;
-    case akSignedScaled:
-        Store(message, offset, static_cast<float>(SignExtend(raw, width) * field.Scale));
-        return 4;
-    case akUnsignedScaled:
-    case akCourse:
-        Store(message, offset, static_cast<float>(raw * field.Scale));
-        return 4;
-    case akLongitude:
-    case akLatitude:
-        Store(message, offset,
-              static_cast<float>(SignExtend(raw, width) * field.Scale * 0.016666666666666666));
-        return 4;
-    case akRateOfTurn: {
-        int32_t turn = SignExtend(raw, width);
-        double root = turn * 0.21128248468201988;
-        Store(message, offset, static_cast<float>(turn < 0 ? -root * root : root * root));
-        return 4;
-    }
-    case akText:
-        return StoreText(bits, position, width / 6, message, offset);
-    case akTextToEnd: {
-        // Only the name extension of an over-long aid-to-navigation report is ever cut.
-        size_t characters = (bits.Count - position) / 6;
-        characters = std::min(characters, kAisMessageSize - offset - 1);
-        return StoreText(bits, position, characters, message, offset);
-    }
-    case akNone:
-        break;
-    }
-    return 0;
+constexpr unsigned BitOfRow(AisFieldTable table, size_t row) {
+    unsigned position = 0;
+    for (size_t i = 0; i < row; ++i)
+        position += static_cast<unsigned>(table[i].Width);
+    return position;
 }
+
+constexpr size_t OffsetOfRow(AisFieldTable table, size_t row) {
+    return AisStoredBytes(table.first(row));
+}
+
+// Each table is compiled into straight-line code: the width, kind, scale, bit and offset
+// of every row are constants there. A row stores its field and says whether the message
+// went on that far.
+template <const auto& Table, size_t Row>
+[[gnu::always_inline]] inline bool StoreRow(const AisBitBuffer& bits, AisMessage& message) {
+    constexpr AisField field = Table[Row];
+    constexpr unsigned position = BitOfRow(Table, Row);
+    constexpr size_t offset = OffsetOfRow(Table, Row);
+    constexpr unsigned width = static_cast<unsigned>(field.Width);
+    if (position + width > bits.Count)
+        return false;
+    if constexpr (field.Kind == akText) {
+        StoreText(bits, position, width / 6, message, offset);
+    } else if constexpr (field.Kind == akTextToEnd) {
+        // Only the name extension of an over-long aid-to-navigation report is ever cut.
+        size_t characters =
+            std::min<size_t>((bits.Count - position) / 6, kAisMessageSize - offset - 1);
+        StoreText(bits, position, characters, message, offset);
+    } else {
+        uint32_t raw = ReadBits(bits, position, width);
+        if constexpr (field.Kind == akByte || field.Kind == akTimeStamp) {
+            message.Bytes[offset] = static_cast<uint8_t>(raw);
+        } else if constexpr (field.Kind == akUInt16 || field.Kind == akApplicationId) {
+            Store(message, offset, static_cast<uint16_t>(raw));
+        } else if constexpr (field.Kind == akHeading) {
+            Store(message, offset, static_cast<uint16_t>(raw > 359 ? 511 : raw));
+        } else if constexpr (field.Kind == akUInt32 || field.Kind == akId ||
+                             field.Kind == akCommState || field.Kind == akDimensions ||
+                             field.Kind == akEta) {
+            Store(message, offset, raw);
+        } else if constexpr (field.Kind == akSignedScaled) {
+            Store(message, offset, static_cast<float>(SignExtend(raw, width) * field.Scale));
+        } else if constexpr (field.Kind == akUnsignedScaled || field.Kind == akCourse) {
+            Store(message, offset, static_cast<float>(raw * field.Scale));
+        } else if constexpr (field.Kind == akLongitude || field.Kind == akLatitude) {
+            Store(message, offset,
+                  static_cast<float>(SignExtend(raw, width) * field.Scale * 0.016666666666666666));
+        } else if constexpr (field.Kind == akRateOfTurn) {
+            int32_t turn = SignExtend(raw, width);
+            double root = turn * 0.21128248468201988;
+            Store(message, offset, static_cast<float>(turn < 0 ? -root * root : root * root));
+        } else {
+            static_assert(field.Kind != field.Kind, "a kind every table may use");
+        }
+    }
+    return true;
+}
+
+// The rows after the type, in order, until the message ends.
+template <const auto& Table> void DecodeRows(const AisBitBuffer& bits, AisMessage& message) {
+    [&]<size_t... Row>(std::index_sequence<Row...>) {
+        (StoreRow<Table, Row + 1>(bits, message) && ...);
+    }
+    (std::make_index_sequence<std::size(Table) - 1>{});
+}
+
+// By message type, as kByType (part B of type 24 last).
+constexpr auto kDecoders = ForEachTable([]<const auto & Table>() { return DecodeRows<Table>; });
 
 } // namespace
 
@@ -163,16 +177,6 @@ bool DecodeAisMessage(const AisBitBuffer& bits, AisMessage& message) {
         }
     }
 
-    unsigned position = 6;
-    size_t offset = 1;
-    for (const AisField& field : table->subspan(1)) {
-        if (position + static_cast<unsigned>(field.Width) > bits.Count)
-            break;
-        size_t stored = StoreField(field, bits, position, message, offset);
-        if (stored == 0)
-            return false;
-        offset += stored;
-        position += static_cast<unsigned>(field.Width);
-    }
+    kDecoders[static_cast<size_t>(table - kByType.data())](bits, message);
     return true;
 }

@@ -1,58 +1,59 @@
 #include "ais/HeardOrder.h"
 
-// Time value, then entry; an entry never heard after every heard one.
-uint64_t HeardOrder::Key(int32_t place) const {
-    int32_t entry = Heap[place];
-    uint64_t heard = Heard[entry] == 0 ? uint64_t{1} << 32 : Heard[entry];
-    return heard << 16 | static_cast<uint64_t>(entry);
+namespace {
+
+constexpr uint64_t kNeverHeard = uint64_t{1} << 32;
+
+} // namespace
+
+void HeardOrder::Put(int32_t place, uint64_t key) {
+    Heap[place] = key;
+    Place[key & 0xFFFF] = static_cast<int16_t>(place + 1);
 }
 
-void HeardOrder::Swap(int32_t a, int32_t b) {
-    int16_t entry = Heap[a];
-    Heap[a] = Heap[b];
-    Heap[b] = entry;
-    Place[Heap[a]] = static_cast<int16_t>(a + 1);
-    Place[Heap[b]] = static_cast<int16_t>(b + 1);
-}
-
-void HeardOrder::SiftUp(int32_t place) {
+void HeardOrder::SiftUp(int32_t place, uint64_t key) {
     while (place > 0) {
         int32_t parent = (place - 1) / 2;
-        if (Key(parent) <= Key(place))
-            return;
-        Swap(parent, place);
+        if (Heap[parent] < key)
+            break;
+        Put(place, Heap[parent]);
         place = parent;
     }
+    Put(place, key);
 }
 
-void HeardOrder::SiftDown(int32_t place) {
+void HeardOrder::SiftDown(int32_t place, uint64_t key) {
     for (;;) {
-        int32_t least = place;
-        for (int32_t child = 2 * place + 1; child <= 2 * place + 2 && child < Size; ++child)
-            if (Key(child) < Key(least))
-                least = child;
-        if (least == place)
-            return;
-        Swap(least, place);
-        place = least;
+        int32_t child = 2 * place + 1;
+        if (child >= Size)
+            break;
+        if (child + 1 < Size && Heap[child + 1] < Heap[child])
+            ++child;
+        if (key < Heap[child])
+            break;
+        Put(place, Heap[child]);
+        place = child;
     }
+    Put(place, key);
 }
 
 void HeardOrder::Set(int32_t entry, uint32_t heard) {
     if (entry < 1 || entry >= kHeardOrderCapacity)
         return;
-    Heard[entry] = heard;
+    uint64_t key = (heard == 0 ? kNeverHeard : heard) << 16 | static_cast<uint64_t>(entry);
     if (Place[entry] == 0) {
-        Heap[Size] = static_cast<int16_t>(entry);
-        Place[entry] = static_cast<int16_t>(++Size);
+        SiftUp(Size++, key);
+        return;
     }
     int32_t place = Place[entry] - 1;
-    SiftUp(place);
-    SiftDown(Place[entry] - 1);
+    if (key < Heap[place])
+        SiftUp(place, key);
+    else
+        SiftDown(place, key);
 }
 
 int32_t HeardOrder::Oldest() const {
-    if (Size == 0 || Heard[Heap[0]] == 0)
+    if (Size == 0 || Heap[0] >> 16 == kNeverHeard)
         return 1;
-    return Heap[0];
+    return static_cast<int32_t>(Heap[0] & 0xFFFF);
 }

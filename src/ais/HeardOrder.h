@@ -15,14 +15,15 @@ struct HeardOrder {
     // The entry heard least recently, the first of equals; 1 when none was heard.
     int32_t Oldest() const;
 
-    uint32_t Heard[kHeardOrderCapacity];
-    int16_t Heap[kHeardOrderCapacity];  // entries; the oldest first
+    // Keys, the least first: the time value (2^32 for never) above the entry's 16 bits,
+    // so that equal times order by entry.
+    uint64_t Heap[kHeardOrderCapacity];
     int16_t Place[kHeardOrderCapacity]; // an entry's place in Heap plus one; 0: not in it
     int16_t Size;
 
 private:
-    uint64_t Key(int32_t place) const;
-    void Swap(int32_t a, int32_t b);
-    void SiftUp(int32_t place);
-    void SiftDown(int32_t place);
+    void Put(int32_t place, uint64_t key);
+    // Moves `key`, meant for `place`, towards the top or the bottom to where it belongs.
+    void SiftUp(int32_t place, uint64_t key);
+    void SiftDown(int32_t place, uint64_t key);
 };

@@ -104,6 +104,30 @@ TEST(JsonWriter, EscapesEveryByteOutsidePrintableAscii) {
     EXPECT_EQ(text, "\"q\\\"b\\\\\\u0001\\u007f\\u0080\\u00ff\"");
 }
 
+// Every byte value at every place of a longer string, where the writer looks at blocks
+// of sixteen.
+TEST(JsonWriter, EscapesEveryByteWhereverItStands) {
+    auto expected = [](unsigned char byte) -> std::string {
+        if (byte == '"' || byte == '\\')
+            return std::string("\\") + static_cast<char>(byte);
+        if (byte >= 0x20 && byte < 0x7F)
+            return std::string(1, static_cast<char>(byte));
+        char text[8];
+        std::snprintf(text, sizeof text, "\\u%04x", byte);
+        return text;
+    };
+    for (int byte = 0; byte < 256; ++byte)
+        for (size_t at : {0u, 5u, 15u, 16u, 31u, 33u}) {
+            std::string bytes(40, 'a');
+            bytes[at] = static_cast<char>(byte);
+            std::string want = "\"" + bytes.substr(0, at) +
+                               expected(static_cast<unsigned char>(byte)) + bytes.substr(at + 1) +
+                               "\"";
+            ASSERT_EQ(Json([&](JsonWriter& json) { json.String(bytes); }), want)
+                << "byte " << byte << " at " << at;
+        }
+}
+
 std::string Real(float value) {
     char text[kRealText];
     return std::string(text, FormatReal(text, value));
@@ -139,8 +163,8 @@ TEST(FormatReal, EveryFiniteValueReadsBackToTheSameFloat) {
 TEST(FormatReal, WritesWhatTheLibraryWritesForPlainDecimals) {
     auto library = [](float value) {
         char text[kRealText];
-        return std::string(text,
-                           std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
+        return std::string(
+            text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
     };
     std::vector<float> values;
     uint32_t low = std::bit_cast<uint32_t>(1e-5f), high = std::bit_cast<uint32_t>(1e9f);

@@ -1,8 +1,13 @@
 #include "JsonWriter.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 JsonWriter::JsonWriter(std::FILE* out) : out_(out), buffer_(new char[kCapacity]) {}
 
@@ -32,10 +37,44 @@ Key MakeKey(std::string_view name, std::string_view suffix, bool first) {
     return key;
 }
 
+namespace {
+
+// The length of the run of bytes from the start that are written as they are: printable
+// ASCII but the quote and the backslash.
+size_t PlainRun(std::string_view bytes) {
+    size_t at = 0;
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi8('"'), backslash = _mm_set1_epi8('\\');
+    const __m128i lastControl = _mm_set1_epi8(0x1F), firstOutside = _mm_set1_epi8(0x7F);
+    for (; at + 16 <= bytes.size(); at += 16) {
+        __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
+        // Unsigned: a byte is at most 0x1F when the larger of it and 0x1F is 0x1F, at
+        // least 0x7F when the larger of it and 0x7F is itself.
+        __m128i special = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(block, quote), _mm_cmpeq_epi8(block, backslash)),
+            _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(block, lastControl), lastControl),
+                         _mm_cmpeq_epi8(_mm_max_epu8(block, firstOutside), block)));
+        if (uint32_t found = static_cast<uint32_t>(_mm_movemask_epi8(special)); found != 0)
+            return at + static_cast<size_t>(std::countr_zero(found));
+    }
+#endif
+    for (; at < bytes.size(); ++at) {
+        unsigned char byte = static_cast<unsigned char>(bytes[at]);
+        if (byte < 0x20 || byte >= 0x7F || byte == '"' || byte == '\\')
+            break;
+    }
+    return at;
+}
+
+} // namespace
+
 char* PutString(char* out, std::string_view bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
     *out++ = '"';
-    for (char c : bytes) {
+    size_t plain = PlainRun(bytes);
+    std::memcpy(out, bytes.data(), plain);
+    out += plain;
+    for (char c : bytes.substr(plain)) {
         unsigned char byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
             *out++ = c;

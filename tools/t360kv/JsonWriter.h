@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string_view>
 
-// Longest text FormatReal writes.
+// Room FormatReal needs at `out`: the longest text, and the whole of its fixed-size copies.
 inline constexpr size_t kRealText = 48;
 
 // Writes the shortest text that reads back as the same single-precision value, in plain
@@ -42,7 +42,17 @@ inline char* Put(char* out, std::string_view literal) {
 }
 // Room an integer needs.
 inline constexpr size_t kIntText = 20;
+// Most numbers printed are below 100 (types, flags, counts), so those take a short way.
 inline char* PutInt(char* out, int64_t value) {
+    if (static_cast<uint64_t>(value) < 10) {
+        *out = static_cast<char>('0' + value);
+        return out + 1;
+    }
+    if (static_cast<uint64_t>(value) < 100) {
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        return out + 2;
+    }
     return std::to_chars(out, out + kIntText, value).ptr;
 }
 // A string of `bytes`, escaped as JsonWriter::String does: room for 6 per byte and 2.

@@ -205,7 +205,9 @@ char* WriteShortDecimal(char* out, float magnitude) {
 
 } // namespace
 
-char* FormatReal(char* out, float value) {
+namespace {
+
+char* WriteReal(char* out, float value) {
     if (!std::isfinite(value)) {
         std::memcpy(out, "null", 4);
         return out + 4;
@@ -225,4 +227,33 @@ char* FormatReal(char* out, float value) {
                                    ? std::chars_format::fixed
                                    : std::chars_format::general;
     return std::to_chars(out, out + kRealText, value, format).ptr;
+}
+
+// The texts of recent values, by their bits: decoded messages repeat a few values over
+// and over (rates of turn and speeds not available, stations at rest).
+struct RecentReal {
+    uint32_t Bits;
+    uint8_t Length; // 0: empty
+    char Text[27];
+};
+constexpr size_t kRecentReals = 256;
+thread_local RecentReal recentReals[kRecentReals];
+
+} // namespace
+
+char* FormatReal(char* out, float value) {
+    uint32_t bits = std::bit_cast<uint32_t>(value);
+    RecentReal& recent = recentReals[(bits * 0x9E3779B1u) >> 24];
+    if (recent.Length != 0 && recent.Bits == bits) {
+        std::memcpy(out, recent.Text, sizeof recent.Text);
+        return out + recent.Length;
+    }
+    char* end = WriteReal(out, value);
+    size_t length = static_cast<size_t>(end - out);
+    if (length <= sizeof recent.Text) {
+        recent.Bits = bits;
+        recent.Length = static_cast<uint8_t>(length);
+        std::memcpy(recent.Text, out, length);
+    }
+    return end;
 }
