@@ -38,15 +38,23 @@ bool DearmourPayload(const PendingVdm& pending, AisBitBuffer& bits) {
     const char* text = pending.Payload;
     size_t left = pending.Length < kJoinedPayloadCapacity ? pending.Length : kJoinedPayloadCapacity;
     size_t out = 0;
+    // Groups of four characters make three bytes; a character outside the alphabet
+    // reads as -1, which shows in the sign of them joined.
+    if (left / 4 * 3 > kAisBitBytes)
+        return false;
     for (; left >= 4; text += 4, left -= 4) {
-        int32_t group = JoinSixBits(text, 4);
-        if (group < 0 || out + 3 > kAisBitBytes)
+        int32_t a = kSixBit[static_cast<uint8_t>(text[0])],
+                b = kSixBit[static_cast<uint8_t>(text[1])],
+                c = kSixBit[static_cast<uint8_t>(text[2])],
+                d = kSixBit[static_cast<uint8_t>(text[3])];
+        if ((a | b | c | d) < 0)
             return false;
+        int32_t group = a << 18 | b << 12 | c << 6 | d;
         bits.Bytes[out++] = static_cast<uint8_t>(group >> 16);
         bits.Bytes[out++] = static_cast<uint8_t>(group >> 8);
         bits.Bytes[out++] = static_cast<uint8_t>(group);
-        bits.Count = static_cast<uint16_t>(bits.Count + 24);
     }
+    bits.Count = static_cast<uint16_t>(out * 8);
     switch (pending.FillBits) {
     case 0:
         return true;

@@ -37,16 +37,20 @@ AisStamp ReadAisClock(AisClock& clock) {
 void SetAisClock(AisClock& clock, uint32_t seconds) {
     static constexpr uint8_t kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     uint32_t days = seconds / 86400;
-    uint32_t day = days % 365;
-    uint8_t month = 0;
-    while (day >= kMonthDays[month])
-        day -= kMonthDays[month++];
+    // The date is worked out again only when the day changes.
+    if (!clock.Set || static_cast<uint32_t>(clock.Second) / 86400 != days) {
+        uint32_t day = days % 365;
+        uint8_t month = 0;
+        while (day >= kMonthDays[month])
+            day -= kMonthDays[month++];
+        clock.Stamp.Date = {static_cast<uint16_t>(2000 + days / 365),
+                            static_cast<uint8_t>(month + 1), static_cast<uint8_t>(day + 1)};
+    }
     clock.Set = true;
-    clock.Stamp = {{static_cast<uint16_t>(2000 + days / 365), static_cast<uint8_t>(month + 1),
-                    static_cast<uint8_t>(day + 1)},
-                   {static_cast<uint8_t>(seconds / 3600 % 24),
-                    static_cast<uint8_t>(seconds / 60 % 60), static_cast<uint8_t>(seconds % 60),
-                    0}};
+    clock.Second = seconds;
+    clock.Stamp.Time = {static_cast<uint8_t>(seconds / 3600 % 24),
+                        static_cast<uint8_t>(seconds / 60 % 60), static_cast<uint8_t>(seconds % 60),
+                        0};
 }
 
 bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {

@@ -14,7 +14,7 @@
 // The PC's local date and time, read from the system clock once per second of it; or,
 // once SetAisClock has been called, the time it set.
 struct AisClock {
-    std::time_t Second; // 0: not read yet
+    std::time_t Second; // 0: not read yet; once set, the seconds set
     AisStamp Stamp;
     bool Set;
 };

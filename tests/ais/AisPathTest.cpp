@@ -200,4 +200,22 @@ TEST(DecodeSentence, WithASetClockTheLeastRecentlyHeardEntryIsReused) {
     EXPECT_EQ(ReadAisClock(d.ais.Clock).Time.Second, second % 60);
 }
 
+TEST(SetAisClock, CountsSecondsFromTheStartOf2000WithoutLeapDays) {
+    const struct {
+        uint32_t seconds;
+        AisStamp stamp;
+    } cases[] = {
+        {0, {{2000, 1, 1}, {0, 0, 0, 0}}},
+        {59 * 86400 + 3661, {{2000, 3, 1}, {1, 1, 1, 0}}},
+        {365 * 86400 - 1, {{2000, 12, 31}, {23, 59, 59, 0}}},
+        {365 * 86400, {{2001, 1, 1}, {0, 0, 0, 0}}},
+    };
+    AisClock clock{};
+    for (const auto& c : cases) {
+        SetAisClock(clock, c.seconds);
+        AisStamp stamp = ReadAisClock(clock);
+        EXPECT_EQ(std::memcmp(&stamp, &c.stamp, sizeof stamp), 0) << c.seconds;
+    }
+}
+
 } // namespace

@@ -1,7 +1,6 @@
 // t360kv decode: decodes recorded receiver output the way the GPS status page would see
 // it, and prints one JSON object per input line (the schema is in docs/decode.md).
 #include "Commands.h"
-#include "DecodeSummary.h"
 #include "DecodedLine.h"
 #include "LineAssembler.h"
 #include "LinePrinter.h"
@@ -12,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,7 +36,7 @@ public:
     // Prints what is left, then the summary. False when writing the output failed.
     bool Finish() {
         bool written = printer_.Finish();
-        summary_.Print(stderr, state_->Ais.Targets);
+        printer_.Summary().Print(stderr, state_->Ais.Targets);
         return written;
     }
 
@@ -67,17 +67,12 @@ private:
                 DecodeSentence(buffer, *state_, &result);
             }
         }
-        summary_.Count(verdict, result, state_->Sentence);
-        DecodedLine& decoded = printer_.Next();
-        CaptureDecodedLine(decoded, lineNumber_, verdict, result, *state_);
-        if (decoded.HasAisMessage)
-            summary_.CountAisMessage(state_->Ais.Message);
+        CaptureDecodedLine(printer_.Next(), lineNumber_, verdict, result, *state_);
     }
 
     LinePrinter printer_;
     LineAssembler lines_;
     std::unique_ptr<DecoderState> state_ = std::make_unique<DecoderState>();
-    DecodeSummary summary_;
     int64_t lineNumber_ = 0;
     int64_t linesRead_ = 0; // in all inputs
 };
@@ -85,15 +80,16 @@ private:
 } // namespace
 
 int RunDecodeCommand(int argc, char** argv) {
-    std::vector<const char*> paths(argv, argv + argc);
+    static const char* const kStandardInputOnly[] = {"-"};
+    std::span<const char* const> paths(argv, static_cast<size_t>(argc));
+    if (paths.empty())
+        paths = kStandardInputOnly;
     for (const char* path : paths)
         if (path[0] == '-' && path[1] != '\0') {
             std::fprintf(stderr,
                          "usage: t360kv decode [FILE...]   (no FILE or -: standard input)\n");
             return 2;
         }
-    if (paths.empty())
-        paths.push_back("-");
 
     LineDecoder decoder;
     int status = 0;

@@ -6,58 +6,25 @@
 #include <cstring>
 #include <iterator>
 
-const char* RejectionName(LineVerdict verdict, DecodeResult result) {
-    switch (verdict) {
-    case lvReceiveTooLong:
-        return "receive_too_long";
-    case lvNotSentence:
-        return "not_sentence";
-    case lvTooLong:
-        return "too_long";
-    case lvDecoder:
-        break;
-    }
-    switch (result) {
-    case drNoLineEnd:
-        return "no_line_end";
-    case drChecksum:
-        return "checksum";
-    case drTooLong:
-        return "expanded_too_long";
-    case drUnknownFormatter:
-        return "unknown_formatter";
-    case drFields:
-        return "fields";
-    default:
-        return "";
-    }
-}
-
 DecodeSummary::DecodeSummary() : byRow_(FormatterRows().size()) {}
 
-void DecodeSummary::Count(LineVerdict verdict, DecodeResult result,
-                          const DecodedSentence& sentence) {
+void DecodeSummary::Count(const DecodedLine& line) {
     ++lines_;
-    bool accepted = verdict == lvDecoder && (result == drDecoded || result == drEncapsulated);
-    bool headerRead =
-        verdict == lvDecoder && (accepted || result == drUnknownFormatter || result == drFields);
-    if (accepted)
+    if (line.Accepted)
         ++accepted_;
-    if (!headerRead) {
-        ++byReason_[RejectionName(verdict, result)];
+    if (!line.HeaderRead) {
+        ++byReason_[RejectionName(line.Verdict, line.Result)];
         return;
     }
     Tally* tally;
-    if (const FormatterRow* row = FindFormatter(sentence.Formatter))
+    const FormatterRow* row = line.Accepted ? line.Row : FindFormatter(line.Formatter);
+    if (row != nullptr)
         tally = &byRow_[static_cast<size_t>(row - FormatterRows().data())];
     else
-        tally = &byOtherFormatter_[std::string(sentence.Formatter)];
-    ++(accepted ? tally->accepted : tally->rejected);
-}
-
-void DecodeSummary::CountAisMessage(const AisMessage& message) {
-    if (message.Bytes[0] < std::size(aisByType_))
-        ++aisByType_[message.Bytes[0]];
+        tally = &byOtherFormatter_[std::string(line.Formatter, strnlen(line.Formatter, 4))];
+    ++(line.Accepted ? tally->accepted : tally->rejected);
+    if (line.HasAisMessage && line.Message.Bytes[0] < std::size(aisByType_))
+        ++aisByType_[line.Message.Bytes[0]];
 }
 
 void DecodeSummary::Print(std::FILE* out, const AisTargetTable& targets) const {

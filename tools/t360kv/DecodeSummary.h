@@ -3,6 +3,8 @@
 // was read; AIS messages decoded per type, and the stations of the target table.
 #pragma once
 
+#include "DecodedLine.h"
+
 #include "nmea/SentenceDecoder.h"
 
 #include <cstdint>
@@ -12,24 +14,11 @@
 #include <string_view>
 #include <vector>
 
-// Why a line did not reach a parser, before the decoder's own reasons.
-enum LineVerdict : uint8_t {
-    lvDecoder,        // the decoder answered; see its DecodeResult
-    lvReceiveTooLong, // over 82 characters: the receive path discards it
-    lvNotSentence,    // does not start with "$" or "!"
-    lvTooLong,        // over 82 characters with its CR LF: the GPS line filter drops it
-};
-
-// The name of the reason a line was rejected, as printed.
-const char* RejectionName(LineVerdict verdict, DecodeResult result);
-
 class DecodeSummary {
 public:
     DecodeSummary();
-    // Counts one line; `sentence` is read only when its header was filled.
-    void Count(LineVerdict verdict, DecodeResult result, const DecodedSentence& sentence);
-    // Counts a decoded AIS message by its type.
-    void CountAisMessage(const AisMessage& message);
+    // Counts one line, and the AIS message it completed.
+    void Count(const DecodedLine& line);
     void Print(std::FILE* out, const AisTargetTable& targets) const;
 
 private:

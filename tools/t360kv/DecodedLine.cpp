@@ -2,6 +2,34 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
+
+const char* RejectionName(LineVerdict verdict, DecodeResult result) {
+    switch (verdict) {
+    case lvReceiveTooLong:
+        return "receive_too_long";
+    case lvNotSentence:
+        return "not_sentence";
+    case lvTooLong:
+        return "too_long";
+    case lvDecoder:
+        break;
+    }
+    switch (result) {
+    case drNoLineEnd:
+        return "no_line_end";
+    case drChecksum:
+        return "checksum";
+    case drTooLong:
+        return "expanded_too_long";
+    case drUnknownFormatter:
+        return "unknown_formatter";
+    case drFields:
+        return "fields";
+    default:
+        return "";
+    }
+}
 
 size_t RecordExtent(const FormatterRow& row) {
     size_t extent = 0;
@@ -32,10 +60,15 @@ void CaptureDecodedLine(DecodedLine& line, int64_t number, LineVerdict verdict, 
         return;
     line.Row = FindFormatter(sentence.Formatter);
     line.DataFieldCount = sentence.DataFieldCount;
-    // The record, or as much of it as DecodedSentence holds after its start.
-    size_t available = sizeof sentence - line.Row->recordOffset;
+    // The bytes of the record that the formatter's rows write (which a test shows to fit).
+    static const std::vector<size_t> kExtents = [] {
+        std::vector<size_t> extents;
+        for (const FormatterRow& row : FormatterRows())
+            extents.push_back(std::min(RecordExtent(row), sizeof line.Record));
+        return extents;
+    }();
     std::memcpy(line.Record, reinterpret_cast<const char*>(&sentence) + line.Row->recordOffset,
-                std::min(available, sizeof line.Record));
+                kExtents[static_cast<size_t>(line.Row - FormatterRows().data())]);
     if (line.Row->group == sgGnss) {
         line.HasNavigation = true;
         line.Navigation = state.Navigation;

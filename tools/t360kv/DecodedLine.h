@@ -2,12 +2,21 @@
 // that the text can be written on another thread while the decoder goes on.
 #pragma once
 
-#include "DecodeSummary.h"
-
 #include "nmea/FormatterTable.h"
 #include "nmea/SentenceDecoder.h"
 
 #include <cstdint>
+
+// Why a line did not reach a parser, before the decoder's own reasons.
+enum LineVerdict : uint8_t {
+    lvDecoder,        // the decoder answered; see its DecodeResult
+    lvReceiveTooLong, // over 82 characters: the receive path discards it
+    lvNotSentence,    // does not start with "$" or "!"
+    lvTooLong,        // over 82 characters with its CR LF: the GPS line filter drops it
+};
+
+// The name of the reason a line was rejected, as printed.
+const char* RejectionName(LineVerdict verdict, DecodeResult result);
 
 struct DecodedLine {
     // At least the bytes of every formatter's record that its rows write (a test checks).

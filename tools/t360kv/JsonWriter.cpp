@@ -41,28 +41,42 @@ namespace {
 
 // The length of the run of bytes from the start that are written as they are: printable
 // ASCII but the quote and the backslash.
+bool IsPlain(unsigned char byte) {
+    return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
+}
+
+#if defined(__SSE2__)
+// Bit i set where the i-th of the sixteen bytes from `at` is not plain.
+uint32_t SpecialBytes(const char* at) {
+    const __m128i quote = _mm_set1_epi8('"'), backslash = _mm_set1_epi8('\\');
+    const __m128i lastControl = _mm_set1_epi8(0x1F), firstOutside = _mm_set1_epi8(0x7F);
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    // Unsigned: a byte is at most 0x1F when the larger of it and 0x1F is 0x1F, at least
+    // 0x7F when the larger of it and 0x7F is itself.
+    __m128i special =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, quote), _mm_cmpeq_epi8(block, backslash)),
+                     _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(block, lastControl), lastControl),
+                                  _mm_cmpeq_epi8(_mm_max_epu8(block, firstOutside), block)));
+    return static_cast<uint32_t>(_mm_movemask_epi8(special));
+}
+#endif
+
+// The length of the run of plain bytes from the start.
 size_t PlainRun(std::string_view bytes) {
     size_t at = 0;
 #if defined(__SSE2__)
-    const __m128i quote = _mm_set1_epi8('"'), backslash = _mm_set1_epi8('\\');
-    const __m128i lastControl = _mm_set1_epi8(0x1F), firstOutside = _mm_set1_epi8(0x7F);
-    for (; at + 16 <= bytes.size(); at += 16) {
-        __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
-        // Unsigned: a byte is at most 0x1F when the larger of it and 0x1F is 0x1F, at
-        // least 0x7F when the larger of it and 0x7F is itself.
-        __m128i special = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(block, quote), _mm_cmpeq_epi8(block, backslash)),
-            _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(block, lastControl), lastControl),
-                         _mm_cmpeq_epi8(_mm_max_epu8(block, firstOutside), block)));
-        if (uint32_t found = static_cast<uint32_t>(_mm_movemask_epi8(special)); found != 0)
-            return at + static_cast<size_t>(std::countr_zero(found));
+    if (bytes.size() >= 16) {
+        for (; at + 16 <= bytes.size(); at += 16)
+            if (uint32_t found = SpecialBytes(bytes.data() + at); found != 0)
+                return at + static_cast<size_t>(std::countr_zero(found));
+        // The last sixteen bytes, without those already looked at.
+        size_t last = bytes.size() - 16;
+        uint32_t found = SpecialBytes(bytes.data() + last) >> (at - last);
+        return found != 0 ? at + static_cast<size_t>(std::countr_zero(found)) : bytes.size();
     }
 #endif
-    for (; at < bytes.size(); ++at) {
-        unsigned char byte = static_cast<unsigned char>(bytes[at]);
-        if (byte < 0x20 || byte >= 0x7F || byte == '"' || byte == '\\')
-            break;
-    }
+    while (at < bytes.size() && IsPlain(static_cast<unsigned char>(bytes[at])))
+        ++at;
     return at;
 }
 
@@ -76,7 +90,7 @@ char* PutString(char* out, std::string_view bytes) {
     out += plain;
     for (char c : bytes.substr(plain)) {
         unsigned char byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+        if (IsPlain(byte)) {
             *out++ = c;
         } else if (byte == '"' || byte == '\\') {
             *out++ = '\\';

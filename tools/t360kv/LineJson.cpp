@@ -49,10 +49,9 @@ void LineJson::WriteHeader(JsonWriter& json, const DecodedLine& line) {
 
 void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
     json.BeginObject();
-    json.Key("line");
-    json.Int(line.Number);
-    json.Key("accepted");
-    json.Bool(line.Accepted);
+    char* out = json.BeginText(64);
+    out = PutInt(Put(out, "\"line\":"), line.Number);
+    json.EndText(Put(out, line.Accepted ? ",\"accepted\":true" : ",\"accepted\":false"));
     if (!line.Accepted) {
         json.Key("reason");
         json.String(RejectionName(line.Verdict, line.Result));

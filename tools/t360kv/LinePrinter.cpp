@@ -25,8 +25,10 @@ void LinePrinter::Print() {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [&] { return batch.Ready; });
         }
-        for (size_t i = 0; i < batch.Count; ++i)
+        for (size_t i = 0; i < batch.Count; ++i) {
             lineJson_.Write(json_, batch.Lines[i]);
+            summary_.Count(batch.Lines[i]);
+        }
         bool last = batch.Last;
         if (last)
             writeOk_ = json_.Flush();

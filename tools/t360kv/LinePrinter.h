@@ -1,8 +1,9 @@
-// Prints decoded lines as JSON on a thread of its own, a batch at a time, so that the
-// decoder goes on with the next lines while the text of the last ones is written: the
-// two take about as long, and a machine has more than one core.
+// Prints decoded lines as JSON, and counts them, on a thread of its own, a batch at a
+// time, so that the decoder goes on with the next lines while the text of the last ones
+// is written: the two take about as long, and a machine has more than one core.
 #pragma once
 
+#include "DecodeSummary.h"
 #include "DecodedLine.h"
 #include "JsonWriter.h"
 #include "LineJson.h"
@@ -32,6 +33,8 @@ public:
     // Prints what is left and waits for the output to be written. False when writing
     // failed.
     bool Finish();
+    // The counts of the lines printed, complete after Finish.
+    const DecodeSummary& Summary() const { return summary_; }
 
 private:
     static constexpr size_t kBatchLines = 256;
@@ -49,6 +52,7 @@ private:
 
     JsonWriter json_;
     LineJson lineJson_;
+    DecodeSummary summary_;
     std::array<Batch, kBatchCount> batches_;
     size_t filling_ = 0;
     bool finished_ = false;
