@@ -155,6 +155,8 @@ constexpr size_t BytesWritten(const FieldRow& row) {
 struct SentenceLayout {
     uint8_t dataFields;
     std::span<const FieldRow> fields;
+    // The rows compiled into straight-line code (see CompiledLayout), or null.
+    bool (*read)(const FieldList& fields, char* record) = nullptr;
 };
 
 constexpr SentenceLayout Layout(std::span<const FieldRow> fields) {

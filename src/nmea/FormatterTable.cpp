@@ -1,5 +1,7 @@
 #include "nmea/FormatterTable.h"
 
+#include "nmea/CompiledLayout.h"
+
 #include "nmea/EquipmentLayouts.h"
 #include "nmea/NavigationLayouts.h"
 #include "nmea/ProprietaryLayouts.h"
@@ -36,46 +38,46 @@ constexpr uint16_t At(size_t offset) {
 }
 
 // clang-format off
-constexpr SentenceLayout kGga[] = {Layout(nav::kGga)};
-constexpr SentenceLayout kGll[] = {Layout(nav::kGll)};
-constexpr SentenceLayout kGsa[] = {Layout(nav::kGsa)};
-constexpr SentenceLayout kGsv[] = {Layout(nav::kGsv1), Layout(nav::kGsv2), Layout(nav::kGsv3), Layout(nav::kGsv4)};
-constexpr SentenceLayout kRmc[] = {Layout(nav::kRmc13), Layout(nav::kRmc12), Layout(nav::kRmc11)};
-constexpr SentenceLayout kVtg[] = {Layout(nav::kVtg)};
-constexpr SentenceLayout kZda[] = {Layout(nav::kZda)};
-constexpr SentenceLayout kGbs[] = {Layout(nav::kGbs)};
-constexpr SentenceLayout kGns[] = {Layout(nav::kGns)};
-constexpr SentenceLayout kVbw[] = {Layout(nav::kVbw)};
-constexpr SentenceLayout kRot[] = {Layout(nav::kRot)};
-constexpr SentenceLayout kHdt[] = {Layout(nav::kHdt)};
-constexpr SentenceLayout kGrs[] = {Layout(nav::kGrs)};
-constexpr SentenceLayout kGst[] = {Layout(nav::kGst)};
-constexpr SentenceLayout kDtm[] = {Layout(nav::kDtm)};
-constexpr SentenceLayout kOsd[] = {Layout(nav::kOsd)};
-constexpr SentenceLayout kRma[] = {Layout(nav::kRma)};
-constexpr SentenceLayout kWpl[] = {Layout(nav::kWpl)};
-constexpr SentenceLayout kVdm[] = {Layout(eq::kVdm)};
-constexpr SentenceLayout kAbm[] = {Layout(eq::kAbm)};
-constexpr SentenceLayout kBbm[] = {Layout(eq::kBbm)};
-constexpr SentenceLayout kAbk[] = {Layout(eq::kAbk)};
-constexpr SentenceLayout kAca[] = {Layout(eq::kAca)};
-constexpr SentenceLayout kAck[] = {Layout(eq::kAck)};
-constexpr SentenceLayout kAcs[] = {Layout(eq::kAcs)};
-constexpr SentenceLayout kAiq[] = {Layout(eq::kAiq)};
-constexpr SentenceLayout kAlr[] = {Layout(eq::kAlr)};
-constexpr SentenceLayout kSsd[] = {Layout(eq::kSsd)};
-constexpr SentenceLayout kTxt[] = {Layout(eq::kTxt)};
-constexpr SentenceLayout kVsd[] = {Layout(eq::kVsd)};
-constexpr SentenceLayout kQuery[] = {Layout(eq::kQuery)};
-constexpr SentenceLayout kMid[] = {Layout(prop::kMid)};
-constexpr SentenceLayout kBdy[] = {Layout(prop::kBdy)};
-constexpr SentenceLayout kTst[] = {Layout(prop::kTst)};
-constexpr SentenceLayout kFrq[] = {Layout(prop::kFrq)};
-constexpr SentenceLayout kBth[] = {Layout(prop::kBth)};
-constexpr SentenceLayout kDbg[] = {Layout(prop::kDbg)};
-constexpr SentenceLayout kTps[] = {Layout(prop::kTps)};
-constexpr SentenceLayout kSmg[] = {Layout(prop::kSmg)};
-constexpr SentenceLayout kMob[] = {Layout(prop::kMob)};
+constexpr SentenceLayout kGga[] = {CompiledLayout<nav::kGga>()};
+constexpr SentenceLayout kGll[] = {CompiledLayout<nav::kGll>()};
+constexpr SentenceLayout kGsa[] = {CompiledLayout<nav::kGsa>()};
+constexpr SentenceLayout kGsv[] = {CompiledLayout<nav::kGsv1>(), CompiledLayout<nav::kGsv2>(), CompiledLayout<nav::kGsv3>(), CompiledLayout<nav::kGsv4>()};
+constexpr SentenceLayout kRmc[] = {CompiledLayout<nav::kRmc13>(), CompiledLayout<nav::kRmc12>(), CompiledLayout<nav::kRmc11>()};
+constexpr SentenceLayout kVtg[] = {CompiledLayout<nav::kVtg>()};
+constexpr SentenceLayout kZda[] = {CompiledLayout<nav::kZda>()};
+constexpr SentenceLayout kGbs[] = {CompiledLayout<nav::kGbs>()};
+constexpr SentenceLayout kGns[] = {CompiledLayout<nav::kGns>()};
+constexpr SentenceLayout kVbw[] = {CompiledLayout<nav::kVbw>()};
+constexpr SentenceLayout kRot[] = {CompiledLayout<nav::kRot>()};
+constexpr SentenceLayout kHdt[] = {CompiledLayout<nav::kHdt>()};
+constexpr SentenceLayout kGrs[] = {CompiledLayout<nav::kGrs>()};
+constexpr SentenceLayout kGst[] = {CompiledLayout<nav::kGst>()};
+constexpr SentenceLayout kDtm[] = {CompiledLayout<nav::kDtm>()};
+constexpr SentenceLayout kOsd[] = {CompiledLayout<nav::kOsd>()};
+constexpr SentenceLayout kRma[] = {CompiledLayout<nav::kRma>()};
+constexpr SentenceLayout kWpl[] = {CompiledLayout<nav::kWpl>()};
+constexpr SentenceLayout kVdm[] = {CompiledLayout<eq::kVdm>()};
+constexpr SentenceLayout kAbm[] = {CompiledLayout<eq::kAbm>()};
+constexpr SentenceLayout kBbm[] = {CompiledLayout<eq::kBbm>()};
+constexpr SentenceLayout kAbk[] = {CompiledLayout<eq::kAbk>()};
+constexpr SentenceLayout kAca[] = {CompiledLayout<eq::kAca>()};
+constexpr SentenceLayout kAck[] = {CompiledLayout<eq::kAck>()};
+constexpr SentenceLayout kAcs[] = {CompiledLayout<eq::kAcs>()};
+constexpr SentenceLayout kAiq[] = {CompiledLayout<eq::kAiq>()};
+constexpr SentenceLayout kAlr[] = {CompiledLayout<eq::kAlr>()};
+constexpr SentenceLayout kSsd[] = {CompiledLayout<eq::kSsd>()};
+constexpr SentenceLayout kTxt[] = {CompiledLayout<eq::kTxt>()};
+constexpr SentenceLayout kVsd[] = {CompiledLayout<eq::kVsd>()};
+constexpr SentenceLayout kQuery[] = {CompiledLayout<eq::kQuery>()};
+constexpr SentenceLayout kMid[] = {CompiledLayout<prop::kMid>()};
+constexpr SentenceLayout kBdy[] = {CompiledLayout<prop::kBdy>()};
+constexpr SentenceLayout kTst[] = {CompiledLayout<prop::kTst>()};
+constexpr SentenceLayout kFrq[] = {CompiledLayout<prop::kFrq>()};
+constexpr SentenceLayout kBth[] = {CompiledLayout<prop::kBth>()};
+constexpr SentenceLayout kDbg[] = {CompiledLayout<prop::kDbg>()};
+constexpr SentenceLayout kTps[] = {CompiledLayout<prop::kTps>()};
+constexpr SentenceLayout kSmg[] = {CompiledLayout<prop::kSmg>()};
+constexpr SentenceLayout kMob[] = {CompiledLayout<prop::kMob>()};
 
 using D = DecodedSentence;
 constexpr FormatterRow kRows[] = {

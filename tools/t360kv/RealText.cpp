@@ -8,9 +8,6 @@
 
 namespace {
 
-// GCC and Clang have it; the exact steps below need more than 64 bits.
-__extension__ typedef unsigned __int128 u128;
-
 constexpr uint64_t kPowersOfTen[] = {1,
                                      10,
                                      100,
@@ -27,71 +24,8 @@ constexpr uint64_t kPowersOfTen[] = {1,
                                      10000000000000,
                                      100000000000000,
                                      1000000000000000};
-
-// A positive float as M * 2^E with the bounds of the values that read back as it, all in
-// units of 2^(E-2): the float is 4M, the bounds Low and High. A decimal exactly on a
-// bound reads back as this float only when M is even (ties go to the even mantissa).
-struct Interval {
-    uint64_t Low, Mid, High;
-    int Shift; // E - 2
-    bool BoundsIncluded;
-};
-
-// `units` * 2^shift * 10^k as floor and whether it is exact. Every operand stays below
-// 2^82, so the arithmetic is exact; 64 bits suffice while units * 10^k stays below 2^63
-// (units below 2^27, k at most 11) and the shift does not go left.
-struct Scaled {
-    u128 Floor;
-    bool Exact;
-    u128 Remainder; // for shift < 0: below 2^-shift
-};
-[[gnu::always_inline]] inline Scaled Scale(uint64_t units, int shift, int k) {
-    if (k <= 11 && shift <= 0) {
-        uint64_t value = units * kPowersOfTen[k];
-        uint64_t remainder = value & ((uint64_t{1} << -shift) - 1);
-        return {value >> -shift, remainder == 0, remainder};
-    }
-    u128 value = static_cast<u128>(units) * kPowersOfTen[k];
-    if (shift >= 0)
-        return {value << shift, true, 0};
-    u128 remainder = value & ((static_cast<u128>(1) << -shift) - 1);
-    return {value >> -shift, remainder == 0, remainder};
-}
-
-// The range of m for which m / 10^k reads back as the float; empty when first > last.
-struct Candidates {
-    u128 First, Last;
-};
-[[gnu::always_inline]] inline Candidates CandidatesAt(const Interval& interval, int k) {
-    Scaled low = Scale(interval.Low, interval.Shift, k);
-    Scaled high = Scale(interval.High, interval.Shift, k);
-    u128 first = low.Exact && interval.BoundsIncluded ? low.Floor : low.Floor + 1;
-    u128 last = high.Floor;
-    if (high.Exact && !interval.BoundsIncluded) {
-        if (last == 0)
-            return {1, 0};
-        --last;
-    }
-    return {first, last};
-}
-
-// The decimals at which a candidate is certain: the interval is at least 3 units of
-// 2^shift wide, so a step of 10^-k below that always lands inside it.
-constexpr int kShiftMin = -44, kShiftMax = 8;
-constexpr auto kDecimalsCertain = [] {
-    std::array<int8_t, kShiftMax - kShiftMin + 1> table{};
-    for (int shift = kShiftMin; shift <= kShiftMax; ++shift) {
-        int k = 0;
-        while ((static_cast<u128>(3) * kPowersOfTen[k] << (shift - kShiftMin)) <=
-               (static_cast<u128>(1) << -kShiftMin))
-            ++k;
-        table[static_cast<size_t>(shift - kShiftMin)] = static_cast<int8_t>(k);
-    }
-    return table;
-}();
-int FewestDecimalsCertain(int shift) {
-    return kDecimalsCertain[static_cast<size_t>(shift - kShiftMin)];
-}
+constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+constexpr int kMostDecimals = 8;
 
 int DigitCount(uint64_t value) {
     // log10(2) ~ 1233 / 4096 gives the count or one less.
@@ -131,81 +65,78 @@ char* WriteFixed(char* out, uint64_t m, int k) {
     return out + length;
 }
 
-// The plain-decimal text with the fewest characters that reads back as `value`, the one
-// closest to it among those, as std::to_chars gives it; but found with a few exact
-// integer steps instead of the general algorithm. Null for the rare cases it leaves to
-// std::to_chars: a tie between two candidates, or candidates of different lengths.
+// By the exponent bits of a float: the decimals at which some m / 10^k is certain to read
+// back as it. Those that do lie within half a unit in the last place either side, 2^E
+// wide in all for value M * 2^E, and a step of 10^-k narrower than that lands inside.
+constexpr auto kDecimalsCertain = [] {
+    std::array<int8_t, 256> decimals{};
+    for (int exponentBits = 0; exponentBits < 256; ++exponentBits) {
+        double width = 1.0; // 2^E, E = exponentBits - 150
+        for (int e = exponentBits - 150; e > 0; --e)
+            width *= 2.0;
+        for (int e = exponentBits - 150; e < 0; ++e)
+            width /= 2.0;
+        int k = 0;
+        while (k <= kMostDecimals && width * kScales[k] <= 1.0)
+            ++k;
+        decimals[static_cast<size_t>(exponentBits)] = static_cast<int8_t>(k);
+    }
+    return decimals;
+}();
+
+// Whether m / 10^k, for the m nearest value * 10^k, reads back as `value`; m on success.
+// The product is exact in double (24 bits times at most 5^8), and the quotient's rounding
+// to float is the decimal's own: a decimal of k <= 8 decimals that is not on the midpoint
+// between two floats M * 2^E lies at least 2^(E-1) / 10^k from it, more than 2^-25 / 10^8
+// of the value, which the quotient's error (2^-53 of it) cannot cross. A tie (value *
+// 10^k halfway between two integers) counts as a failure.
+bool ReadsBack(float value, int k, uint64_t& m) {
+    double scaled = static_cast<double>(value) * kScales[k];
+    // Positive and below 2^63, so the conversion rounds down.
+    double nearest = static_cast<double>(static_cast<int64_t>(scaled + 0.5));
+    if (nearest - scaled == 0.5 || std::fabs(scaled - nearest) > scaled * 0x1p-23)
+        return false;
+    if (static_cast<float>(nearest / kScales[k]) != value)
+        return false;
+    m = static_cast<uint64_t>(nearest);
+    return true;
+}
+
+// The plain-decimal text with the fewest characters that reads back as `value` (positive,
+// normal, below 2^63 / 10^8), the one nearest it among those, as std::to_chars gives it.
+// The fewest decimals k with a candidate is found by trials: a candidate at k means one
+// at every larger k, and when there is one the nearest is one, since the values that
+// read back lie as far either side. Null where that does not hold or the text would have
+// to be chosen among candidates of different lengths: a float whose lower neighbour is
+// nearer (a power of two), more than 8 decimals, a tie, or m a power of ten.
 char* WriteShortestFixed(char* out, float value) {
     uint32_t bits = std::bit_cast<uint32_t>(value);
-    uint32_t exponentBits = bits >> 23 & 0xFF;
-    uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
-    int shift = static_cast<int>(exponentBits) - 150 - 2;
-    // Below 2^-42 the powers of ten needed leave the table; those values are written
-    // with an exponent anyway.
-    if (exponentBits == 0 || shift < kShiftMin || shift > kShiftMax)
+    if ((bits & 0x7FFFFF) == 0)
         return nullptr;
-    bool narrowBelow = (bits & 0x7FFFFF) == 0 && exponentBits > 1;
-    Interval interval{4 * mantissa - (narrowBelow ? 1 : 2), 4 * mantissa, 4 * mantissa + 2, shift,
-                      mantissa % 2 == 0};
-
-    // At `enough` decimals there are candidates, m from First to Last. With one decimal
-    // fewer the candidates are the multiples of ten among them: drop decimals while
-    // there is one.
-    int k = FewestDecimalsCertain(shift);
-    Candidates candidates = CandidatesAt(interval, k);
-    if (candidates.First > candidates.Last || candidates.Last >= kPowersOfTen[15])
-        return nullptr;
-    uint64_t first = static_cast<uint64_t>(candidates.First);
-    uint64_t last = static_cast<uint64_t>(candidates.Last);
-    for (; k > 0 && (first + 9) / 10 <= last / 10; --k) {
-        first = (first + 9) / 10;
-        last /= 10;
-    }
-    if (DigitCount(first) != DigitCount(last))
-        return nullptr;
-    // The candidate nearest the value itself.
-    Scaled exact = Scale(interval.Mid, interval.Shift, k);
-    u128 nearest = exact.Floor;
-    if (!exact.Exact) {
-        u128 half = static_cast<u128>(1) << (-interval.Shift - 1);
-        if (exact.Remainder == half)
+    int certain = kDecimalsCertain[bits >> 23 & 0xFF];
+    uint64_t m = 0;
+    int k = -1;
+    // Short values (speeds, courses) first, from no decimals on; then the others down
+    // from the decimals that are certain.
+    for (int tried = 0; tried <= 2 && tried <= certain && tried <= kMostDecimals; ++tried)
+        if (ReadsBack(value, tried, m)) {
+            k = tried;
+            break;
+        }
+    if (k < 0) {
+        if (certain > kMostDecimals || !ReadsBack(value, certain, m))
             return nullptr;
-        if (exact.Remainder > half)
-            ++nearest;
+        k = certain;
+        uint64_t fewer;
+        while (k > 3 && ReadsBack(value, k - 1, fewer)) {
+            m = fewer;
+            --k;
+        }
     }
-    if (nearest < first)
-        nearest = first;
-    if (nearest > last)
-        nearest = last;
-    return WriteFixed(out, static_cast<uint64_t>(nearest), k);
+    if (m == kPowersOfTen[DigitCount(m) - 1])
+        return nullptr;
+    return WriteFixed(out, m, k);
 }
-
-// Most values have a few decimals at most (speeds, courses, dilutions): with k of 0 to 2,
-// when m / 10^k for the m nearest value * 10^k reads back as the value (the product is
-// exact in double, and so is the quotient's rounding to float for such short decimals),
-// that is the text, since below these bounds no two such decimals share a float. Null
-// for other values.
-char* WriteShortDecimal(char* out, float magnitude) {
-    static constexpr float kBelow[] = {16777216.0f, 65536.0f, 8192.0f};
-    static constexpr double kScale[] = {1.0, 10.0, 100.0};
-    for (int k = 0; k < 3; ++k) {
-        if (magnitude >= kBelow[k])
-            return nullptr;
-        double scaled = static_cast<double>(magnitude) * kScale[k];
-        int64_t nearest = static_cast<int64_t>(scaled + 0.5);
-        double m = static_cast<double>(nearest);
-        // A float lies within half a unit in its last place, below 2^-24 of it, from
-        // the decimal it stands for; the quotient is worked out only near one.
-        if (std::fabs(scaled - m) <= scaled * 0x1p-23 &&
-            static_cast<float>(m / kScale[k]) == magnitude)
-            return WriteFixed(out, static_cast<uint64_t>(nearest), k);
-    }
-    return nullptr;
-}
-
-} // namespace
-
-namespace {
 
 char* WriteReal(char* out, float value) {
     if (!std::isfinite(value)) {
@@ -213,19 +144,17 @@ char* WriteReal(char* out, float value) {
         return out + 4;
     }
     float magnitude = std::fabs(value);
-    if (magnitude >= 1e-5f && magnitude < 1e9f) {
+    bool plain = magnitude >= 1e-5f && magnitude < 1e9f;
+    if (plain) {
         char* start = out;
         if (value < 0)
             *out++ = '-';
-        if (char* end = WriteShortDecimal(out, magnitude))
-            return end;
         if (char* end = WriteShortestFixed(out, magnitude))
             return end;
         out = start;
     }
-    std::chars_format format = magnitude == 0 || (magnitude >= 1e-5f && magnitude < 1e9f)
-                                   ? std::chars_format::fixed
-                                   : std::chars_format::general;
+    std::chars_format format =
+        magnitude == 0 || plain ? std::chars_format::fixed : std::chars_format::general;
     return std::to_chars(out, out + kRealText, value, format).ptr;
 }
 
