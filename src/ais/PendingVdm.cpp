@@ -34,13 +34,14 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
         return true;
     }
 
-    // Anything else starts a new message, whatever its number.
-    pending = PendingVdm{};
+    // Anything else starts a new message, whatever its number. Every member is set; the
+    // payload is read only up to its length.
     pending.Total = fragment.FragmentCount;
     pending.Number = fragment.FragmentNumber;
     pending.Sequence = fragment.SequentialId;
     pending.Channel = fragment.Channel;
     std::memcpy(pending.Payload, fragment.Payload, length);
+    pending.Payload[length] = '\0';
     pending.Length = static_cast<uint8_t>(length);
     pending.FillBits = fragment.FillBits;
     std::memcpy(pending.Formatter, sentence.Formatter, sizeof pending.Formatter);

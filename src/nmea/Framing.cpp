@@ -1,6 +1,5 @@
 #include "nmea/Framing.h"
 
-#include "session/Checksum.h"
 
 #include <bit>
 #include <cstring>
@@ -33,17 +32,79 @@ uint32_t Matches16(const char* p, char c) {
 
 } // namespace
 
-bool VerifyChecksum(const char* line, size_t length) {
-    // The "*" is looked for from the third character on and must leave room for its two
-    // digits; a line without one fails.
+namespace {
+
+#if defined(__SSE2__)
+// Sixteen bytes of 0xFF then sixteen of 0: loaded from 16 - n on, the first n bytes kept.
+alignas(16) constexpr uint8_t kKeepWindow[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+__m128i KeepFirst(size_t n) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeepWindow + 16 - n));
+}
+uint8_t XorOfBytes(__m128i bytes) {
+    bytes = _mm_xor_si128(bytes, _mm_srli_si128(bytes, 8));
+    bytes = _mm_xor_si128(bytes, _mm_srli_si128(bytes, 4));
+    bytes = _mm_xor_si128(bytes, _mm_srli_si128(bytes, 2));
+    bytes = _mm_xor_si128(bytes, _mm_srli_si128(bytes, 1));
+    return static_cast<uint8_t>(_mm_cvtsi128_si32(bytes));
+}
+#endif
+
+// The first "*" in [2, end) of `line` and the XOR of the characters before it, or
+// `end` and the XOR of all.
+size_t FindStarAndXor(const char* line, size_t end, uint8_t& sum) {
+    size_t at = 0;
+    sum = 0;
+#if defined(__SSE2__)
+    if (end >= 16) {
+        __m128i xors = _mm_setzero_si128();
+        const __m128i star = _mm_set1_epi8('*');
+        // Blocks of sixteen, then the last sixteen without what the blocks covered.
+        for (size_t next = 0;; next += 16) {
+            size_t start = next + 16 <= end ? next : end - 16;
+            __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + start));
+            __m128i fresh = _mm_andnot_si128(KeepFirst(at - start), block);
+            uint32_t stars =
+                static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(fresh, star)));
+            stars &= ~0u << (at - start) << (start == 0 ? 2 : 0);
+            if (stars != 0) {
+                size_t found = start + static_cast<size_t>(std::countr_zero(stars));
+                xors = _mm_xor_si128(xors, _mm_and_si128(fresh, KeepFirst(found - start)));
+                sum = XorOfBytes(xors);
+                return found;
+            }
+            xors = _mm_xor_si128(xors, fresh);
+            at = start + 16;
+            if (at == end) {
+                sum = XorOfBytes(xors);
+                return end;
+            }
+        }
+    }
+#endif
+    for (; at < end; ++at) {
+        if (line[at] == '*' && at >= 2)
+            return at;
+        sum ^= static_cast<uint8_t>(line[at]);
+    }
+    return end;
+}
+
+} // namespace
+
+bool VerifyChecksum(const char* line, size_t length, size_t* star) {
+    // The "*" must leave room for its two digits; a line without one fails.
     if (length < 5)
         return false;
-    const char* star = static_cast<const char*>(std::memchr(line + 2, '*', length - 4));
-    if (star == nullptr)
+    uint8_t sum;
+    size_t found = FindStarAndXor(line, length - 2, sum);
+    if (found == length - 2)
         return false;
-    uint8_t sum = SentenceChecksum(std::string_view(line, static_cast<size_t>(star - line)));
-    int stated = 16 * DigitValue(static_cast<unsigned char>(star[1])) +
-                 DigitValue(static_cast<unsigned char>(star[2]));
+    if (star != nullptr)
+        *star = found;
+    sum ^= static_cast<uint8_t>(line[0]); // the start character is not covered
+    int stated = 16 * DigitValue(static_cast<unsigned char>(line[found + 1])) +
+                 DigitValue(static_cast<unsigned char>(line[found + 2]));
     return (stated & 0xFF) == sum;
 }
 
@@ -123,10 +184,14 @@ void FieldList::StartAt(size_t position) {
     commas_ -= dropped;
 }
 
-bool FieldList::FindEnd() {
+bool FieldList::FindEnd(size_t firstStar) {
     if (commas_ == 0)
         return false;
     size_t last = comma_[commas_ - 1];
+    if (firstStar > last && firstStar < length_) {
+        end_ = firstStar;
+        return true;
+    }
     const void* star = std::memchr(line_ + last + 1, '*', length_ - last - 1);
     if (star == nullptr)
         return false;

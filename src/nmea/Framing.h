@@ -14,8 +14,9 @@
 
 // True when the line of `length` characters has a "*" followed by two digits that match
 // the XOR of the characters between its start character and that "*". Digits are upper
-// case.
-bool VerifyChecksum(const char* line, size_t length);
+// case. The "*" is the first from the third character on; its position goes to `star`
+// when given.
+bool VerifyChecksum(const char* line, size_t length, size_t* star = nullptr);
 
 // Longest expanded line, CR LF included.
 inline constexpr size_t kMaxExpandedLength = 98;
@@ -48,7 +49,9 @@ public:
     void StartAt(size_t position);
 
     // Finds where the last field ends. False when no "*" follows the last comma.
-    bool FindEnd();
+    // `firstStar`, the position of the first "*" of the line when known, saves the search
+    // when it lies after the last comma.
+    bool FindEnd(size_t firstStar = 0);
 
     // Field k (1 based), its leading spaces skipped unless it is made of spaces only,
     // so an empty field reads as one space.

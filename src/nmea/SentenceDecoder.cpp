@@ -55,14 +55,16 @@ DecodeResult Parse(char* buffer, DecodedSentence& sentence, const FormatterRow*&
         return drTooLong;
     if (length < 2 || buffer[length - 2] != '\r' || buffer[length - 1] != '\n')
         return drNoLineEnd;
-    if (!VerifyChecksum(buffer, length))
+    size_t star;
+    if (!VerifyChecksum(buffer, length, &star))
         return drChecksum;
     // The field list reads empty fields as expanded without moving the text; only an
     // empty field inside the address area is written out, as it shifts the address.
     FieldList fields(buffer, length);
     if (fields.ExpandedLength() > kMaxExpandedLength)
         return drTooLong;
-    if (fields.HasEmptyFieldBefore(AddressReach(buffer))) {
+    bool expanded = fields.HasEmptyFieldBefore(AddressReach(buffer));
+    if (expanded) {
         ExpandEmptyFields(buffer, length);
         fields = FieldList(buffer, length);
     }
@@ -76,7 +78,8 @@ DecodeResult Parse(char* buffer, DecodedSentence& sentence, const FormatterRow*&
     if (row->prepare != nullptr)
         row->prepare(sentence);
     const SentenceLayout* layout = LayoutOf(*row, fields);
-    if (layout == nullptr || !fields.FindEnd())
+    // An expansion or the maker's prefix moved the text; then the "*" is searched again.
+    if (layout == nullptr || !fields.FindEnd(expanded || text != buffer ? 0 : star))
         return drFields;
     char* record = reinterpret_cast<char*>(&sentence) + row->recordOffset;
     if (!ReadFields(*layout, fields, record))

@@ -36,6 +36,32 @@ TEST(VerifyChecksum, AcceptsOnlyAMatchingUpperCaseChecksum) {
         EXPECT_EQ(VerifyChecksum(c.line.c_str(), c.line.size()), c.accepted) << c.what;
 }
 
+// The "*" and the characters before it are looked at sixteen at a time: every length and
+// every place of the "*", against the plain reading (a "*" right after the start
+// character does not count).
+TEST(VerifyChecksum, FindsTheAsteriskWhereverItStands) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (size_t length = 5; length <= 99; ++length)
+        for (size_t star = 2; star + 3 <= length; ++star) {
+            std::string line(length, 'a');
+            line[0] = '$';
+            line[1] = '*';
+            for (size_t i = 2; i < star; ++i)
+                line[i] = static_cast<char>('A' + (i * 7 + length) % 26);
+            line[star] = '*';
+            uint8_t sum = 0;
+            for (size_t i = 1; i < star; ++i)
+                sum ^= static_cast<uint8_t>(line[i]);
+            line[star + 1] = kHex[sum >> 4];
+            line[star + 2] = kHex[sum & 0x0F];
+            size_t found = 0;
+            ASSERT_TRUE(VerifyChecksum(line.c_str(), length, &found)) << line;
+            EXPECT_EQ(found, star);
+            line[star + 2] = kHex[(sum + 1) & 0x0F];
+            ASSERT_FALSE(VerifyChecksum(line.c_str(), length)) << line;
+        }
+}
+
 TEST(VerifyChecksum, UsesTheFirstAsterisk) {
     // The digits after the first "*" decide; a second "*" is just text after them.
     std::string line = WithChecksum("$GPTXT,a");
