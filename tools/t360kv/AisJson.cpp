@@ -152,13 +152,24 @@ constexpr auto kCompiled = ais_tables::ForEachTable([]<const auto & Table>() {
 
 } // namespace
 
-void WriteAisMessage(JsonWriter& json, const AisMessageSource& source) {
-    const AisMessage& message = source.Message;
+namespace {
+
+const CompiledTable* CompiledFor(const AisMessage& message) {
     const AisFieldTable* table = AisTableOf(message);
-    const CompiledTable* compiled =
-        table != nullptr ? &kCompiled[static_cast<size_t>(table - ais_tables::kByType.data())]
-                         : nullptr;
-    char* out = json.BeginText(compiled != nullptr ? compiled->Room : MessageRoom({}));
+    return table != nullptr ? &kCompiled[static_cast<size_t>(table - ais_tables::kByType.data())]
+                            : nullptr;
+}
+
+} // namespace
+
+size_t AisMessageRoom(const AisMessage& message) {
+    const CompiledTable* compiled = CompiledFor(message);
+    return compiled != nullptr ? compiled->Room : MessageRoom({});
+}
+
+char* PutAisMessage(char* out, const AisMessageSource& source) {
+    const AisMessage& message = source.Message;
+    const CompiledTable* compiled = CompiledFor(message);
     *out++ = '{';
     if (compiled != nullptr && source.BitCount >= 6) {
         out = compiled->Put(out, message, source.BitCount);
@@ -177,7 +188,12 @@ void WriteAisMessage(JsonWriter& json, const AisMessageSource& source) {
                                  : PutString(out, std::string_view(&source.Channel, 1));
     out = PutInt(PutKey<kKey<kTarget>>(out), source.Target);
     *out++ = '}';
-    json.EndText(out);
+    return out;
+}
+
+void WriteAisMessage(JsonWriter& json, const AisMessageSource& source) {
+    char* out = json.BeginText(AisMessageRoom(source.Message));
+    json.EndText(PutAisMessage(out, source));
 }
 
 void WriteAisMessage(JsonWriter& json, const AisState& ais, const DecodedSentence& sentence) {

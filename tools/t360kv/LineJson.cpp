@@ -19,14 +19,14 @@ void HeaderKeyOf(const DecodedLine& line, char (&key)[10]) {
 
 } // namespace
 
-void LineJson::WriteHeader(JsonWriter& json, const DecodedLine& line) {
+std::string_view LineJson::Header(const DecodedLine& line) {
     char key[10];
     HeaderKeyOf(line, key);
     SentenceGroup group = line.Accepted ? line.Row->group : sgNone;
     if (headerLength_ == 0 || std::memcmp(key, headerKey_, sizeof key) != 0 ||
         group != headerGroup_ || line.Accepted != headerAccepted_) {
         // Each string is at most 3 bytes, so the text fits its buffer.
-        char* out = Put(header_, "\"start\":");
+        char* out = Put(header_, ",\"start\":");
         out = PutString(out, std::string_view(&line.Start, 1));
         out = PutString(Put(out, ",\"talker\":"),
                         std::string_view(line.Talker, strnlen(line.Talker, 3)));
@@ -44,33 +44,38 @@ void LineJson::WriteHeader(JsonWriter& json, const DecodedLine& line) {
         headerGroup_ = group;
         headerAccepted_ = line.Accepted;
     }
-    json.Members(std::string_view(header_, headerLength_));
+    return std::string_view(header_, headerLength_);
 }
 
+// The line's object is written in one piece, its room reckoned first from the rooms of
+// its parts.
 void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
-    json.BeginObject();
-    char* out = json.BeginText(64);
-    out = PutInt(Put(out, "\"line\":"), line.Number);
-    json.EndText(Put(out, line.Accepted ? ",\"accepted\":true" : ",\"accepted\":false"));
+    static constexpr size_t kPrefixRoom = 96; // line, accepted, the longest reason
+    std::string_view header = line.HeaderRead ? Header(line) : std::string_view();
+    std::string_view navigation =
+        line.HasNavigation ? navigation_.Text(line.Navigation) : std::string_view();
+    AisMessageSource ais{line.Message, line.AisBitCount, line.Channel,
+                         std::memcmp(line.Formatter, "BBM", 4) == 0, line.AisTarget};
+    size_t room = kPrefixRoom + header.size() + 2;
+    if (line.Accepted)
+        room += 16 + SentenceFieldsRoom(*line.Row, line.DataFieldCount) + 8 + navigation.size() +
+                (line.HasAisMessage ? 8 + AisMessageRoom(line.Message) : 0);
+
+    char* out = json.BeginText(room);
+    out = PutInt(Put(out, "{\"line\":"), line.Number);
     if (!line.Accepted) {
-        json.Key("reason");
-        json.String(RejectionName(line.Verdict, line.Result));
-        if (line.HeaderRead)
-            WriteHeader(json, line);
+        out = Put(out, ",\"accepted\":false,\"reason\":\"");
+        out = Put(Put(out, RejectionName(line.Verdict, line.Result)), "\"");
+        out = Put(out, header);
     } else {
-        WriteHeader(json, line);
-        json.Key("fields");
-        WriteSentenceFields(json, *line.Row, line.Record, line.DataFieldCount);
-        if (line.HasNavigation) {
-            json.Key("nav");
-            navigation_.Write(json, line.Navigation);
-        }
-        if (line.HasAisMessage) {
-            json.Key("ais");
-            WriteAisMessage(json, {line.Message, line.AisBitCount, line.Channel,
-                                   std::memcmp(line.Formatter, "BBM", 4) == 0, line.AisTarget});
-        }
+        out = Put(Put(out, ",\"accepted\":true"), header);
+        out = Put(out, ",\"fields\":");
+        out = PutSentenceFields(out, *line.Row, line.Record, line.DataFieldCount);
+        if (line.HasNavigation)
+            out = Put(Put(out, ",\"nav\":"), navigation);
+        if (line.HasAisMessage)
+            out = PutAisMessage(Put(out, ",\"ais\":"), ais);
     }
-    json.EndObject();
+    json.EndText(Put(out, "}"));
     json.EndLine();
 }

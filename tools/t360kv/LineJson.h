@@ -11,7 +11,8 @@ public:
     void Write(JsonWriter& json, const DecodedLine& line);
 
 private:
-    void WriteHeader(JsonWriter& json, const DecodedLine& line);
+    // The members from start to group, each after a comma.
+    std::string_view Header(const DecodedLine& line);
 
     NavigationJson navigation_;
     // The header members of the last line, kept while the next lines name the same

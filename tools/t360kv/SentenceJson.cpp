@@ -170,20 +170,37 @@ char* PutStep(char* out, const Step& step, const char* record) {
 
 } // namespace
 
+namespace {
+
+// The plan of the layout of `formatter` with `dataFieldCount` data fields, or null.
+const Plan* PlanFor(const FormatterRow& formatter, uint8_t dataFieldCount) {
+    for (const SentenceLayout& layout : formatter.layouts)
+        if (layout.dataFields == dataFieldCount)
+            return &PlanFor(formatter, layout);
+    return nullptr;
+}
+
+} // namespace
+
+size_t SentenceFieldsRoom(const FormatterRow& formatter, uint8_t dataFieldCount) {
+    const Plan* plan = PlanFor(formatter, dataFieldCount);
+    return plan != nullptr ? plan->Room : 2;
+}
+
+char* PutSentenceFields(char* out, const FormatterRow& formatter, const char* record,
+                        uint8_t dataFieldCount) {
+    *out++ = '{';
+    if (const Plan* plan = PlanFor(formatter, dataFieldCount))
+        for (const Step& step : plan->Steps)
+            out = PutStep(out, step, record);
+    *out++ = '}';
+    return out;
+}
+
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount) {
-    for (const SentenceLayout& layout : formatter.layouts)
-        if (layout.dataFields == dataFieldCount) {
-            const Plan& plan = PlanFor(formatter, layout);
-            char* out = json.BeginText(plan.Room);
-            *out++ = '{';
-            for (const Step& step : plan.Steps)
-                out = PutStep(out, step, record);
-            *out++ = '}';
-            json.EndText(out);
-            return;
-        }
-    json.Raw("{}");
+    char* out = json.BeginText(SentenceFieldsRoom(formatter, dataFieldCount));
+    json.EndText(PutSentenceFields(out, formatter, record, dataFieldCount));
 }
 
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
@@ -295,14 +312,18 @@ size_t NavigationJson::Render(const NavigationState& state) {
     return out.Length();
 }
 
-void NavigationJson::Write(JsonWriter& json, const NavigationState& state) {
+std::string_view NavigationJson::Text(const NavigationState& state) {
     Shown shown = ShownOf(state);
     if (!valid_ || shown != shown_) {
         length_ = Render(state);
         shown_ = shown;
         valid_ = true;
     }
-    json.Raw(std::string_view(text_, length_));
+    return std::string_view(text_, length_);
+}
+
+void NavigationJson::Write(JsonWriter& json, const NavigationState& state) {
+    json.Raw(Text(state));
 }
 
 const char* GroupName(SentenceGroup group) {

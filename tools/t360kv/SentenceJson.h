@@ -15,6 +15,10 @@
 // fields (the one it was accepted with).
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount);
+// The same written at `out`, which has SentenceFieldsRoom bytes of room; returns the end.
+size_t SentenceFieldsRoom(const FormatterRow& formatter, uint8_t dataFieldCount);
+char* PutSentenceFields(char* out, const FormatterRow& formatter, const char* record,
+                        uint8_t dataFieldCount);
 // The same for the record in `sentence`.
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence);
@@ -25,6 +29,8 @@ void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
 class NavigationJson {
 public:
     void Write(JsonWriter& json, const NavigationState& state);
+    // The text of the object, valid until the next call.
+    std::string_view Text(const NavigationState& state);
 
 private:
     // The bytes of the members shown, compared bit for bit (so -0 and 0 differ).
