@@ -80,13 +80,30 @@ size_t PlainRun(std::string_view bytes) {
     return at;
 }
 
+// Copies `count` bytes, up to 32, as two blocks that may overlap: fixed-size moves.
+void CopyShort(char* to, const char* from, size_t count) {
+    if (count >= 16) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + count - 16, from + count - 16, 16);
+    } else if (count >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + count - 8, from + count - 8, 8);
+    } else {
+        for (size_t i = 0; i < count; ++i)
+            to[i] = from[i];
+    }
+}
+
 } // namespace
 
 char* PutString(char* out, std::string_view bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
     *out++ = '"';
     size_t plain = PlainRun(bytes);
-    std::memcpy(out, bytes.data(), plain);
+    if (plain <= 32)
+        CopyShort(out, bytes.data(), plain);
+    else
+        std::memcpy(out, bytes.data(), plain);
     out += plain;
     for (char c : bytes.substr(plain)) {
         unsigned char byte = static_cast<unsigned char>(c);

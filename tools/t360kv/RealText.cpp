@@ -1,9 +1,11 @@
 #include "JsonWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -35,7 +37,8 @@ int DigitCount(uint64_t value) {
 
 // Prints m / 10^k in plain decimals, from the last digit back, two at a time: the
 // decimals (zeros where m has fewer digits), the point, then the rest of m or a single 0.
-char* WriteFixed(char* out, uint64_t m, int k) {
+// Most values fit 32 bits, where the divisions are cheaper.
+template <typename Unsigned> char* WriteDigits(char* out, Unsigned m, int k) {
     static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
                                      "25262728293031323334353637383940414243444546474849"
                                      "50515253545556575859606162636465666768697071727374"
@@ -65,6 +68,10 @@ char* WriteFixed(char* out, uint64_t m, int k) {
     return out + length;
 }
 
+char* WriteFixed(char* out, uint64_t m, int k) {
+    return m <= UINT32_MAX ? WriteDigits(out, static_cast<uint32_t>(m), k) : WriteDigits(out, m, k);
+}
+
 // By the exponent bits of a float: the decimals at which some m / 10^k is certain to read
 // back as it. Those that do lie within half a unit in the last place either side, 2^E
 // wide in all for value M * 2^E, and a step of 10^-k narrower than that lands inside.
@@ -90,6 +97,11 @@ constexpr auto kDecimalsCertain = [] {
 // between two floats M * 2^E lies at least 2^(E-1) / 10^k from it, more than 2^-25 / 10^8
 // of the value, which the quotient's error (2^-53 of it) cannot cross. A tie (value *
 // 10^k halfway between two integers) counts as a failure.
+bool NearAnInteger(double scaled) {
+    double nearest = static_cast<double>(static_cast<int64_t>(scaled + 0.5));
+    return std::fabs(scaled - nearest) <= scaled * 0x1p-23;
+}
+
 bool ReadsBack(float value, int k, uint64_t& m) {
     double scaled = static_cast<double>(value) * kScales[k];
     // Positive and below 2^63, so the conversion rounds down.
@@ -117,12 +129,16 @@ char* WriteShortestFixed(char* out, float value) {
     uint64_t m = 0;
     int k = -1;
     // Short values (speeds, courses) first, from no decimals on; then the others down
-    // from the decimals that are certain.
-    for (int tried = 0; tried <= 2 && tried <= certain && tried <= kMostDecimals; ++tried)
-        if (ReadsBack(value, tried, m)) {
-            k = tried;
-            break;
-        }
+    // from the decimals that are certain. A value that is no short decimal of two
+    // decimals is none of fewer either (ten times one is one of more), so that is asked
+    // first.
+    int shortest = std::min(2, certain);
+    if (NearAnInteger(static_cast<double>(value) * kScales[shortest]))
+        for (int tried = 0; tried <= shortest; ++tried)
+            if (ReadsBack(value, tried, m)) {
+                k = tried;
+                break;
+            }
     if (k < 0) {
         if (certain > kMostDecimals || !ReadsBack(value, certain, m))
             return nullptr;
