@@ -1,9 +1,8 @@
 // The target table's entries from 1 on in the order of reuse: the one heard least recently
-// first, the lower index first among equals; entries never heard are not in it. A list
-// linked both ways, kept in that order: a new stamp is the latest time or close to it (the
-// clock only goes on), so the entry moves to the end, or a few places before it, in a
-// step or a few, and the entry to reuse is the first, without a scan. A zeroed order is
-// empty.
+// first, the lower index first among equals, entries never heard last. A binary heap of
+// fixed size that knows each entry's place in it, so a new stamp moves one entry in
+// log n steps and a full table finds the entry to reuse without a scan. A zeroed order
+// is empty.
 #pragma once
 
 #include <cstdint>
@@ -16,14 +15,15 @@ struct HeardOrder {
     // The entry heard least recently, the first of equals; 1 when none was heard.
     int32_t Oldest() const;
 
-    uint32_t Heard[kHeardOrderCapacity];   // 0: never, and not in the list
-    int16_t Previous[kHeardOrderCapacity]; // the entry before, 0 for none
-    int16_t Next[kHeardOrderCapacity];     // the entry after, 0 for none
-    int16_t First;
-    int16_t Last;
+    // Keys, the least first: the time value (2^32 for never) above the entry's 16 bits,
+    // so that equal times order by entry.
+    uint64_t Heap[kHeardOrderCapacity];
+    int16_t Place[kHeardOrderCapacity]; // an entry's place in Heap plus one; 0: not in it
+    int16_t Size;
 
 private:
-    void Unlink(int32_t entry);
-    // Links `entry` after `before`, or first when it is 0.
-    void LinkAfter(int32_t before, int32_t entry);
+    void Put(int32_t place, uint64_t key);
+    // Moves `key`, meant for `place`, towards the top or the bottom to where it belongs.
+    void SiftUp(int32_t place, uint64_t key);
+    void SiftDown(int32_t place, uint64_t key);
 };
