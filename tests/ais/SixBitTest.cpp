@@ -81,6 +81,29 @@ TEST(DearmourPayload, PacksTheCharactersMostSignificantFirstAndClearsTheBuffer) 
     EXPECT_EQ(bits.Bytes[sizeof bits.Bytes - 1], 0);
 }
 
+// Characters are taken sixteen at a time where the payload is long enough: every byte
+// value at places inside and after such a block, against the characters one by one.
+TEST(DearmourPayload, GivesEveryCharacterItsValueWhereverItStands) {
+    for (int byte = 1; byte < 256; ++byte)
+        for (size_t at : {0u, 7u, 15u, 16u, 31u, 35u, 39u}) {
+            PendingVdm pending{};
+            std::string payload(40, 'w');
+            payload[at] = static_cast<char>(byte);
+            std::memcpy(pending.Payload, payload.data(), payload.size());
+            pending.Length = static_cast<uint8_t>(payload.size());
+            AisBitBuffer bits;
+            int value = SixBitValue(static_cast<char>(byte));
+            ASSERT_EQ(DearmourPayload(pending, bits), value >= 0) << byte << " at " << at;
+            if (value < 0)
+                continue;
+            ASSERT_EQ(bits.Count, 240);
+            for (size_t i = 0; i < payload.size(); ++i)
+                ASSERT_EQ(ReadBits(bits, static_cast<unsigned>(6 * i), 6),
+                          static_cast<uint32_t>(SixBitValue(payload[i])))
+                    << byte << " at " << at << ", character " << i;
+        }
+}
+
 TEST(ReadBits, ReadsAnyWidthAtAnyPositionAndZerosPastTheBuffer) {
     AisBitBuffer bits{};
     const uint8_t start[] = {0xAB, 0xCD, 0xEF, 0x12, 0x34};
