@@ -181,14 +181,15 @@ struct RecentReal {
     uint8_t Length; // 0: empty
     char Text[27];
 };
-constexpr size_t kRecentReals = 256;
+constexpr int kRecentRealsBits = 12; // 128 KB
+constexpr size_t kRecentReals = size_t{1} << kRecentRealsBits;
 thread_local RecentReal recentReals[kRecentReals];
 
 } // namespace
 
 char* FormatReal(char* out, float value) {
     uint32_t bits = std::bit_cast<uint32_t>(value);
-    RecentReal& recent = recentReals[(bits * 0x9E3779B1u) >> 24];
+    RecentReal& recent = recentReals[(bits * 0x9E3779B1u) >> (32 - kRecentRealsBits)];
     if (recent.Length != 0 && recent.Bits == bits) {
         std::memcpy(out, recent.Text, sizeof recent.Text);
         return out + recent.Length;
