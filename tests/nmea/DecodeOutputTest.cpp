@@ -75,33 +75,32 @@ template <typename Write> std::string Json(Write write) {
     return text;
 }
 
-TEST(JsonWriter, SeparatesMembersAndElements) {
-    std::string text = Json([](JsonWriter& json) {
-        json.BeginObject();
-        json.Key("a");
-        json.Int(-128);
-        json.Key("b");
-        json.BeginArray();
-        json.Int(1);
-        json.BeginArray();
-        json.EndArray();
-        json.Bool(false);
-        json.EndArray();
-        json.Key("c");
-        json.Raw("{\"x\":1}");
-        json.EndObject();
-        json.EndLine();
-        json.BeginObject();
-        json.EndObject();
-        json.EndLine();
+// Lines are gathered in a buffer and written out in blocks; none is lost or cut where a
+// block ends.
+TEST(JsonWriter, WritesEveryLineWholeAcrossItsBuffer) {
+    const std::string line(1000, 'x');
+    constexpr size_t kLines = 3 * JsonWriter::kCapacity / 1000;
+    std::string text = Json([&](JsonWriter& json) {
+        for (size_t i = 0; i < kLines; ++i) {
+            json.Raw(line);
+            json.EndLine();
+        }
     });
-    EXPECT_EQ(text, "{\"a\":-128,\"b\":[1,[],false],\"c\":{\"x\":1}}\n{}\n");
+    ASSERT_EQ(text.size(), kLines * (line.size() + 1));
+    for (size_t i = 0; i < kLines; ++i)
+        ASSERT_EQ(text.compare(i * 1001, 1001, line + "\n"), 0) << "line " << i;
+}
+
+std::string Escaped(std::string_view bytes) {
+    return Json([&](JsonWriter& json) {
+        char* out = json.BeginText(json_text::StringRoom(bytes.size()));
+        json.EndText(json_text::PutString(out, bytes));
+    });
 }
 
 TEST(JsonWriter, EscapesEveryByteOutsidePrintableAscii) {
-    std::string text =
-        Json([](JsonWriter& json) { json.String(std::string("q\"b\\\x01\x7f\x80\xff", 8)); });
-    EXPECT_EQ(text, "\"q\\\"b\\\\\\u0001\\u007f\\u0080\\u00ff\"");
+    EXPECT_EQ(Escaped(std::string("q\"b\\\x01\x7f\x80\xff", 8)),
+              "\"q\\\"b\\\\\\u0001\\u007f\\u0080\\u00ff\"");
 }
 
 // Every byte value at every place of a longer string, where the writer looks at blocks
@@ -123,8 +122,7 @@ TEST(JsonWriter, EscapesEveryByteWhereverItStands) {
             std::string want = "\"" + bytes.substr(0, at) +
                                expected(static_cast<unsigned char>(byte)) + bytes.substr(at + 1) +
                                "\"";
-            ASSERT_EQ(Json([&](JsonWriter& json) { json.String(bytes); }), want)
-                << "byte " << byte << " at " << at;
+            ASSERT_EQ(Escaped(bytes), want) << "byte " << byte << " at " << at;
         }
 }
 

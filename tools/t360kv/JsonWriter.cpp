@@ -125,15 +125,16 @@ char* PutString(char* out, std::string_view bytes) {
 
 } // namespace json_text
 
-void JsonWriter::String(std::string_view bytes) {
-    char* out = BeginText(json_text::StringRoom(bytes.size()));
-    EndText(json_text::PutString(out, bytes));
+void JsonWriter::MakeRoom(size_t room) {
+    Flush();
+    if (room > kCapacity)
+        std::abort();
 }
 
 void JsonWriter::EndLine() {
-    Reserve(1);
-    buffer_[used_++] = '\n';
-    needsComma_[0] = false;
+    char* out = BeginText(1);
+    *out = '\n';
+    EndText(out + 1);
     if (used_ >= kFlushAt)
         Flush();
 }

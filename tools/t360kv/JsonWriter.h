@@ -1,6 +1,6 @@
-// A JSON text writer for one object per line, into a reused buffer that is written out
-// in large blocks. Strings are bytes: anything outside printable ASCII is written as
-// \u00XX with the byte's value, so the output is plain ASCII.
+// JSON text of `t360kv decode`: the pieces (keys, numbers, strings, reals) and the buffer
+// the lines are gathered in. Strings are bytes: anything outside printable ASCII is
+// written as \u00XX with the byte's value, so the output is plain ASCII.
 #pragma once
 
 #include <charconv>
@@ -63,6 +63,8 @@ inline constexpr size_t StringRoom(size_t bytes) {
 
 } // namespace json_text
 
+// JSON text for one object per line, gathered in a reused buffer that is written out in
+// large blocks. The pieces are written with json_text into room asked for first.
 class JsonWriter {
 public:
     explicit JsonWriter(std::FILE* out);
@@ -70,110 +72,34 @@ public:
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void BeginObject() { Open('{'); }
-    void EndObject() { Close('}'); }
-    void BeginArray() { Open('['); }
-    void EndArray() { Close(']'); }
-
-    // The member name of the value that follows, inside an object.
-    void Key(std::string_view name) {
-        Reserve(name.size() + 4);
-        Separate();
-        buffer_[used_++] = '"';
-        std::memcpy(buffer_ + used_, name.data(), name.size());
-        used_ += name.size();
-        buffer_[used_++] = '"';
-        buffer_[used_++] = ':';
-        afterKey_ = true;
-    }
-
-    void Int(int64_t value) {
-        Reserve(24);
-        Separate();
-        used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + kCapacity, value).ptr -
-                                    buffer_);
-    }
-
-    void Bool(bool value) {
-        Reserve(6);
-        Separate();
-        std::memcpy(buffer_ + used_, value ? "true" : "false", value ? 4 : 5);
-        used_ += value ? 4 : 5;
-    }
-
-    // See FormatReal.
-    void Real(float value) {
-        Reserve(kRealText);
-        Separate();
-        used_ = static_cast<size_t>(FormatReal(buffer_ + used_, value) - buffer_);
-    }
-    // A value already written as JSON text.
-    void Raw(std::string_view json) {
-        Reserve(json.size() + 1);
-        Separate();
-        std::memcpy(buffer_ + used_, json.data(), json.size());
-        used_ += json.size();
-    }
-    void String(std::string_view bytes);
-    // Members already written as JSON text ("a":1,"b":2), inside the current object.
-    void Members(std::string_view json) {
-        Reserve(json.size() + 1);
-        if (needsComma_[depth_])
-            buffer_[used_++] = ',';
-        needsComma_[depth_] = true;
-        std::memcpy(buffer_ + used_, json.data(), json.size());
-        used_ += json.size();
-    }
-    // For a value written with json_text: where to write at most `room` bytes, after the
-    // separator it needs; EndText takes the end of what was written.
+    // Where to write at most `room` bytes; EndText takes the end of what was written.
     char* BeginText(size_t room) {
-        Reserve(room + 1);
-        Separate();
+        if (used_ + room > kCapacity)
+            MakeRoom(room);
         return buffer_ + used_;
     }
     void EndText(const char* end) { used_ = static_cast<size_t>(end - buffer_); }
+    // Text already written as JSON.
+    void Raw(std::string_view json) {
+        char* out = BeginText(json.size());
+        std::memcpy(out, json.data(), json.size());
+        EndText(out + json.size());
+    }
     // Ends the current line; the buffer is written out when it is full enough.
     void EndLine();
     // Writes out what is buffered. False when the output failed.
     bool Flush();
 
-private:
-    // A value inside an array or at the top level is preceded by a comma when it is not
-    // the first; after a key the key has done that.
-    void Separate() {
-        if (afterKey_) {
-            afterKey_ = false;
-            return;
-        }
-        if (needsComma_[depth_])
-            buffer_[used_++] = ',';
-        needsComma_[depth_] = true;
-    }
-    void Open(char bracket) {
-        Reserve(2);
-        Separate();
-        buffer_[used_++] = bracket;
-        needsComma_[++depth_] = false;
-    }
-    void Close(char bracket) {
-        Reserve(1);
-        buffer_[used_++] = bracket;
-        --depth_;
-    }
-    void Reserve(size_t length) {
-        if (used_ + length > kCapacity)
-            Flush();
-    }
-
-    std::FILE* out_;
     static constexpr size_t kCapacity = 1 << 20;
+
+private:
+    // Writes out what is buffered; a room larger than the buffer (the pieces' bounds are
+    // a few kilobytes) stops the program rather than write past it.
+    void MakeRoom(size_t room);
+
     static constexpr size_t kFlushAt = kCapacity - 4096;
+    std::FILE* out_;
     char* buffer_;
     size_t used_ = 0;
     bool failed_ = false;
-    // Per nesting level: whether the next value needs a comma before it.
-    static constexpr int kMaxDepth = 8;
-    bool needsComma_[kMaxDepth] = {};
-    int depth_ = 0;
-    bool afterKey_ = false;
 };
