@@ -37,7 +37,8 @@ inline char* Put(char* out, const Key& key) {
     return out + key.Length;
 }
 inline char* Put(char* out, std::string_view literal) {
-    std::memcpy(out, literal.data(), literal.size());
+    if (!literal.empty()) // an empty view may have no data at all
+        std::memcpy(out, literal.data(), literal.size());
     return out + literal.size();
 }
 // Room an integer needs.
@@ -80,11 +81,7 @@ public:
     }
     void EndText(const char* end) { used_ = static_cast<size_t>(end - buffer_); }
     // Text already written as JSON.
-    void Raw(std::string_view json) {
-        char* out = BeginText(json.size());
-        std::memcpy(out, json.data(), json.size());
-        EndText(out + json.size());
-    }
+    void Raw(std::string_view json) { EndText(json_text::Put(BeginText(json.size()), json)); }
     // Ends the current line; the buffer is written out when it is full enough.
     void EndLine();
     // Writes out what is buffered. False when the output failed.
