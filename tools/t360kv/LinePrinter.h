@@ -37,7 +37,7 @@ public:
     const DecodeSummary& Summary() const { return summary_; }
 
 private:
-    static constexpr size_t kBatchLines = 256;
+    static constexpr size_t kBatchLines = 1024;
     static constexpr size_t kBatchCount = 4;
     struct Batch {
         std::vector<DecodedLine> Lines = std::vector<DecodedLine>(kBatchLines);
