@@ -1,5 +1,6 @@
 // Throughput of the receive path: bytes through CommRxChar (read, cut into lines,
-// three dispatch copies) with consumers that do nothing.
+// three dispatch copies) and the window's handlers behind it (the GPS page, the data
+// log), on a view that only keeps what it is given.
 #include "FakePorts.h"
 #include "FakeView.h"
 #include "MemoryComm.h"
