@@ -91,22 +91,26 @@ constexpr auto kDecimalsCertain = [] {
     return decimals;
 }();
 
+// Whether `scaled` (positive, below 2^62) lies as near an integer as a float does to the
+// decimal it reads back from: within 2^-24 of it, with room to spare. The conversion to
+// integer rounds toward zero, so adding a half first gives the nearest.
+bool NearAnInteger(double scaled) {
+    double nearest = static_cast<double>(static_cast<int64_t>(scaled + 0.5));
+    return std::fabs(scaled - nearest) <= scaled * 0x1p-23;
+}
+
 // Whether m / 10^k, for the m nearest value * 10^k, reads back as `value`; m on success.
 // The product is exact in double (24 bits times at most 5^8), and the quotient's rounding
 // to float is the decimal's own: a decimal of k <= 8 decimals that is not on the midpoint
 // between two floats M * 2^E lies at least 2^(E-1) / 10^k from it, more than 2^-25 / 10^8
 // of the value, which the quotient's error (2^-53 of it) cannot cross. A tie (value *
 // 10^k halfway between two integers) counts as a failure.
-bool NearAnInteger(double scaled) {
-    double nearest = static_cast<double>(static_cast<int64_t>(scaled + 0.5));
-    return std::fabs(scaled - nearest) <= scaled * 0x1p-23;
-}
-
 bool ReadsBack(float value, int k, uint64_t& m) {
     double scaled = static_cast<double>(value) * kScales[k];
-    // Positive and below 2^63, so the conversion rounds down.
+    if (!NearAnInteger(scaled))
+        return false;
     double nearest = static_cast<double>(static_cast<int64_t>(scaled + 0.5));
-    if (nearest - scaled == 0.5 || std::fabs(scaled - nearest) > scaled * 0x1p-23)
+    if (nearest - scaled == 0.5)
         return false;
     if (static_cast<float>(nearest / kScales[k]) != value)
         return false;
