@@ -1,6 +1,5 @@
 #include "nmea/Framing.h"
 
-
 #include <bit>
 #include <cstring>
 #include <string_view>
@@ -64,8 +63,7 @@ size_t FindStarAndXor(const char* line, size_t end, uint8_t& sum) {
             size_t start = next + 16 <= end ? next : end - 16;
             __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + start));
             __m128i fresh = _mm_andnot_si128(KeepFirst(at - start), block);
-            uint32_t stars =
-                static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(fresh, star)));
+            uint32_t stars = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(fresh, star)));
             stars &= ~0u << (at - start) << (start == 0 ? 2 : 0);
             if (stars != 0) {
                 size_t found = start + static_cast<size_t>(std::countr_zero(stars));
