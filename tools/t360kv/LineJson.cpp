@@ -3,6 +3,7 @@
 #include "AisJson.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -57,9 +58,12 @@ void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
     AisMessageSource ais{line.Message, line.AisBitCount, line.Channel,
                          std::memcmp(line.Formatter, "BBM", 4) == 0, line.AisTarget};
     size_t room = kPrefixRoom + header.size() + 2;
-    if (line.Accepted)
-        room += 16 + SentenceFieldsRoom(*line.Row, line.DataFieldCount) + 8 + navigation.size() +
+    std::optional<SentenceFieldsText> fields;
+    if (line.Accepted) {
+        fields.emplace(*line.Row, line.DataFieldCount);
+        room += 16 + fields->Room() + 8 + navigation.size() +
                 (line.HasAisMessage ? 8 + AisMessageRoom(line.Message) : 0);
+    }
 
     char* out = json.BeginText(room);
     out = PutInt(Put(out, "{\"line\":"), line.Number);
@@ -70,7 +74,7 @@ void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
     } else {
         out = Put(Put(out, ",\"accepted\":true"), header);
         out = Put(out, ",\"fields\":");
-        out = PutSentenceFields(out, *line.Row, line.Record, line.DataFieldCount);
+        out = fields->Put(out, line.Record);
         if (line.HasNavigation)
             out = Put(Put(out, ",\"nav\":"), navigation);
         if (line.HasAisMessage)

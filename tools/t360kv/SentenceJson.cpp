@@ -94,13 +94,17 @@ struct Step {
     Key Second;
 };
 
-struct Plan {
+} // namespace
+
+struct FieldsPlan {
     std::vector<Step> Steps;
     size_t Room; // the most text the object can take
 };
 
-Plan PlanOf(const SentenceLayout& layout) {
-    Plan plan{{}, 2};
+namespace {
+
+FieldsPlan PlanOf(const SentenceLayout& layout) {
+    FieldsPlan plan{{}, 2};
     for (const FieldRow& row : layout.fields) {
         bool first = plan.Steps.empty();
         switch (row.kind) {
@@ -127,9 +131,9 @@ Plan PlanOf(const SentenceLayout& layout) {
 }
 
 // The plans of every layout of every formatter, by row and layout index.
-const Plan& PlanFor(const FormatterRow& formatter, const SentenceLayout& layout) {
-    static const std::vector<std::vector<Plan>> plans = [] {
-        std::vector<std::vector<Plan>> all;
+const FieldsPlan& PlanFor(const FormatterRow& formatter, const SentenceLayout& layout) {
+    static const std::vector<std::vector<FieldsPlan>> plans = [] {
+        std::vector<std::vector<FieldsPlan>> all;
         for (const FormatterRow& row : FormatterRows()) {
             all.emplace_back();
             for (const SentenceLayout& each : row.layouts)
@@ -170,28 +174,21 @@ char* PutStep(char* out, const Step& step, const char* record) {
 
 } // namespace
 
-namespace {
-
-// The plan of the layout of `formatter` with `dataFieldCount` data fields, or null.
-const Plan* PlanFor(const FormatterRow& formatter, uint8_t dataFieldCount) {
+SentenceFieldsText::SentenceFieldsText(const FormatterRow& formatter, uint8_t dataFieldCount)
+    : plan_(nullptr) {
     for (const SentenceLayout& layout : formatter.layouts)
         if (layout.dataFields == dataFieldCount)
-            return &PlanFor(formatter, layout);
-    return nullptr;
+            plan_ = &PlanFor(formatter, layout);
 }
 
-} // namespace
-
-size_t SentenceFieldsRoom(const FormatterRow& formatter, uint8_t dataFieldCount) {
-    const Plan* plan = PlanFor(formatter, dataFieldCount);
-    return plan != nullptr ? plan->Room : 2;
+size_t SentenceFieldsText::Room() const {
+    return plan_ != nullptr ? plan_->Room : 2;
 }
 
-char* PutSentenceFields(char* out, const FormatterRow& formatter, const char* record,
-                        uint8_t dataFieldCount) {
+char* SentenceFieldsText::Put(char* out, const char* record) const {
     *out++ = '{';
-    if (const Plan* plan = PlanFor(formatter, dataFieldCount))
-        for (const Step& step : plan->Steps)
+    if (plan_ != nullptr)
+        for (const Step& step : plan_->Steps)
             out = PutStep(out, step, record);
     *out++ = '}';
     return out;
@@ -199,8 +196,8 @@ char* PutSentenceFields(char* out, const FormatterRow& formatter, const char* re
 
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount) {
-    char* out = json.BeginText(SentenceFieldsRoom(formatter, dataFieldCount));
-    json.EndText(PutSentenceFields(out, formatter, record, dataFieldCount));
+    SentenceFieldsText text(formatter, dataFieldCount);
+    json.EndText(text.Put(json.BeginText(text.Room()), record));
 }
 
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,

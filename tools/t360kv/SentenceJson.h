@@ -15,10 +15,16 @@
 // fields (the one it was accepted with).
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount);
-// The same written at `out`, which has SentenceFieldsRoom bytes of room; returns the end.
-size_t SentenceFieldsRoom(const FormatterRow& formatter, uint8_t dataFieldCount);
-char* PutSentenceFields(char* out, const FormatterRow& formatter, const char* record,
-                        uint8_t dataFieldCount);
+// The same as text: the most it takes, and writing it at `out` (which has that room).
+struct FieldsPlan;
+class SentenceFieldsText {
+public:
+    SentenceFieldsText(const FormatterRow& formatter, uint8_t dataFieldCount);
+    size_t Room() const;
+    char* Put(char* out, const char* record) const; // returns the end
+private:
+    const FieldsPlan* plan_; // null: no layout has that many fields
+};
 // The same for the record in `sentence`.
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence);
