@@ -118,6 +118,9 @@ public:
     void CountAisSentence();
     void UpdateSystemCheck();
     void UpdateCheckIcons();
+    // Counts and read values back to nothing: at Refresh, and when a port is opened, so
+    // that no result of the receiver checked before carries over to the next one.
+    void ClearSystemCheck();
     // Refresh: clears the results and asks for the report again a second later.
     void SpeedButtonClearCheckClick();
     void RefreshPauseTimer();

@@ -54,12 +54,16 @@ void TForm1::SetCheckIcon(TControl image, int index) {
     view_.SetImageIndex(image, index);
 }
 
-void TForm1::SpeedButtonClearCheckClick() {
-    view_.SetEnabled(TControl::SpeedButtonClearCheck, false);
+void TForm1::ClearSystemCheck() {
     RxCountA = 0;
     RxCountB = 0;
     DeviceInfo.FirmwareValid = false;
     DeviceInfo.SerialNoValid = false;
+}
+
+void TForm1::SpeedButtonClearCheckClick() {
+    view_.SetEnabled(TControl::SpeedButtonClearCheck, false);
+    ClearSystemCheck();
     TimerUpdateSysChkTimer();
     // The request follows a second later. A timer keeps the window and the receive path
     // running meanwhile, where a blocking wait would hold both up.

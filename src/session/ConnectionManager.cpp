@@ -58,6 +58,10 @@ void TForm1::ToggleConnection() {
             view_.MessageBox(kNotConnectable, kWarning, TMessageButtons::Ok);
             return;
         }
+        // The port may lead to another receiver than the last one (unplugged and
+        // replaced, another port chosen): its results start from nothing.
+        ClearSystemCheck();
+        UpdateSystemCheck();
     }
     ResetSession();
     if (PortOpen)

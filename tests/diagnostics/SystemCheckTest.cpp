@@ -92,6 +92,26 @@ TEST(SystemCheck, EachTickShowsTheReadValuesCountsAndIcons) {
     ExpectRow(h, {"T360KV V1.0.8", "TL360K2409001", "0", "3", ciPassed, ciPassed, ciPassed});
 }
 
+// A technician checks receivers one after another: nothing of the first may show as a
+// pass for the second, not even when the second stays silent and the handshake is
+// completed by hand.
+TEST(SystemCheck, ANewConnectionStartsFromNothing) {
+    FormHarness h;
+    h.Connect();
+    h.Receive("Firmware:T360KV V1.0.8\r\n");
+    h.Receive("[SerialNo]=TL360K2409001\r\n");
+    h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
+    h.SysChkTimer();
+    ExpectRow(h, {"T360KV V1.0.8", "TL360K2409001", "0", "1", ciPassed, ciPassed, ciPassed});
+
+    h.ClickConnect(); // closed: the first receiver is unplugged
+    h.ClickConnect(); // the next one, silent
+    ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
+    h.form->LabelConnectionStatusDblClick(); // the handshake completed by hand
+    h.SysChkTimer();
+    ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
+}
+
 TEST(SystemCheck, GpsRowFollowsThePositionFix) {
     FormHarness h;
     h.Connect();
