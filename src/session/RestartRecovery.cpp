@@ -38,6 +38,12 @@ void TForm1::RestartRecoveryStep() {
     if (ReconnectAfterRestart())
         RestartProgress = 0;
     view_.HideWindow(TWindow::frmWaitingProgress);
+    if (RestartProgress != 0)
+        view_.MessageBox("The receiver did not come back after its restart: COM" +
+                             std::to_string(PortNumber) +
+                             " is not present. Check its connection, then select its port and "
+                             "connect again.",
+                         "WARNING", TMessageButtons::Ok);
 }
 
 // Finds the port used before in the refilled selector and opens it again; false when

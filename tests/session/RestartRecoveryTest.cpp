@@ -68,6 +68,11 @@ TEST(RestartRecovery, PortGoneMeanwhileLeavesTheToolDisconnected) {
     EXPECT_EQ(h.Status(), "Click to Connect");
     EXPECT_EQ(h.view.lists[TControl::cbxDeviceComEnum],
               std::vector<std::string>{"USB Serial Port (COM7)"});
+    // "Settings applied." must not be the last word on a receiver that is gone.
+    EXPECT_EQ(h.view.messages,
+              std::vector<std::string>{
+                  "WARNING: The receiver did not come back after its restart: COM5 is not "
+                  "present. Check its connection, then select its port and connect again."});
     h.SysChkTimer(5);
     EXPECT_EQ(h.form->RestartProgress, 10) << "stays until the next announcement";
     EXPECT_FALSE(h.comm->IsOpen());
