@@ -38,9 +38,13 @@ std::string TForm1::SelectedPortText() {
     return index < 0 ? std::string() : view_.ListItem(TControl::cbxDeviceComEnum, index);
 }
 
-bool TForm1::PortUsable() {
+bool TForm1::PortUsable(std::string* reason) {
     int n = ComNumberOf(SelectedPortText());
-    return n >= 0 && ports_->CanOpen(ComDeviceName(n));
+    std::string why;
+    bool usable = n >= 0 && ports_->CanOpen(ComDeviceName(n), why);
+    if (reason != nullptr)
+        *reason = why;
+    return usable;
 }
 
 int TForm1::SelectPortDevice() {
