@@ -82,6 +82,8 @@ public:
     bool PortUsable(std::string* reason = nullptr);
     int SelectPortDevice();
     void CheckConnectedPortPresent();
+    // Selects the entry that `text` selects (see PortEntrySelectedBy); false when none.
+    bool SelectPortEntry(const std::string& text);
     // Ports may have come or gone; safe from any thread.
     void DeviceChangeNotified() { DeviceChangePending = true; }
 

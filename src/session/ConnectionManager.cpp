@@ -216,15 +216,9 @@ bool TForm1::ConnectDevice(const std::string& device, TBaudRate rate) {
     comm_->SetBaudRate(rate);
     EnumeratePorts();
     FillPortSelector();
-    for (int i = 0; i < PortCount(); ++i) {
-        const std::string& item = view_.ListItem(TControl::cbxDeviceComEnum, i);
-        int n = ComNumberOf(item);
-        if (n > 0 && (device == "COM" + std::to_string(n) ||
-                      ports_->DevicePath(ComDeviceName(n)) == device)) {
-            view_.SetItemIndex(TControl::cbxDeviceComEnum, i);
-            OpenPortClick();
-            return PortOpen;
-        }
+    if (SelectPortEntry(device)) {
+        OpenPortClick();
+        return PortOpen;
     }
     // A device outside the port list (a path given by hand): opened as it is.
     comm_->SetDeviceName(device);
