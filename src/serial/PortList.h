@@ -6,7 +6,7 @@
 #include <vector>
 
 struct TPortEntry {
-    // UTF-8, at most 127 bytes, e.g. "FTDI FT232R USB UART (COM12)"
+    // UTF-8, e.g. "FTDI FT232R USB UART (COM12)"; from at most 127 bytes of the system's name
     std::string FriendlyName;
     std::string DevicePath; // "\\.\COM12" on Windows, the device node or link on Linux
     int ComNumber = 0;      // the n of "(COM<n>)"
