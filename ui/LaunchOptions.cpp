@@ -11,7 +11,8 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
     parser.setApplicationDescription(QStringLiteral("Tidelane T360KV Configurator"));
     parser.addHelpOption();
     QCommandLineOption port(QStringLiteral("port"),
-                            QStringLiteral("Select the port entry that contains <text>."),
+                            QStringLiteral("Select the port entry of <text>: a device path, "
+                                           "COMn, or text the entry contains."),
                             QStringLiteral("text"));
     QCommandLineOption connect(QStringLiteral("connect"),
                                QStringLiteral("Click Connect once the window is up."));

@@ -7,7 +7,7 @@
 class QCoreApplication;
 
 struct LaunchOptions {
-    QString port;         // select the port entry containing this text
+    QString port;         // select the port entry of this text (PortEntrySelectedBy)
     bool connect = false; // click Connect once the window is up
     QString screenshot;   // save a picture of the window here, then quit
     int screenshotDelayMs = 1500;

@@ -36,6 +36,22 @@ QTabWidget* TabsOfPage(QObject* page) {
     return tabs != nullptr && tabs->indexOf(widget) >= 0 ? tabs : nullptr;
 }
 
+// The port selector lists the ports by their names in the system, which are UTF-8
+// whatever the window's language: a USB device's product string, a simulator's link name.
+bool HoldsSystemNames(TControl list) {
+    return list == TControl::cbxDeviceComEnum;
+}
+
+QString ItemToQString(TControl list, const std::string& item) {
+    if (HoldsSystemNames(list))
+        return QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
+    return ToQString(item);
+}
+
+std::string ItemFromQString(TControl list, const QString& text) {
+    return HoldsSystemNames(list) ? text.toUtf8().toStdString() : ToAnsi(text);
+}
+
 } // namespace
 
 QObject* QtMainView::Find(TControl control) const {
@@ -134,12 +150,12 @@ void QtMainView::ListAdd(TControl list, const std::string& item) {
     if (combo == nullptr)
         return;
     if (auto* sorted = qobject_cast<SortedComboBox*>(combo)) {
-        sorted->AddSorted(ToQString(item));
+        sorted->AddSorted(ItemToQString(list, item));
         return;
     }
     // Adding leaves the selection as it was, also in an empty list.
     const bool hadSelection = combo->currentIndex() >= 0;
-    combo->addItem(ToQString(item));
+    combo->addItem(ItemToQString(list, item));
     if (!hadSelection)
         combo->setCurrentIndex(-1);
 }
@@ -151,7 +167,7 @@ int QtMainView::ListCount(TControl list) {
 
 std::string QtMainView::ListItem(TControl list, int index) {
     auto* combo = FindAs<QComboBox>(list);
-    return combo != nullptr ? ToAnsi(combo->itemText(index)) : std::string();
+    return combo != nullptr ? ItemFromQString(list, combo->itemText(index)) : std::string();
 }
 
 int QtMainView::ItemIndex(TControl list) {

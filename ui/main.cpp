@@ -2,10 +2,11 @@
 //
 //   t360kv-gui [--port TEXT] [--connect] [--screenshot FILE.png [--after MS]]
 //
-// The options serve demonstrations: --port selects the port entry containing TEXT,
-// --connect clicks Connect once the window is up, --screenshot saves a picture of the
-// window MS milliseconds (default 1500) after start and quits, also without a display
-// (QT_QPA_PLATFORM=offscreen, or under Xvfb).
+// The options serve demonstrations: --port selects the port entry of TEXT (a device
+// path, COMn, or text the entry contains, as for t360kv), --connect clicks Connect once
+// the window is up, --screenshot saves a picture of the window MS milliseconds (default
+// 1500) after start and quits, also without a display (QT_QPA_PLATFORM=offscreen, or
+// under Xvfb).
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
@@ -13,23 +14,12 @@
 #include "app/Settings.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
-
-// False when no entry contains `text`.
-bool SelectPort(MainWindow& window, const QString& text) {
-    auto* ports = window.findChild<QComboBox*>(QStringLiteral("cbxDeviceComEnum"));
-    int index = ports->findText(text, Qt::MatchContains);
-    if (index < 0)
-        return false;
-    ports->setCurrentIndex(index);
-    return true;
-}
 
 void ClickConnect(MainWindow& window) {
     auto* openPort = window.findChild<QAbstractButton*>(QStringLiteral("OpenPort"));
@@ -54,8 +44,10 @@ int main(int argc, char** argv) {
         Configurator configurator(nullptr, nullptr,
                                   TAppFolders{DocumentsFolder(), ProgramFolder()});
         MainWindow& window = configurator.Window();
-        if (!options.port.isEmpty() && !SelectPort(window, options.port)) {
-            std::fprintf(stderr, "no port entry contains \"%s\"\n", qPrintable(options.port));
+        // The port names are UTF-8 (see QtMainView::ListItem), as the command line is.
+        if (!options.port.isEmpty() &&
+            !configurator.Form().SelectPortEntry(options.port.toUtf8().toStdString())) {
+            std::fprintf(stderr, "no port entry for \"%s\"\n", qPrintable(options.port));
             return 2;
         }
         window.show();

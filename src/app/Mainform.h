@@ -78,9 +78,12 @@ public:
     // --- Port selection (ports present, hot-plug) ------------------------------------
     void EnumeratePorts();
     void FillPortSelector();
-    bool PortUsable();
+    // The test-open of the selected entry's port; `reason`, when given, says why it failed.
+    bool PortUsable(std::string* reason = nullptr);
     int SelectPortDevice();
     void CheckConnectedPortPresent();
+    // Selects the entry that `text` selects (see PortEntrySelectedBy); false when none.
+    bool SelectPortEntry(const std::string& text);
     // Ports may have come or gone; safe from any thread.
     void DeviceChangeNotified() { DeviceChangePending = true; }
 
@@ -256,14 +259,14 @@ private:
     void CreateSerialComponent(TSynchronize synchronize);
     void DebounceDeviceChange();
     void BlinkStatus();
-    bool OpenSerialPort();
+    bool OpenSerialPort(std::string& reason);
     void CloseSerialPort();
     void CommDeviceLost(TThreadComm* Sender);
     void ReceiveBytes(const uint8_t* bytes, int count);
     void CompleteLine();
     void DispatchLine();
     void ShowConnectionState();
-    void RefuseConnect(const char* message);
+    void RefuseConnect(const std::string& message);
     void CompleteHandshake();
     std::string SelectedPortText();
     void InitConfigurationPages();

@@ -38,9 +38,25 @@ std::string TForm1::SelectedPortText() {
     return index < 0 ? std::string() : view_.ListItem(TControl::cbxDeviceComEnum, index);
 }
 
-bool TForm1::PortUsable() {
+bool TForm1::SelectPortEntry(const std::string& text) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < view_.ListCount(TControl::cbxDeviceComEnum); ++i)
+        entries.push_back(view_.ListItem(TControl::cbxDeviceComEnum, i));
+    int index = PortEntrySelectedBy(text, entries,
+                                    [this](int n) { return ports_->DevicePath(ComDeviceName(n)); });
+    if (index < 0)
+        return false;
+    view_.SetItemIndex(TControl::cbxDeviceComEnum, index);
+    return true;
+}
+
+bool TForm1::PortUsable(std::string* reason) {
     int n = ComNumberOf(SelectedPortText());
-    return n >= 0 && ports_->CanOpen(ComDeviceName(n));
+    std::string why;
+    bool usable = n >= 0 && ports_->CanOpen(ComDeviceName(n), why);
+    if (reason != nullptr)
+        *reason = why;
+    return usable;
 }
 
 int TForm1::SelectPortDevice() {

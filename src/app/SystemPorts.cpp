@@ -18,9 +18,12 @@ public:
         return true;
     }
 
-    bool CanOpen(const std::string& deviceName) override {
-        int error = 0;
-        return OpenCommDevice(deviceName, error) != nullptr;
+    bool CanOpen(const std::string& deviceName, std::string& reason) override {
+        TOpenFailure failure;
+        if (OpenCommDevice(deviceName, failure) != nullptr)
+            return true;
+        reason = failure.Reason;
+        return false;
     }
 
     std::string DevicePath(const std::string& deviceName) override {

@@ -48,8 +48,8 @@ TThreadComm::~TThreadComm() {
 }
 
 bool TThreadComm::CreateHandle() {
-    int error = 0;
-    device_ = OpenCommDevice(deviceName_, error);
+    openFailure_ = {};
+    device_ = OpenCommDevice(deviceName_, openFailure_);
     return device_ != nullptr;
 }
 

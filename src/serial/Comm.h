@@ -57,8 +57,11 @@ public:
     TThreadComm& operator=(const TThreadComm&) = delete;
 
     // Opens DeviceName and starts the event thread. A device that cannot be opened
-    // raises nothing and leaves IsOpen() false; see Comm.cpp for what does raise.
+    // raises nothing and leaves IsOpen() false, with the reason in OpenFailure(); see
+    // Comm.cpp for what does raise.
     void Open();
+    // Why the last Open could not open the device.
+    const TOpenFailure& OpenFailure() const { return openFailure_; }
     // Stops the event thread without waiting for it and closes the device. Once Close
     // has returned no handler of this component runs.
     void Close();
@@ -114,9 +117,10 @@ public:
     TNotifyEvent OnDeviceLost;
 
 protected:
-    // Opens the device into device_; false when it cannot be opened.
+    // Opens the device into device_; false, with openFailure_ set, when it cannot be opened.
     virtual bool CreateHandle();
     std::unique_ptr<TCommDevice> device_;
+    TOpenFailure openFailure_;
 
 private:
     friend class TCommEventChars;

@@ -69,9 +69,17 @@ public:
     virtual std::unique_ptr<TCommEventWaiter> CreateEventWaiter() = 0;
 };
 
+// Why a device could not be opened: the OS error, and the reason in words for the user,
+// naming the device and, for a busy device, the program that holds it when known
+// ("Busy: /dev/ttyUSB0 is held by minicom (PID 4242).").
+struct TOpenFailure {
+    int Error = 0;
+    std::string Reason;
+};
+
 // Opens a device for reading and writing, not shared with any other opener.
-// Returns null on failure, with the OS error in `error`.
-std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, int& error);
+// Returns null on failure, with what failed in `failure`.
+std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, TOpenFailure& failure);
 
 // The last OS error code of the calling thread (GetLastError / errno).
 int LastCommError();

@@ -6,9 +6,10 @@
 #include <vector>
 
 struct TPortEntry {
-    std::string FriendlyName; // at most 127 characters, e.g. "FTDI FT232R USB UART (COM12)"
-    std::string DevicePath;   // "\\.\COM12" on Windows, the device node or link on Linux
-    int ComNumber = 0;        // the n of "(COM<n>)"
+    // UTF-8, e.g. "FTDI FT232R USB UART (COM12)"; from at most 127 bytes of the system's name
+    std::string FriendlyName;
+    std::string DevicePath; // "\\.\COM12" on Windows, the device node or link on Linux
+    int ComNumber = 0;      // the n of "(COM<n>)"
 };
 
 // The serial ports present, in enumeration order, each FriendlyName carrying "(COM%d)".

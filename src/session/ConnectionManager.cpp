@@ -16,12 +16,18 @@ constexpr char kCheckPort[] = "Please check connection port is correct!";
 constexpr char kWrongDevice[] = "Please select correct device.";
 constexpr int kHandshakeGiveUpTicks = 16;
 
+// The message of a port that cannot be opened, with the reason below it when known.
+std::string NotConnectable(const std::string& reason) {
+    return reason.empty() ? kNotConnectable : std::string(kNotConnectable) + "\n" + reason;
+}
+
 } // namespace
 
 void TForm1::OpenPortClick() {
     ConnectPressed = !ConnectPressed; // a toggle button flips before its click handler
-    if (!PortUsable() && !PortOpen) {
-        RefuseConnect(kNotConnectable);
+    std::string reason;
+    if (!PortOpen && !PortUsable(&reason)) {
+        RefuseConnect(NotConnectable(reason));
         return;
     }
     if (SelectPortDevice() < 0) {
@@ -31,7 +37,7 @@ void TForm1::OpenPortClick() {
     ToggleConnection();
 }
 
-void TForm1::RefuseConnect(const char* message) {
+void TForm1::RefuseConnect(const std::string& message) {
     view_.MessageBox(message, kWarning, TMessageButtons::Ok);
     // The click pressed the button; nothing was opened, so it is released again.
     ConnectPressed = PortOpen;
@@ -49,13 +55,14 @@ void TForm1::ToggleConnection() {
         view_.SetChecked(TControl::OpenPort, false);
     } else {
         PortOpen = true;
-        if (!OpenSerialPort()) {
+        std::string reason;
+        if (!OpenSerialPort(reason)) {
             // A port that passed the test-open but cannot be opened now: back to Idle at
             // once rather than "Connecting..." until the handshake gives up.
             CloseSerialPort();
             ResetSession();
             ShowConnectionState();
-            view_.MessageBox(kNotConnectable, kWarning, TMessageButtons::Ok);
+            view_.MessageBox(NotConnectable(reason), kWarning, TMessageButtons::Ok);
             return;
         }
         // The port may lead to another receiver than the last one (unplugged and
@@ -71,13 +78,15 @@ void TForm1::ToggleConnection() {
     PortNumber = (n < 1 || n > 255) ? 1 : n;
 }
 
-bool TForm1::OpenSerialPort() {
+bool TForm1::OpenSerialPort(std::string& reason) {
     try {
         comm_->Open();
         comm_->SetRTS(true); // raises "Port not open" when the open failed
         comm_->SetDTR(true);
         return true;
-    } catch (const ECommError&) {
+    } catch (const ECommError& error) {
+        // "Port not open" says only that the open failed; the component knows why.
+        reason = comm_->IsOpen() ? error.what() : comm_->OpenFailure().Reason;
         return false;
     }
 }
@@ -211,15 +220,9 @@ bool TForm1::ConnectDevice(const std::string& device, TBaudRate rate) {
     comm_->SetBaudRate(rate);
     EnumeratePorts();
     FillPortSelector();
-    for (int i = 0; i < PortCount(); ++i) {
-        const std::string& item = view_.ListItem(TControl::cbxDeviceComEnum, i);
-        int n = ComNumberOf(item);
-        if (n > 0 && (device == "COM" + std::to_string(n) ||
-                      ports_->DevicePath(ComDeviceName(n)) == device)) {
-            view_.SetItemIndex(TControl::cbxDeviceComEnum, i);
-            OpenPortClick();
-            return PortOpen;
-        }
+    if (SelectPortEntry(device)) {
+        OpenPortClick();
+        return PortOpen;
     }
     // A device outside the port list (a path given by hand): opened as it is.
     comm_->SetDeviceName(device);

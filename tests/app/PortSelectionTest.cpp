@@ -1,10 +1,13 @@
 // The port selector: which ports are listed, their refresh after a device change, and
 // the device behind the selected entry.
 #include "FormHarness.h"
+#include "TempFolder.h"
 
 #include "app/PortNames.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -59,6 +62,47 @@ TEST(PortSelection, BusyPortIsNotUsable) {
     EXPECT_TRUE(h.form->PortUsable());
     h.ports->busy.insert(ComDeviceName(5));
     EXPECT_FALSE(h.form->PortUsable());
+}
+
+// The window's --port and t360kv's --port decide alike which entry a text selects.
+TEST(PortSelection, CommandLineTextSelectsAPortEntry) {
+    TempFolder folder;
+    const std::string device = folder.Write("pts-7", "");
+    const std::string link = folder / "ttySIM0";
+    std::filesystem::create_symlink(device, link);
+    const std::vector<std::string> entries = {"- NOT SELECTED -", "Communications Port (COM1)",
+                                              "FTDI FT232R USB UART (COM10)",
+                                              "T360KV Simulator ttySIM0 (COM200)"};
+    auto devicePath = [&](int n) {
+        return n == 200  ? link
+               : n == 10 ? std::string("/dev/ttyUSB0")
+                         : "/dev/ttyS" + std::to_string(n - 1);
+    };
+    struct Case {
+        std::string text;
+        int entry;
+    };
+    const Case cases[] = {
+        {"ttySIM0", 3},      // text of the entry
+        {"ftdi", 2},         // in any case
+        {"COM1", 1},         // the port's name, not the first entry holding "COM1"
+        {"com10", 2},        //
+        {"/dev/ttyUSB0", 2}, // the device path
+        {link, 3},           // the simulator's link
+        {device, 3},         // what the link leads to
+        {"COM7", -1},
+        {"NOT SELECTED", -1}, // no port
+        {"", -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PortEntrySelectedBy(c.text, entries, devicePath), c.entry) << c.text;
+}
+
+TEST(PortSelection, ConnectingByTheTextOfAnEntryOpensItsPort) {
+    FormHarness h({"Communications Port (COM1)", "T360KV Simulator ttySIM0 (COM200)"});
+    EXPECT_TRUE(h.form->ConnectDevice("ttySIM0", br128000));
+    EXPECT_EQ(h.comm->DeviceName(), ComDeviceName(200));
+    EXPECT_EQ(h.form->PortNumber, 200);
 }
 
 TEST(PortSelection, RefreshComesOnTheFourthTickAfterTheFirstNotice) {

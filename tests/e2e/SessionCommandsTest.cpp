@@ -1,5 +1,6 @@
 // The headless session commands of t360kv against the receiver simulator: their output
 // and their exit codes.
+#include "HoldingProcess.h"
 #include "SimulatorSession.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,44 @@ TEST_F(SessionCommandsTest, MistakesOnTheCommandLineAreRefused) {
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
     }
+}
+
+TEST_F(SessionCommandsTest, HelpPrintsTheUsageAndSucceeds) {
+    for (const char* arguments : {"--help", "-h"}) {
+        SCOPED_TRACE(arguments);
+        ToolRun run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.rfind("usage: t360kv <command> [options]\n", 0), 0u) << run.out;
+    }
+    ToolRun unknown = Run("--frobnicate");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.out, "");
+}
+
+// As the window's --port: the text of the port's entry is enough.
+TEST_F(SessionCommandsTest, PortIsFoundByTheTextOfItsEntry) {
+    StartSimulator();
+    ToolRun run = Run("read --port " + std::filesystem::path(sim->Port()).filename().string());
+    EXPECT_EQ(run.exitCode, 0) << Errors();
+    EXPECT_NE(run.out.find("serial=TL360K2409001\n"), std::string::npos) << run.out;
+}
+
+TEST_F(SessionCommandsTest, RefusedPortSaysWhy) {
+    StartSimulator();
+    const std::string missing = "/dev/ttyT360KV-missing";
+    ToolRun run = Run("read --port " + missing);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(Errors().find("The select device can not connectable.\nNo such device: " + missing +
+                            ".\nt360kv read: cannot open " + missing + "\n"),
+              std::string::npos)
+        << Errors();
+
+    HoldingProcess other(sim->Port());
+    run = Run("read --port " + sim->Port());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(Errors().find(" is held by sleep (PID " + std::to_string(other.Pid()) + ").\n"),
+              std::string::npos)
+        << Errors();
 }
 
 } // namespace

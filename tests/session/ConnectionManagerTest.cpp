@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -149,7 +150,8 @@ TEST(ConnectionManager, RefusedEntriesLeaveTheWindowIdle) {
     };
     const Case cases[] = {
         {"busy port", "USB Serial Port (COM5)", true,
-         "WARNING: The select device can not connectable."},
+         "WARNING: The select device can not connectable.\n"
+         "Busy: the device is held by another program."},
         {"number out of range", "USB Serial Port (COM300)", false,
          "WARNING: Please check connection port is correct!"},
     };
@@ -173,6 +175,35 @@ TEST(ConnectionManager, PortThatFailsToOpenReturnsToIdleAtOnce) {
               std::vector<std::string>{"WARNING: The select device can not connectable."});
     h.Timer1(20);
     EXPECT_EQ(h.view.messages.size(), 1u); // no late give-up message
+}
+
+// The component's reason goes below the window's message, from the test-open of the
+// selected entry and from the open itself.
+TEST(ConnectionManager, RefusalSaysWhyThePortCannotBeOpened) {
+    const std::string permission = "Permission denied: this user may not open /dev/ttyUSB0. "
+                                   "Join the dialout group (sudo usermod -aG dialout $USER), "
+                                   "then log out and in again.";
+    const std::string vanished = "No such device: /dev/ttyUSB0.";
+    {
+        FormHarness h;
+        h.ports->busy.insert(ComDeviceName(5));
+        h.ports->busyReason = permission;
+        h.ClickConnect();
+        EXPECT_EQ(h.view.messages,
+                  std::vector<std::string>{"WARNING: The select device can not connectable.\n" +
+                                           permission});
+        ExpectIdle(h);
+    }
+    {
+        FormHarness h;
+        h.comm->failOpen = true;
+        h.comm->failure = {ENOENT, vanished};
+        h.ClickConnect();
+        EXPECT_EQ(h.view.messages,
+                  std::vector<std::string>{"WARNING: The select device can not connectable.\n" +
+                                           vanished});
+        ExpectIdle(h);
+    }
 }
 
 TEST(ConnectionManager, StatusBlinksUntilTheReportEnds) {

@@ -11,6 +11,7 @@ public:
     struct State {
         std::vector<std::string> names;
         std::set<std::string> busy; // device names whose test-open fails
+        std::string busyReason = "Busy: the device is held by another program.";
         bool listFails = false;
         std::function<void()> changed;
     };
@@ -23,8 +24,11 @@ public:
         friendlyNames = state_->names;
         return true;
     }
-    bool CanOpen(const std::string& deviceName) override {
-        return state_->busy.count(deviceName) == 0;
+    bool CanOpen(const std::string& deviceName, std::string& reason) override {
+        if (state_->busy.count(deviceName) == 0)
+            return true;
+        reason = state_->busyReason;
+        return false;
     }
     std::string DevicePath(const std::string& deviceName) override { return deviceName; }
     void Watch(std::function<void()> changed) override { state_->changed = std::move(changed); }

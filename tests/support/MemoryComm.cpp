@@ -108,8 +108,10 @@ private:
 } // namespace
 
 bool TMemoryComm::CreateHandle() {
-    if (failOpen)
+    if (failOpen) {
+        openFailure_ = failure;
         return false;
+    }
     device_ = std::make_unique<MemoryDevice>(line);
     return true;
 }

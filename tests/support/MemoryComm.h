@@ -37,6 +37,7 @@ public:
     explicit TMemoryComm(TSynchronize synchronize = {}) : TComm(std::move(synchronize)) {}
     std::shared_ptr<MemoryLine> line = std::make_shared<MemoryLine>();
     bool failOpen = false;
+    TOpenFailure failure; // what a failed open reports
 
 protected:
     bool CreateHandle() override;

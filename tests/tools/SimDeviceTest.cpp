@@ -189,6 +189,39 @@ TEST_F(SimulatedDevice, GpsOutputOffStopsTheGnssSentencesOnly) {
                             [](const std::string& l) { return l.starts_with("$GNGGA"); }));
 }
 
+// Nothing on the line looks like the GPS while its output is off: neither a fix nor the
+// noise mixed into the stream.
+TEST_F(SimulatedDevice, GpsOutputOffLeavesNoGnssSentenceInTheNoiseEither) {
+    SimOptions options;
+    options.RestartQuietSeconds = 0;
+    options.Noise = true;
+    options.AisRate = 100;
+    Start(options, std::make_unique<AisFleet>());
+    auto streamedLines = [this](double until) {
+        std::string bytes;
+        for (; clock_ <= until; clock_ += 0.05) {
+            simulator_->Tick(At(clock_));
+            bytes += Drain(simulator_->Output()).Bytes;
+        }
+        Lines lines;
+        for (size_t start = 0; start < bytes.size();) {
+            size_t end = std::min(bytes.find('\n', start), bytes.size());
+            lines.push_back(bytes.substr(start, std::min<size_t>(end - start, 8)));
+            start = end + 1;
+        }
+        return lines;
+    };
+    auto gnss = [](const std::string& line) { return line.starts_with("$G"); };
+    Send("$PDBG,50,1,,,,,,*25\r\n", 0.1);
+    Lines off = streamedLines(10);
+    EXPECT_GT(off.size(), 500u);
+    EXPECT_EQ(std::count_if(off.begin(), off.end(), gnss), 0);
+
+    Send("$PDBG,50,0,,,,,,*24\r\n", 10.1);
+    Lines on = streamedLines(12);
+    EXPECT_GT(std::count_if(on.begin(), on.end(), gnss), 0);
+}
+
 TEST_F(SimulatedDevice, SilentReceiverAnswersAndStreamsNothingButLogsWhatArrives) {
     SimOptions options;
     options.Silent = true;

@@ -35,10 +35,20 @@ TEST_F(QtMainViewOnWindow, CarriesEightBitTextBothWays) {
     View().SetText(TControl::LabelConnectionStatus, degrees);
     EXPECT_EQ(Find<QLabel>("LabelConnectionStatus")->text(), QString::fromUtf8("GPS 45° N"));
 
-    View().ListAdd(TControl::cbxDeviceComEnum, "Port \xE9t\xE9 (COM2)");
-    int index = Find<QComboBox>("cbxDeviceComEnum")->findText(QString::fromUtf8("Port été (COM2)"));
+    View().ListAdd(TControl::ComboBoxGPSNavStatus, "Mer \xE0 0 m");
+    int index = Find<QComboBox>("ComboBoxGPSNavStatus")->findText(QString::fromUtf8("Mer à 0 m"));
     ASSERT_GE(index, 0);
-    EXPECT_EQ(View().ListItem(TControl::cbxDeviceComEnum, index), "Port \xE9t\xE9 (COM2)");
+    EXPECT_EQ(View().ListItem(TControl::ComboBoxGPSNavStatus, index), "Mer \xE0 0 m");
+}
+
+// The ports' names come from the system in UTF-8, whatever the window's language.
+TEST_F(QtMainViewOnWindow, CarriesPortNamesAsUtf8BothWays) {
+    const std::string name = "B\xC3\xA9"
+                             "casse (COM10)";
+    View().ListAdd(TControl::cbxDeviceComEnum, name);
+    int index = Find<QComboBox>("cbxDeviceComEnum")->findText(QString::fromUtf8("Bécasse (COM10)"));
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(View().ListItem(TControl::cbxDeviceComEnum, index), name);
 }
 
 TEST_F(QtMainViewOnWindow, PaintsTheStatusRedAndBlack) {

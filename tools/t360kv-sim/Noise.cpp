@@ -10,6 +10,7 @@ constexpr double kBurstChance = 0.15;
 constexpr size_t kLongestValidLine = 82;
 constexpr size_t kLongestOverLongLine = 5000;
 constexpr size_t kBurstBytes = 1 << 20;
+constexpr std::string_view kReceiverText = "$PKRV,R,TXT,"; // before a report line
 constexpr std::string_view kLetters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 } // namespace
@@ -31,7 +32,7 @@ std::string Noise::Before(std::string_view nextLine) {
             return WithWrongChecksum(nextLine);
         [[fallthrough]]; // report lines have no checksum to spoil
     case 1:
-        return OverLongLine();
+        return OverLongLine(nextLine);
     default:
         return HighBytesLine();
     }
@@ -48,10 +49,16 @@ std::string Noise::WithWrongChecksum(std::string_view sentence) {
     return spoilt + "\r\n";
 }
 
-// A well-formed sentence with a good checksum, but too long to be accepted.
-std::string Noise::OverLongLine() {
+// A well-formed sentence with a good checksum, but too long to be accepted. It carries
+// the address of the sentence it comes before, so that it belongs to the same stream and
+// stops with it: no GNSS sentence of any kind while the GPS output is off.
+std::string Noise::OverLongLine(std::string_view nextLine) {
     size_t length = Between(kLongestValidLine + 1, kLongestOverLongLine);
-    std::string body = "$GPTXT,01,01,02,";
+    size_t comma = nextLine.find(',');
+    bool sentence = !nextLine.empty() && (nextLine[0] == '$' || nextLine[0] == '!');
+    std::string body = sentence && comma != std::string_view::npos
+                           ? std::string(nextLine.substr(0, comma + 1))
+                           : std::string(kReceiverText);
     while (body.size() < length - 3)
         body += kLetters[Between(0, kLetters.size() - 1)];
     return CompleteSentence(body) + "\r\n";

@@ -28,7 +28,7 @@ private:
     bool Chance(double probability);
     size_t Between(size_t low, size_t high);
     std::string WithWrongChecksum(std::string_view sentence);
-    std::string OverLongLine();
+    std::string OverLongLine(std::string_view nextLine);
     std::string HighBytesLine();
 
     std::mt19937 random_;

@@ -57,7 +57,7 @@ int RunCheckCommand(int argc, char** argv) {
 
     THeadlessSession session(stderr);
     if (!session.Connect(port)) {
-        std::fprintf(stderr, "t360kv check: no receiver answered on %s\n", port.Port.c_str());
+        std::fprintf(stderr, "t360kv check: %s\n", session.ConnectFailure(port).c_str());
         return kExitNoDevice;
     }
     session.RunFor(std::chrono::seconds(seconds));

@@ -87,10 +87,15 @@ THeadlessSession::~THeadlessSession() {
 }
 
 bool THeadlessSession::Connect(const TPortOptions& options) {
-    if (!form_->ConnectDevice(options.Port, options.Rate))
+    portOpened_ = form_->ConnectDevice(options.Port, options.Rate);
+    if (!portOpened_)
         return false;
     RunUntil([this] { return form_->SessionUp || !form_->PortOpen; }, kHandshakeWait);
     return form_->SessionUp;
+}
+
+std::string THeadlessSession::ConnectFailure(const TPortOptions& options) const {
+    return (portOpened_ ? "no receiver answered on " : "cannot open ") + options.Port;
 }
 
 bool THeadlessSession::RunUntil(const std::function<bool()>& done,

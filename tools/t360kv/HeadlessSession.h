@@ -51,6 +51,9 @@ public:
     // the controller gives up). False when the port did not open or the receiver never
     // completed its report.
     bool Connect(const TPortOptions& options);
+    // Why Connect failed, for the command's last line: "cannot open P" (the reason has
+    // been printed with the controller's message) or "no receiver answered on P".
+    std::string ConnectFailure(const TPortOptions& options) const;
     // Runs the timers and received lines until `done` holds or `timeout` has passed.
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     void RunFor(std::chrono::milliseconds duration);
@@ -60,4 +63,5 @@ private:
     TTextView view_;
     std::map<TTimer, int> timers_;
     std::unique_ptr<TForm1> form_;
+    bool portOpened_ = false;
 };

@@ -126,8 +126,7 @@ int RunProgramCommand(int argc, char** argv) {
 
     THeadlessSession session(stderr);
     if (!session.Connect(options.port)) {
-        std::fprintf(stderr, "t360kv program: no receiver answered on %s\n",
-                     options.port.Port.c_str());
+        std::fprintf(stderr, "t360kv program: %s\n", session.ConnectFailure(options.port).c_str());
         return kExitNoDevice;
     }
     TTextView& view = session.View();

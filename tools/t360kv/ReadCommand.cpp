@@ -20,7 +20,7 @@ int RunReadCommand(int argc, char** argv) {
 
     THeadlessSession session(stderr);
     if (!session.Connect(port)) {
-        std::fprintf(stderr, "t360kv read: no receiver answered on %s\n", port.Port.c_str());
+        std::fprintf(stderr, "t360kv read: %s\n", session.ConnectFailure(port).c_str());
         return kExitNoDevice;
     }
     // The handshake completes on the report's end marker: its lines have been read.

@@ -37,7 +37,7 @@ int RunReportCommand(int argc, char** argv) {
 
     THeadlessSession session(stderr);
     if (!session.Connect(port)) {
-        std::fprintf(stderr, "t360kv report: no receiver answered on %s\n", port.Port.c_str());
+        std::fprintf(stderr, "t360kv report: %s\n", session.ConnectFailure(port).c_str());
         return kExitNoDevice;
     }
     TForm1& form = session.Form();

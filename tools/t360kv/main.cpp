@@ -33,21 +33,26 @@ constexpr Command kCommands[] = {
      "object per line"},
 };
 
-int Usage() {
-    std::fprintf(stderr, "usage: t360kv <command> [options]\n\ncommands:\n");
+// The usage goes to standard output when asked for, to standard error after a mistake.
+int Usage(std::FILE* out, int exitCode) {
+    std::fprintf(out, "usage: t360kv <command> [options]\n\ncommands:\n");
     for (const Command& c : kCommands)
-        std::fprintf(stderr, "  %s %s\n", c.name, c.summary);
-    return 2;
+        std::fprintf(out, "  %s %s\n", c.name, c.summary);
+    std::fprintf(out, "\n--port P: a device path, COMn, or text of the port's entry in "
+                      "`t360kv ports`.\n");
+    return exitCode;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2)
-        return Usage();
+        return Usage(stderr, 2);
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+        return Usage(stdout, 0);
     for (const Command& c : kCommands)
         if (std::strcmp(argv[1], c.name) == 0)
             return c.run(argc - 2, argv + 2);
     std::fprintf(stderr, "t360kv: unknown command '%s'\n", argv[1]);
-    return Usage();
+    return Usage(stderr, 2);
 }

@@ -2,19 +2,26 @@
 #include "serial/CommDevice.h"
 #include "serial/CommTypes.h"
 #include "serial/PortList.h"
+#include "serial/posix/PortHolders.h"
 #include "serial/posix/TtyLine.h"
+#include "serial/posix/UucpLock.h"
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/serial.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -152,7 +159,8 @@ private:
 
 class PosixCommDevice : public TCommDevice {
 public:
-    explicit PosixCommDevice(int fd) : fd_(fd), shared_(std::make_shared<SharedState>()) {
+    PosixCommDevice(int fd, std::unique_ptr<TUucpLock> lock)
+        : fd_(fd), shared_(std::make_shared<SharedState>()), lock_(std::move(lock)) {
         int lines = 0;
         hasModemLines_ = ioctl(fd_, TIOCMGET, &lines) == 0;
         hasCounters_ = ReadCounters(fd_, errorCounters_);
@@ -165,6 +173,7 @@ public:
         flock(fd_, LOCK_UN);
         close(fd_);
         shared_->Wake();
+        lock_.reset();
     }
 
     bool SetTimeouts(uint32_t readTotalMs, uint32_t writeMsPerByte) override {
@@ -285,6 +294,7 @@ private:
 
     int fd_;
     std::shared_ptr<SharedState> shared_;
+    std::unique_ptr<TUucpLock> lock_; // removed after the device is closed
     bool hasModemLines_ = false;
     bool hasCounters_ = false;
     serial_icounter_struct errorCounters_{};
@@ -292,35 +302,96 @@ private:
     uint32_t writeMsPerByte_ = 1000;
 };
 
-} // namespace
+// The device node behind a path (the simulator's link, a /dev/serial/by-id name): the
+// lock file and the other openers belong to the node.
+std::string DeviceNode(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
 
-std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, int& error) {
-    // "\\.\COM<n>" names a port of the port list; other names are device paths.
-    std::string devicePath = ResolveDevicePath(path);
-    if (devicePath.empty()) {
-        error = errno = ENOENT;
-        return nullptr;
+// The group whose members may read and write the device ("dialout"), empty when none.
+std::string UsersGroupOf(const std::string& devicePath) {
+    struct stat info {};
+    if (stat(devicePath.c_str(), &info) != 0 ||
+        (info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return {};
+    group* entry = getgrgid(info.st_gid);
+    return entry != nullptr ? std::string(entry->gr_name) : std::string();
+}
+
+std::string OpenFailureReason(int error, const std::string& devicePath, const std::string& holder) {
+    switch (error) {
+    case EACCES:
+    case EPERM: {
+        std::string group = UsersGroupOf(devicePath);
+        if (group.empty())
+            return "Permission denied: this user may not open " + devicePath + ".";
+        return "Permission denied: this user may not open " + devicePath + ". Join the " + group +
+               " group (sudo usermod -aG " + group + " $USER), then log out and in again.";
     }
-    int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return nullptr;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return "No such device: " + devicePath + ".";
+    case EBUSY: {
+        std::string by = holder;
+        if (by.empty()) {
+            std::vector<TPortHolder> holders = OtherPortHolders(DeviceNode(devicePath));
+            by = holders.empty() ? "another program"
+                                 : DescribeProcess(holders.front().Pid, holders.front().Name);
+        }
+        return "Busy: " + devicePath + " is held by " + by + ".";
     }
-    // Not shared: the advisory lock keeps out other openers of this program even when
-    // they run as root, TIOCEXCL keeps out every other non-root opener.
-    if (!isatty(fd)) {
-        error = ENOTTY;
-    } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        error = EBUSY;
-    } else {
-        ioctl(fd, TIOCEXCL);
-        return std::make_unique<PosixCommDevice>(fd);
+    case ENOTTY:
+        return "Not a serial device: " + devicePath + ".";
+    default:
+        return "Cannot open " + devicePath + ": " + std::strerror(error) +
+               " (Error: " + std::to_string(error) + ").";
     }
-    close(fd);
+}
+
+std::unique_ptr<TCommDevice> Refuse(TOpenFailure& failure, int error, const std::string& devicePath,
+                                    const std::string& holder = {}) {
+    failure.Error = error;
+    failure.Reason = OpenFailureReason(error, devicePath, holder);
     errno = error;
     return nullptr;
 }
 
+} // namespace
+
+std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, TOpenFailure& failure) {
+    // "\\.\COM<n>" names a port of the port list; other names are device paths.
+    std::string devicePath = ResolveDevicePath(path);
+    if (devicePath.empty())
+        return Refuse(failure, ENOENT, path);
+    int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Refuse(failure, errno, devicePath);
+    // Not shared: the advisory lock keeps out other openers of this program even when
+    // they run as root, TIOCEXCL every other non-root opener; other programs that hold
+    // the device, or its lock file, refuse it as well.
+    std::string node = DeviceNode(devicePath);
+    int error = 0;
+    std::string holder;
+    TUucpLock::Attempt lock;
+    if (!isatty(fd)) {
+        error = ENOTTY;
+    } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        error = EBUSY;
+    } else if (std::vector<TPortHolder> holders = OtherPortHolders(node); !holders.empty()) {
+        error = EBUSY;
+        holder = DescribeProcess(holders.front().Pid, holders.front().Name);
+    } else if (lock = TUucpLock::Acquire(UucpLockFolder(), node); lock.HolderPid != 0) {
+        error = EBUSY;
+        holder = DescribeProcess(lock.HolderPid, ProcessName(lock.HolderPid));
+    } else {
+        ioctl(fd, TIOCEXCL);
+        return std::make_unique<PosixCommDevice>(fd, std::move(lock.Lock));
+    }
+    close(fd);
+    return Refuse(failure, error, devicePath, holder);
+}
 int LastCommError() {
     return errno;
 }

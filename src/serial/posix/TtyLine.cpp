@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint8_t kNoParity = 0, kOddParity = 1, kEvenParity = 2, kMarkParity = 3;
+constexpr uint8_t kNoParity = 0, kOddParity = 1, kEvenParity = 2, kMarkParity = 3, kSpaceParity = 4;
 constexpr uint8_t kOneFiveStopBits = 1, kTwoStopBits = 2;
 
 tcflag_t SizeFlag(uint8_t byteSize) {
@@ -31,11 +31,37 @@ bool RateAccepted(uint32_t asked, uint32_t got) {
 
 } // namespace
 
+// Mark and space are "stick" parity: CMSPAR with PARODD sends a parity bit of 1, without
+// it a parity bit of 0.
+uint32_t ParityFlags(uint8_t parity) {
+    switch (parity) {
+    case kOddParity:
+        return PARENB | PARODD;
+    case kEvenParity:
+        return PARENB;
+    case kMarkParity:
+        return PARENB | PARODD | CMSPAR;
+    case kSpaceParity:
+        return PARENB | CMSPAR;
+    default:
+        return 0;
+    }
+}
+
+uint8_t ParityOfFlags(uint32_t cflag) {
+    bool odd = (cflag & PARODD) != 0;
+    if (!(cflag & PARENB))
+        return kNoParity;
+    if (cflag & CMSPAR)
+        return odd ? kMarkParity : kSpaceParity;
+    return odd ? kOddParity : kEvenParity;
+}
+
 int SetTtyLine(int fd, const TTtyLine& line) {
     tcflag_t size = SizeFlag(line.ByteSize);
     bool badStop = (line.StopBits == kOneFiveStopBits && line.ByteSize != 5) ||
                    (line.StopBits == kTwoStopBits && line.ByteSize == 5);
-    if (size == 0 || badStop || line.BaudRate == 0 || line.Parity > 4)
+    if (size == 0 || badStop || line.BaudRate == 0 || line.Parity > kSpaceParity)
         return EINVAL;
 
     struct termios2 old {};
@@ -52,12 +78,7 @@ int SetTtyLine(int fd, const TTtyLine& line) {
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CBAUD |
                                         (CBAUD << IBSHIFT));
     t.c_cflag |= CREAD | CLOCAL | size | BOTHER | (BOTHER << IBSHIFT);
-    if (line.Parity != kNoParity)
-        t.c_cflag |= PARENB;
-    if (line.Parity == kOddParity || line.Parity == kMarkParity)
-        t.c_cflag |= PARODD;
-    if (line.Parity >= kMarkParity)
-        t.c_cflag |= CMSPAR;
+    t.c_cflag |= ParityFlags(line.Parity);
     if (line.StopBits != 0) // 1.5 stop bits is what the UART sends for CSTOPB with 5 bits
         t.c_cflag |= CSTOPB;
     t.c_ispeed = line.BaudRate;
@@ -104,13 +125,7 @@ int GetTtyLine(int fd, TTtyLine& line) {
         line.ByteSize = 8;
         break;
     }
-    bool odd = (t.c_cflag & PARODD) != 0;
-    if (!(t.c_cflag & PARENB))
-        line.Parity = kNoParity;
-    else if (t.c_cflag & CMSPAR)
-        line.Parity = odd ? kMarkParity : 4;
-    else
-        line.Parity = odd ? kOddParity : kEvenParity;
+    line.Parity = ParityOfFlags(t.c_cflag);
     if (!(t.c_cflag & CSTOPB))
         line.StopBits = 0;
     else

@@ -23,3 +23,8 @@ int SetTtyLine(int fd, const TTtyLine& line);
 
 // Reads the line as the driver holds it; returns 0 or an errno value.
 int GetTtyLine(int fd, TTtyLine& line);
+
+// The c_cflag parity bits (PARENB, PARODD, CMSPAR) of a parity code NOPARITY..SPACEPARITY,
+// and the code those bits give back.
+uint32_t ParityFlags(uint8_t parity);
+uint8_t ParityOfFlags(uint32_t cflag);

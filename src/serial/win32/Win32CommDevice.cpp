@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace {
 
@@ -258,13 +259,28 @@ private:
     OVERLAPPED writeOverlapped_{};
 };
 
+// A COM port that another program holds open answers "access denied".
+std::string OpenFailureReason(DWORD error, const std::string& path) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return "No such device: " + path + ".";
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return "Busy: " + path + " is held by another program.";
+    default:
+        return "Cannot open " + path + " (Error: " + std::to_string(error) + ").";
+    }
+}
+
 } // namespace
 
-std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, int& error) {
+std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, TOpenFailure& failure) {
     HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
-        error = LastCommError();
+        failure.Error = LastCommError();
+        failure.Reason = OpenFailureReason(static_cast<DWORD>(failure.Error), path);
         return nullptr;
     }
     UniqueHandle port(opened);
@@ -272,7 +288,8 @@ std::unique_ptr<TCommDevice> OpenCommDevice(const std::string& path, int& error)
     UniqueHandle readEvent = NewEvent(true);
     UniqueHandle writeEvent = NewEvent(true);
     if (!wake || !readEvent || !writeEvent) {
-        error = LastCommError();
+        failure.Error = LastCommError();
+        failure.Reason = OpenFailureReason(static_cast<DWORD>(failure.Error), path);
         return nullptr;
     }
     return std::make_unique<TWin32CommDevice>(std::move(port), std::move(wake),

@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -41,6 +42,23 @@ bool InstanceIdReadable(HDEVINFO list, SP_DEVINFO_DATA& device) {
     return read;
 }
 
+// The list's names are UTF-8 on every system; SetupAPI's narrow functions answer in the
+// ANSI code page.
+std::string AnsiToUtf8(const char* text) {
+    int wideLength = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (wideLength <= 0)
+        return text;
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), wideLength);
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return text;
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), length, nullptr, nullptr);
+    utf8.resize(static_cast<size_t>(length - 1)); // without the terminator
+    return utf8;
+}
+
 } // namespace
 
 bool EnumerateSerialPorts(std::vector<TPortEntry>& ports) {
@@ -62,7 +80,7 @@ bool EnumerateSerialPorts(std::vector<TPortEntry>& ports) {
         if (com == nullptr)
             continue; // a printer port
         int number = std::atoi(com + 4);
-        ports.push_back({name, "\\\\.\\COM" + std::to_string(number), number});
+        ports.push_back({AnsiToUtf8(name), "\\\\.\\COM" + std::to_string(number), number});
     }
     SetupDiDestroyDeviceInfoList(list);
     return true;
