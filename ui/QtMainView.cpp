@@ -62,10 +62,10 @@ void QtMainView::ShowMessage(const std::string& text) {
 }
 
 int QtMainView::MessageBox(const std::string& text, const std::string& caption,
-                           TMessageButtons buttons) {
+                           TMessageButtons buttons, TMessageIcon icon) {
     if (answer_)
-        return answer_(text, caption, buttons);
-    return AskUser(&window_, ToQString(text), ToQString(caption), buttons);
+        return answer_(text, caption, buttons, icon);
+    return AskUser(&window_, ToQString(text), ToQString(caption), buttons, icon);
 }
 
 void QtMainView::SetText(TControl control, const std::string& text) {

@@ -42,7 +42,8 @@ void TForm1::btnSendCommandClick() {
     std::string typed = view_.EditText(TControl::LabeledEditCommandText);
     if (!SendCommand(typed,
                      [this](const void* bytes, int length) { return SendData(bytes, length); }))
-        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok);
+        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok,
+                         TMessageIcon::Error);
 }
 
 // One batch per received chunk: at the fastest line rate the window redraws the log a

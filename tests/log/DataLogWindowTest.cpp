@@ -141,6 +141,7 @@ TEST(DataLogWindowDisconnected, SendCommandReportsTheError) {
     h.view.texts[TControl::LabeledEditCommandText] = "$PTST,,,,,17*29";
     h.form->btnSendCommandClick();
     EXPECT_EQ(h.view.messages, std::vector<std::string>{"error: Send message error"});
+    EXPECT_EQ(h.view.messageIcons, std::vector<TMessageIcon>{TMessageIcon::Error});
     EXPECT_EQ(h.TakeWritten(), "");
 }
 
