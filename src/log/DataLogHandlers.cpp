@@ -30,12 +30,13 @@ void TForm1::btnSaveLogClick() {
         return;
     std::string fileName = WithDefaultExtension(chosen, kDataLogDefaultExtension);
     dataLogFileName_ = fileName;
-    TSaveLogResult result = SaveDataLog(*dataLog_, fileName, [this] {
+    TSaveLogOutcome outcome = SaveDataLog(*dataLog_, fileName, [this] {
         return view_.MessageBox(kOverwriteQuestion, kOverwriteCaption, TMessageButtons::YesNo) ==
                IDYES;
     });
-    if (result == slFailed)
-        view_.ShowMessage("Cannot create file \"" + fileName + "\".");
+    if (!outcome.Message.empty())
+        view_.MessageBox(outcome.Message, kApplicationTitle, TMessageButtons::Ok,
+                         outcome.Result == slFailed ? TMessageIcon::Error : TMessageIcon::Warning);
 }
 
 void TForm1::btnSendCommandClick() {
