@@ -1,12 +1,11 @@
 #include "DataLogPage.h"
 
-#include "log/DataLog.h"
+#include "DataLogView.h"
 #include "log/DataLogPage.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -24,12 +23,9 @@ void FillDataLogPage(QWidget* page) {
     QPushButton* logSwitch = NamedButton(page, "spbtnEnableLog", kStartLogCaption);
     logSwitch->setCheckable(true);
 
-    auto* log = new QPlainTextEdit(page);
-    log->setObjectName(QStringLiteral("MemoDataLog"));
-    log->setReadOnly(true);
-    log->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The view holds what the data log keeps for it; Save writes every line.
-    log->setMaximumBlockCount(static_cast<int>(kDataLogViewLines));
+    auto* log = new DataLogView(page);
+    log->setObjectName(QStringLiteral("MemoDataLog"));
 
     auto* command = new QLineEdit(page);
     command->setObjectName(QStringLiteral("LabeledEditCommandText"));

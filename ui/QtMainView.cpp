@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "CheckIcons.h"
+#include "DataLogView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "SaveFileDialog.h"
@@ -185,8 +186,10 @@ void QtMainView::SetActivePage(TControl pages, int index) {
 }
 
 void QtMainView::AppendLine(TControl memo, const std::string& line) {
-    if (auto* log = FindAs<QPlainTextEdit>(memo))
-        log->appendPlainText(ToQString(line));
+    if (auto* dataLog = qobject_cast<DataLogView*>(Find(memo)))
+        dataLog->AppendLine(ToQString(line));
+    else if (auto* text = FindAs<QPlainTextEdit>(memo))
+        text->appendPlainText(ToQString(line));
 }
 
 void QtMainView::SetTimerEnabled(TTimer timer, bool enabled) {
