@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
+#include <QValidator>
 #include <QWidget>
 
 namespace {
@@ -15,6 +17,34 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption)
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+// Takes a command of at most kCommandTextMaxLength characters. A paste or a drop that
+// would make it longer is refused whole, where a length limit would cut it silently.
+class CommandLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return input.size() <= kCommandTextMaxLength ? Acceptable : Invalid;
+    }
+};
+
+QLineEdit* CommandLine(QWidget* parent) {
+    auto* command = new QLineEdit(parent);
+    command->setObjectName(QStringLiteral("LabeledEditCommandText"));
+    command->setValidator(new CommandLengthValidator(command));
+    const QString limit = QStringLiteral("At most %1 characters, sent as typed with CR LF")
+                              .arg(kCommandTextMaxLength);
+    command->setPlaceholderText(limit);
+    command->setToolTip(limit);
+    QObject::connect(command, &QLineEdit::inputRejected, command, [command] {
+        QToolTip::showText(command->mapToGlobal(QPoint(0, command->height())),
+                           QStringLiteral("A command holds at most %1 characters; "
+                                          "the text was not taken.")
+                               .arg(kCommandTextMaxLength),
+                           command);
+    });
+    return command;
 }
 
 } // namespace
@@ -27,9 +57,7 @@ void FillDataLogPage(QWidget* page) {
     auto* log = new DataLogView(page);
     log->setObjectName(QStringLiteral("MemoDataLog"));
 
-    auto* command = new QLineEdit(page);
-    command->setObjectName(QStringLiteral("LabeledEditCommandText"));
-    command->setMaxLength(kCommandTextMaxLength);
+    QLineEdit* command = CommandLine(page);
     auto* commandLabel = new QLabel(QStringLiteral("Enter Command"), page);
     commandLabel->setBuddy(command);
 

@@ -1,15 +1,19 @@
 // The DATA LOG page as the user sees it: the view follows the newest line whatever the
-// widths of the lines until the user scrolls away, and holds a bounded amount of text.
+// widths of the lines until the user scrolls away, holds a bounded amount of text, and
+// the command line sends on Enter and refuses a command longer than it takes.
 #include "WindowFixture.h"
 
 #include "log/DataLog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include <string>
 
@@ -158,6 +162,47 @@ TEST_F(DataLogPage, HoldsAtMostAMebibyteOfTheNewestText) {
                       c.lineLength - 1)
             << "only the oldest lines go";
     }
+}
+
+TEST_F(DataLogPage, EnterSendsTheCommandAsTheButtonDoes) {
+    StartLogging();
+    auto* command = Find<QLineEdit>("LabeledEditCommandText");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        line_->Written();
+        const size_t before = line_->Written().size();
+        command->setText("$PTST,,,,,17*29");
+        QTest::keyClick(command, key);
+        EXPECT_EQ(line_->Written().substr(before), "$PTST,,,,,17*29\r\n");
+        EXPECT_EQ(command->text(), "$PTST,,,,,17*29") << "kept for sending again";
+    }
+    QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton); // Disconnect
+    QTest::keyClick(command, Qt::Key_Return);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Send message error");
+}
+
+TEST_F(DataLogPage, CommandLineShowsItsLimitAndRefusesALongerCommand) {
+    auto* command = Find<QLineEdit>("LabeledEditCommandText");
+    EXPECT_TRUE(command->placeholderText().contains("86"))
+        << command->placeholderText().toStdString();
+    EXPECT_TRUE(command->toolTip().contains("86"));
+
+    const QString longest(86, 'A');
+    command->clear();
+    QTest::keyClicks(command, longest + "BCD");
+    EXPECT_EQ(command->text(), longest) << "typing stops at the limit";
+
+    command->setText("$PTST");
+    command->end(false);
+    QApplication::clipboard()->setText(QString(90, 'x'));
+    command->paste();
+    EXPECT_EQ(command->text(), "$PTST") << "a paste that does not fit is refused whole";
+    EXPECT_TRUE(QToolTip::text().contains("86")) << QToolTip::text().toStdString();
+
+    QApplication::clipboard()->setText(QString(81, 'x'));
+    command->paste();
+    EXPECT_EQ(command->text(), "$PTST" + QString(81, 'x')) << "one that fits is taken";
 }
 
 } // namespace

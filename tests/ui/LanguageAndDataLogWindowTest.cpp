@@ -79,7 +79,6 @@ TEST_F(DataLogWindow, SendCommandTakesTheTypedTextAndReportsAFailedSend) {
     QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton);
     Find<QAbstractButton>("btnSendCommand")->click();
     EXPECT_NE(line_->Written().find("$PTST,,,,,17*29\r\n"), std::string::npos);
-    EXPECT_EQ(Find<QLineEdit>("LabeledEditCommandText")->maxLength(), 86);
 }
 
 // The boxes that report an error carry the error icon; questions carry none.
