@@ -33,10 +33,9 @@ QLineEdit* CommandLine(QWidget* parent) {
     auto* command = new QLineEdit(parent);
     command->setObjectName(QStringLiteral("LabeledEditCommandText"));
     command->setValidator(new CommandLengthValidator(command));
-    const QString limit = QStringLiteral("At most %1 characters, sent as typed with CR LF")
-                              .arg(kCommandTextMaxLength);
-    command->setPlaceholderText(limit);
-    command->setToolTip(limit);
+    command->setPlaceholderText(QStringLiteral("At most %1 characters").arg(kCommandTextMaxLength));
+    command->setToolTip(QStringLiteral("At most %1 characters, sent as typed with CR LF")
+                            .arg(kCommandTextMaxLength));
     QObject::connect(command, &QLineEdit::inputRejected, command, [command] {
         QToolTip::showText(command->mapToGlobal(QPoint(0, command->height())),
                            QStringLiteral("A command holds at most %1 characters; "
@@ -65,9 +64,10 @@ void FillDataLogPage(QWidget* page) {
     layout->addWidget(logSwitch, 0, 0);
     layout->addWidget(NamedButton(page, "btnClearLog", "Clear Log"), 0, 1);
     layout->addWidget(NamedButton(page, "btnSaveLog", "Save to File"), 0, 2);
-    layout->addWidget(log, 1, 0, 1, 4);
-    layout->addWidget(commandLabel, 2, 0, 1, 4);
-    layout->addWidget(command, 3, 0, 1, 3);
-    layout->addWidget(NamedButton(page, "btnSendCommand", "Send Command"), 3, 3);
+    layout->addWidget(log, 1, 0, 1, 5);
+    layout->addWidget(commandLabel, 2, 0, 1, 5);
+    // The command line takes the width, so that a whole sentence shows.
+    layout->addWidget(command, 3, 0, 1, 4);
+    layout->addWidget(NamedButton(page, "btnSendCommand", "Send Command"), 3, 4);
     layout->setColumnStretch(3, 1);
 }
