@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace {
 
@@ -60,12 +61,20 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent) : QDialog(parent) {}
 
+    void SetReadMe(QPlainTextEdit* readMe) { readMe_ = readMe; }
+
 protected:
     void showEvent(QShowEvent* event) override {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->geometry().center() - rect().center());
         QDialog::showEvent(event);
+        // Loading the read-me leaves the view at its last line; the box opens at the top.
+        readMe_->moveCursor(QTextCursor::Start);
+        readMe_->verticalScrollBar()->setValue(0);
     }
+
+private:
+    QPlainTextEdit* readMe_ = nullptr;
 };
 
 } // namespace
@@ -92,6 +101,7 @@ void CreateAboutBox(QWidget* mainWindow) {
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->SetReadMe(memo);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), box);
     ok->setObjectName(QStringLiteral("btnOK"));

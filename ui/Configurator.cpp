@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -109,6 +110,9 @@ void Configurator::ConnectEvents() {
     ConnectButton("btnClearLog", [form] { form->btnClearLogClick(); });
     ConnectButton("btnSaveLog", [form] { form->btnSaveLogClick(); });
     ConnectButton("btnSendCommand", [form] { form->btnSendCommandClick(); });
+    // Enter in the command line sends, as the Send Command button does.
+    QObject::connect(Control<QLineEdit>(window_, "LabeledEditCommandText"),
+                     &QLineEdit::returnPressed, to, [form] { form->btnSendCommandClick(); });
 
     ConnectButton("ButtonEthernetSend", [form] { form->ButtonEthernetSendClick(); });
     ConnectButton("ButtonEnterEthConfigMode", [form] { form->ButtonEnterEthConfigModeClick(); });

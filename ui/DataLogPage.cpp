@@ -1,13 +1,14 @@
 #include "DataLogPage.h"
 
-#include "log/DataLog.h"
+#include "DataLogView.h"
 #include "log/DataLogPage.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
+#include <QValidator>
 #include <QWidget>
 
 namespace {
@@ -18,22 +19,44 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption)
     return button;
 }
 
+// Takes a command of at most kCommandTextMaxLength characters. A paste or a drop that
+// would make it longer is refused whole, where a length limit would cut it silently.
+class CommandLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return input.size() <= kCommandTextMaxLength ? Acceptable : Invalid;
+    }
+};
+
+QLineEdit* CommandLine(QWidget* parent) {
+    auto* command = new QLineEdit(parent);
+    command->setObjectName(QStringLiteral("LabeledEditCommandText"));
+    command->setValidator(new CommandLengthValidator(command));
+    command->setPlaceholderText(QStringLiteral("At most %1 characters").arg(kCommandTextMaxLength));
+    command->setToolTip(QStringLiteral("At most %1 characters, sent as typed with CR LF")
+                            .arg(kCommandTextMaxLength));
+    QObject::connect(command, &QLineEdit::inputRejected, command, [command] {
+        QToolTip::showText(command->mapToGlobal(QPoint(0, command->height())),
+                           QStringLiteral("A command holds at most %1 characters; "
+                                          "the text was not taken.")
+                               .arg(kCommandTextMaxLength),
+                           command);
+    });
+    return command;
+}
+
 } // namespace
 
 void FillDataLogPage(QWidget* page) {
     QPushButton* logSwitch = NamedButton(page, "spbtnEnableLog", kStartLogCaption);
     logSwitch->setCheckable(true);
 
-    auto* log = new QPlainTextEdit(page);
-    log->setObjectName(QStringLiteral("MemoDataLog"));
-    log->setReadOnly(true);
-    log->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The view holds what the data log keeps for it; Save writes every line.
-    log->setMaximumBlockCount(static_cast<int>(kDataLogViewLines));
+    auto* log = new DataLogView(page);
+    log->setObjectName(QStringLiteral("MemoDataLog"));
 
-    auto* command = new QLineEdit(page);
-    command->setObjectName(QStringLiteral("LabeledEditCommandText"));
-    command->setMaxLength(kCommandTextMaxLength);
+    QLineEdit* command = CommandLine(page);
     auto* commandLabel = new QLabel(QStringLiteral("Enter Command"), page);
     commandLabel->setBuddy(command);
 
@@ -41,9 +64,10 @@ void FillDataLogPage(QWidget* page) {
     layout->addWidget(logSwitch, 0, 0);
     layout->addWidget(NamedButton(page, "btnClearLog", "Clear Log"), 0, 1);
     layout->addWidget(NamedButton(page, "btnSaveLog", "Save to File"), 0, 2);
-    layout->addWidget(log, 1, 0, 1, 4);
-    layout->addWidget(commandLabel, 2, 0, 1, 4);
-    layout->addWidget(command, 3, 0, 1, 3);
-    layout->addWidget(NamedButton(page, "btnSendCommand", "Send Command"), 3, 3);
+    layout->addWidget(log, 1, 0, 1, 5);
+    layout->addWidget(commandLabel, 2, 0, 1, 5);
+    // The command line takes the width, so that a whole sentence shows.
+    layout->addWidget(command, 3, 0, 1, 4);
+    layout->addWidget(NamedButton(page, "btnSendCommand", "Send Command"), 3, 4);
     layout->setColumnStretch(3, 1);
 }

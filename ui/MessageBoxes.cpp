@@ -16,6 +16,18 @@ QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::Icon IconOf(TMessageIcon icon) {
+    switch (icon) {
+    case TMessageIcon::None:
+        return QMessageBox::NoIcon;
+    case TMessageIcon::Warning:
+        return QMessageBox::Warning;
+    case TMessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
 int ResultOf(int pressed, TMessageButtons buttons) {
     switch (pressed) {
     case QMessageBox::Ok:
@@ -31,7 +43,8 @@ int ResultOf(int pressed, TMessageButtons buttons) {
 
 } // namespace
 
-int AskUser(QWidget* parent, const QString& text, const QString& caption, TMessageButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, ButtonsOf(buttons), parent);
+int AskUser(QWidget* parent, const QString& text, const QString& caption, TMessageButtons buttons,
+            TMessageIcon icon) {
+    QMessageBox box(IconOf(icon), caption, text, ButtonsOf(buttons), parent);
     return ResultOf(box.exec(), buttons);
 }

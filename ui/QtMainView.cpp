@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "CheckIcons.h"
+#include "DataLogView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "SaveFileDialog.h"
@@ -78,10 +79,10 @@ void QtMainView::ShowMessage(const std::string& text) {
 }
 
 int QtMainView::MessageBox(const std::string& text, const std::string& caption,
-                           TMessageButtons buttons) {
+                           TMessageButtons buttons, TMessageIcon icon) {
     if (answer_)
-        return answer_(text, caption, buttons);
-    return AskUser(&window_, ToQString(text), ToQString(caption), buttons);
+        return answer_(text, caption, buttons, icon);
+    return AskUser(&window_, ToQString(text), ToQString(caption), buttons, icon);
 }
 
 void QtMainView::SetText(TControl control, const std::string& text) {
@@ -201,8 +202,10 @@ void QtMainView::SetActivePage(TControl pages, int index) {
 }
 
 void QtMainView::AppendLine(TControl memo, const std::string& line) {
-    if (auto* log = FindAs<QPlainTextEdit>(memo))
-        log->appendPlainText(ToQString(line));
+    if (auto* dataLog = qobject_cast<DataLogView*>(Find(memo)))
+        dataLog->AppendLine(ToQString(line));
+    else if (auto* text = FindAs<QPlainTextEdit>(memo))
+        text->appendPlainText(ToQString(line));
 }
 
 void QtMainView::SetTimerEnabled(TTimer timer, bool enabled) {

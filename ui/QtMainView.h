@@ -14,9 +14,9 @@ class QWidget;
 
 class QtMainView : public TMainView {
 public:
-    // Answers a message box instead of the user: text, caption, buttons -> IDOK, ...
-    using MessageAnswer =
-        std::function<int(const std::string& text, const std::string& caption, TMessageButtons)>;
+    // Answers a message box instead of the user: text, caption, buttons, icon -> IDOK, ...
+    using MessageAnswer = std::function<int(const std::string& text, const std::string& caption,
+                                            TMessageButtons, TMessageIcon)>;
     // Answers the file save dialog instead of the user: true with the chosen name.
     using SaveFileAnswer = std::function<bool(const TSaveFileRequest&, std::string& fileName)>;
 
@@ -27,8 +27,9 @@ public:
     void AnswerSaveFileWith(SaveFileAnswer answer) { saveAnswer_ = std::move(answer); }
 
     void ShowMessage(const std::string& text) override;
-    int MessageBox(const std::string& text, const std::string& caption,
-                   TMessageButtons buttons) override;
+    using TMainView::MessageBox;
+    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons buttons,
+                   TMessageIcon icon) override;
 
     void SetText(TControl control, const std::string& text) override;
     void SetEnabled(TControl control, bool enabled) override;

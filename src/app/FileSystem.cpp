@@ -40,6 +40,8 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 
 TAtomicFileWriter::TAtomicFileWriter(std::string path) : path_(std::move(path)) {
     file_ = CreateTemporaryBeside(path_, temporaryPath_);
+    if (file_ == nullptr)
+        error_ = LastSystemErrorText();
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() {
@@ -49,18 +51,30 @@ TAtomicFileWriter::~TAtomicFileWriter() {
 bool TAtomicFileWriter::Write(const void* bytes, size_t count) {
     if (file_ == nullptr || failed_)
         return false;
-    if (count > 0 && std::fwrite(bytes, 1, count, file_) != count)
+    if (count > 0 && std::fwrite(bytes, 1, count, file_) != count) {
         failed_ = true;
+        error_ = LastSystemErrorText();
+    }
     return !failed_;
 }
 
 bool TAtomicFileWriter::Commit() {
     if (file_ == nullptr || failed_)
         return false;
+    // The reason is taken right after the call that failed, before cleaning up.
     bool written = FlushToDisk(file_);
-    written = std::fclose(file_) == 0 && written;
+    if (!written)
+        error_ = LastSystemErrorText();
+    if (std::fclose(file_) != 0 && written) {
+        written = false;
+        error_ = LastSystemErrorText();
+    }
     file_ = nullptr;
-    if (!written || !MoveIntoPlace(temporaryPath_, path_)) {
+    if (written && !MoveIntoPlace(temporaryPath_, path_)) {
+        written = false;
+        error_ = LastSystemErrorText();
+    }
+    if (!written) {
         std::remove(temporaryPath_.c_str());
         temporaryPath_.clear();
         return false;

@@ -24,6 +24,9 @@ bool CreateFolderTree(const std::string& folder);
 // The folder of the running program file, ending in a separator.
 std::string ProgramFolder();
 
+// The system's text for the error of the last failed call, e.g. "No space left on device".
+std::string LastSystemErrorText();
+
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);
 
@@ -44,6 +47,8 @@ public:
     bool Write(const std::string& text) { return Write(text.data(), text.size()); }
     // Flushes the data to the disk and puts the file in place of the target.
     bool Commit();
+    // Why creating, writing or committing failed; empty while nothing failed.
+    const std::string& ErrorText() const { return error_; }
 
 private:
     void Discard();
@@ -52,6 +57,7 @@ private:
     std::string temporaryPath_;
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    std::string error_;
 };
 
 // Writes `content` to `path` through a TAtomicFileWriter.

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 bool FileExists(const std::string& path) {
@@ -15,6 +16,10 @@ bool FileExists(const std::string& path) {
 bool FolderExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string LastSystemErrorText() {
+    return std::generic_category().message(errno);
 }
 
 void CreateFolder(const std::string& folder) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <io.h>
+#include <system_error>
 
 bool FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -13,6 +14,10 @@ bool FileExists(const std::string& path) {
 bool FolderExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string LastSystemErrorText() {
+    return std::system_category().message(static_cast<int>(GetLastError()));
 }
 
 void CreateFolder(const std::string& folder) {

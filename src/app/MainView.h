@@ -131,6 +131,8 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
+// The picture beside a message box's text (Win32 MB_ICONWARNING, MB_ICONERROR).
+enum class TMessageIcon { None, Warning, Error };
 
 enum class TFontColor { Black, Red };
 
@@ -164,8 +166,11 @@ public:
     // A simple message with one OK button, captioned with the application title.
     virtual void ShowMessage(const std::string& text) = 0;
     // Returns IDOK, IDCANCEL, IDYES or IDNO.
+    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons buttons) {
+        return MessageBox(text, caption, buttons, TMessageIcon::None);
+    }
     virtual int MessageBox(const std::string& text, const std::string& caption,
-                           TMessageButtons buttons) = 0;
+                           TMessageButtons buttons, TMessageIcon icon) = 0;
 
     virtual void SetText(TControl control, const std::string& text) = 0;
     virtual void SetEnabled(TControl control, bool enabled) = 0;

@@ -1,9 +1,11 @@
 #include "log/DataLog.h"
 
 #include "app/FileSystem.h"
-#include "log/SpillFile.h"
 
-TDataLog::TDataLog(std::string spillFolder) : spillFolder_(std::move(spillFolder)) {}
+#include <algorithm>
+
+TDataLog::TDataLog(std::string spillFolder, TSpillFileOpener openSpill)
+    : spillFolder_(std::move(spillFolder)), openSpill_(std::move(openSpill)) {}
 
 TDataLog::~TDataLog() {
     CloseSpill();
@@ -16,11 +18,14 @@ std::string TDataLog::TemporaryFolder() {
 bool TDataLog::OpenSpill() {
     if (spill_ != nullptr)
         return true;
-    spill_ = CreateSpillFile(spillFolder_);
-    if (spill_ == nullptr)
+    std::string reason;
+    spill_ = openSpill_(spillFolder_, reason);
+    if (spill_ == nullptr) {
+        spillError_ = reason;
         return false;
-    spillBuffer_.resize(kDataLogSpillBuffer);
-    std::setvbuf(spill_, spillBuffer_.data(), _IOFBF, spillBuffer_.size());
+    }
+    // Unbuffered: held_ is the buffer, so a write that fails leaves its lines there.
+    std::setvbuf(spill_, nullptr, _IONBF, 0);
     return true;
 }
 
@@ -29,16 +34,48 @@ void TDataLog::CloseSpill() {
         std::fclose(spill_);
         spill_ = nullptr;
     }
-    spillBuffer_.clear();
-    spillBuffer_.shrink_to_fit();
+    spilledBytes_ = 0;
+}
+
+bool TDataLog::Spill() {
+    sinceSpillAttempt_ = 0;
+    if (held_.empty())
+        return true;
+    if (!OpenSpill())
+        return false;
+    // A failed write may have left part of the lines after spilledBytes_; they are
+    // written again from there.
+    bool written = SeekSpillFile(spill_, spilledBytes_) &&
+                   std::fwrite(held_.data(), 1, held_.size(), spill_) == held_.size() &&
+                   std::fflush(spill_) == 0;
+    if (!written) {
+        spillError_ = LastSystemErrorText();
+        std::clearerr(spill_);
+        return false;
+    }
+    spilledBytes_ += held_.size();
+    held_.clear();
+    // Memory that a long outage made grow goes back.
+    if (held_.capacity() > 2 * kDataLogSpillBuffer)
+        held_.shrink_to_fit();
+    return true;
 }
 
 void TDataLog::Append(std::string_view line) {
     ++lineCount_;
-    bool kept = OpenSpill() && std::fwrite(line.data(), 1, line.size(), spill_) == line.size() &&
-                std::fwrite("\r\n", 1, 2, spill_) == 2;
-    if (!kept)
+    sinceSpillAttempt_ += line.size() + 2;
+    const bool attemptDue = sinceSpillAttempt_ >= kDataLogSpillBuffer;
+    // When memory is full, the spill file may have room again.
+    if (held_.size() >= kDataLogHeldBytes && attemptDue)
+        Spill();
+    if (held_.size() < kDataLogHeldBytes) {
+        held_.append(line).append("\r\n");
+    } else {
         ++lostLines_;
+        lossReason_ = spillError_;
+    }
+    if (sinceSpillAttempt_ >= kDataLogSpillBuffer)
+        Spill();
     KeepForView(line);
 }
 
@@ -58,12 +95,17 @@ void TDataLog::KeepForView(std::string_view line) {
 
 void TDataLog::Clear() {
     CloseSpill();
+    held_.clear();
+    held_.shrink_to_fit();
+    sinceSpillAttempt_ = 0;
+    spillError_.clear();
     viewLines_.clear();
     viewBytes_ = 0;
     unseenLines_ = 0;
     cleared_ = true;
     lineCount_ = 0;
     lostLines_ = 0;
+    lossReason_.clear();
 }
 
 TDataLogViewChanges TDataLog::TakeViewChanges() {
@@ -75,22 +117,40 @@ TDataLogViewChanges TDataLog::TakeViewChanges() {
     return changes;
 }
 
-bool TDataLog::Save(const std::string& path) {
-    TAtomicFileWriter writer(path);
-    if (!writer.IsOpen())
+bool TDataLog::CopySpill(TAtomicFileWriter& writer, std::string& error) {
+    if (spilledBytes_ == 0)
+        return true;
+    if (!SeekSpillFile(spill_, 0)) {
+        error = LastSystemErrorText();
         return false;
-    if (spill_ != nullptr) {
-        if (std::fflush(spill_) != 0 || std::fseek(spill_, 0, SEEK_SET) != 0)
-            return false;
-        std::vector<char> chunk(kDataLogSpillBuffer);
-        size_t got;
-        bool copied = true;
-        while (copied && (got = std::fread(chunk.data(), 1, chunk.size(), spill_)) > 0)
-            copied = writer.Write(chunk.data(), got);
-        copied = copied && std::ferror(spill_) == 0;
-        // Appending goes on at the end.
-        if (std::fseek(spill_, 0, SEEK_END) != 0 || !copied)
-            return false;
     }
-    return writer.Commit();
+    std::vector<char> chunk(kDataLogSpillBuffer);
+    for (uint64_t left = spilledBytes_; left > 0;) {
+        size_t wanted = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
+        if (std::fread(chunk.data(), 1, wanted, spill_) != wanted) {
+            error =
+                std::ferror(spill_) != 0 ? LastSystemErrorText() : "the temporary file ended early";
+            std::clearerr(spill_);
+            return false;
+        }
+        if (!writer.Write(chunk.data(), wanted))
+            return false;
+        left -= wanted;
+    }
+    return true;
+}
+
+TDataLogSaveResult TDataLog::Save(const std::string& path) {
+    TDataLogSaveResult result;
+    result.LineCount = lineCount_;
+    result.MissingLines = lostLines_;
+    result.LossReason = lossReason_;
+    // What the spill file cannot take now is written from memory.
+    Spill();
+    TAtomicFileWriter writer(path);
+    result.Saved = writer.IsOpen() && CopySpill(writer, result.Error) && writer.Write(held_) &&
+                   writer.Commit();
+    if (!result.Saved && result.Error.empty())
+        result.Error = writer.ErrorText();
+    return result;
 }

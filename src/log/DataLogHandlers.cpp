@@ -30,19 +30,21 @@ void TForm1::btnSaveLogClick() {
         return;
     std::string fileName = WithDefaultExtension(chosen, kDataLogDefaultExtension);
     dataLogFileName_ = fileName;
-    TSaveLogResult result = SaveDataLog(*dataLog_, fileName, [this] {
+    TSaveLogOutcome outcome = SaveDataLog(*dataLog_, fileName, [this] {
         return view_.MessageBox(kOverwriteQuestion, kOverwriteCaption, TMessageButtons::YesNo) ==
                IDYES;
     });
-    if (result == slFailed)
-        view_.ShowMessage("Cannot create file \"" + fileName + "\".");
+    if (!outcome.Message.empty())
+        view_.MessageBox(outcome.Message, kApplicationTitle, TMessageButtons::Ok,
+                         outcome.Result == slFailed ? TMessageIcon::Error : TMessageIcon::Warning);
 }
 
 void TForm1::btnSendCommandClick() {
     std::string typed = view_.EditText(TControl::LabeledEditCommandText);
     if (!SendCommand(typed,
                      [this](const void* bytes, int length) { return SendData(bytes, length); }))
-        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok);
+        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok,
+                         TMessageIcon::Error);
 }
 
 // One batch per received chunk: at the fastest line rate the window redraws the log a

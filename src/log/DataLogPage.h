@@ -36,7 +36,14 @@ class TDataLog;
 
 enum TSaveLogResult { slSaved, slDeclined, slFailed };
 
+struct TSaveLogOutcome {
+    TSaveLogResult Result = slDeclined;
+    // What the user is told: why nothing was saved, or how many lines the saved file
+    // lacks and why. Empty when there is nothing to tell.
+    std::string Message;
+};
+
 // Saves the log to `path`. When a file of that name exists, `confirmOverwrite` is asked
 // first (kOverwriteQuestion); without its yes the file stays untouched.
-TSaveLogResult SaveDataLog(TDataLog& log, const std::string& path,
-                           const std::function<bool()>& confirmOverwrite);
+TSaveLogOutcome SaveDataLog(TDataLog& log, const std::string& path,
+                            const std::function<bool()>& confirmOverwrite);

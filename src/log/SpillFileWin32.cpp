@@ -1,5 +1,7 @@
 #include "log/SpillFile.h"
 
+#include "app/FileSystem.h"
+
 #include <windows.h>
 
 std::string SystemTemporaryFolder() {
@@ -10,13 +12,21 @@ std::string SystemTemporaryFolder() {
     return std::string(folder, length);
 }
 
-std::FILE* CreateSpillFile(const std::string& folder) {
+std::FILE* CreateSpillFile(const std::string& folder, std::string& reason) {
     char name[MAX_PATH];
-    if (GetTempFileNameA(folder.c_str(), "t36", 0, name) == 0)
+    if (GetTempFileNameA(folder.c_str(), "t36", 0, name) == 0) {
+        reason = LastSystemErrorText();
         return nullptr;
+    }
     // "D": the C runtime deletes the file when it is closed.
     std::FILE* file = std::fopen(name, "w+bD");
-    if (file == nullptr)
+    if (file == nullptr) {
+        reason = LastSystemErrorText();
         DeleteFileA(name);
+    }
     return file;
+}
+
+bool SeekSpillFile(std::FILE* file, uint64_t offset) {
+    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
 }

@@ -50,7 +50,8 @@ void TForm1::NetworkPageChanged() {
 
 void TForm1::ButtonEthernetSendClick() {
     if (!network_->SendText(view_.EditText(TControl::EditEthernetText)))
-        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok);
+        view_.MessageBox(kSendErrorText, kSendErrorCaption, TMessageButtons::Ok,
+                         TMessageIcon::Error);
 }
 
 void TForm1::ButtonEnterEthConfigModeClick() {

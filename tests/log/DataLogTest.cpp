@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+
 namespace {
 
 struct DataLogFixture {
@@ -16,7 +23,7 @@ struct DataLogFixture {
 
     std::string SaveAndRead() {
         std::string path = files / "log.TXT";
-        EXPECT_TRUE(log.Save(path));
+        EXPECT_TRUE(log.Save(path).Saved);
         return TempFolder::Read(path);
     }
 };
@@ -118,22 +125,207 @@ TEST(DataLog, SpillFileLeavesNothingBehind) {
     EXPECT_EQ(f.log.LostLines(), 0u);
 }
 
-TEST(DataLog, LinesThatCannotBeSpilledAreCounted) {
+// Lines of `size` characters numbered from `first`, each with its CR LF.
+std::string Lines(size_t first, size_t count, size_t size = 80) {
+    std::string lines;
+    for (size_t i = first; i < first + count; ++i) {
+        std::string number = std::to_string(i) + ",";
+        lines += number + std::string(size - number.size(), 'x') + "\r\n";
+    }
+    return lines;
+}
+
+void AppendLines(TDataLog& log, const std::string& lines) {
+    for (size_t at = 0; at < lines.size();) {
+        size_t end = lines.find("\r\n", at);
+        log.Append(std::string_view(lines).substr(at, end - at));
+        at = end + 2;
+    }
+}
+
+// A spill file on a disk that holds `room` bytes and then reports that it is full, until
+// the test frees space: a stream whose reads, writes and seeks go to `content`.
+struct FillingDisk {
+    size_t room = 0;
+    std::string content;
+    size_t position = 0;
+
+    static ssize_t Write(void* cookie, const char* bytes, size_t count) {
+        auto* disk = static_cast<FillingDisk*>(cookie);
+        size_t fits = std::min(count, disk->room - std::min(disk->room, disk->position));
+        if (fits == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        if (disk->position + fits > disk->content.size())
+            disk->content.resize(disk->position + fits);
+        disk->content.replace(disk->position, fits, bytes, fits);
+        disk->position += fits;
+        return static_cast<ssize_t>(fits);
+    }
+    static ssize_t Read(void* cookie, char* bytes, size_t count) {
+        auto* disk = static_cast<FillingDisk*>(cookie);
+        size_t got = std::min(count, disk->content.size() - disk->position);
+        std::copy_n(disk->content.data() + disk->position, got, bytes);
+        disk->position += got;
+        return static_cast<ssize_t>(got);
+    }
+    static int Seek(void* cookie, off64_t* offset, int whence) {
+        auto* disk = static_cast<FillingDisk*>(cookie);
+        off64_t base = whence == SEEK_SET   ? 0
+                       : whence == SEEK_CUR ? static_cast<off64_t>(disk->position)
+                                            : static_cast<off64_t>(disk->content.size());
+        *offset += base;
+        disk->position = static_cast<size_t>(*offset);
+        return 0;
+    }
+
+    TSpillFileOpener Opener() {
+        return [this](const std::string&, std::string&) {
+            return fopencookie(
+                this, "w+b",
+                {&FillingDisk::Read, &FillingDisk::Write, &FillingDisk::Seek, nullptr});
+        };
+    }
+};
+
+TEST(DataLog, LinesWaitInMemoryWhileTheTemporaryFolderTakesNothing) {
     TempFolder files;
-    TDataLog log(files / "missing");
-    log.Append("one");
-    log.Append("two");
-    EXPECT_EQ(log.LostLines(), 2u);
-    EXPECT_EQ(log.ViewLines().size(), 2u);
+    std::string notAFolder = files.Write("plain-file", "");
+    struct Case {
+        const char* what;
+        std::string folder;
+    };
+    const Case cases[] = {
+        {"a folder under a regular file", notAFolder + "/tmp"},
+        {"a missing folder", files / "missing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TDataLog log(c.folder);
+        std::string lines = Lines(0, 3 * kDataLogSpillBuffer / 80);
+        AppendLines(log, lines);
+        TDataLogSaveResult saved = log.Save(files / "log.TXT");
+        EXPECT_TRUE(saved.Saved) << saved.Error;
+        EXPECT_EQ(saved.MissingLines, 0u);
+        EXPECT_TRUE(TempFolder::Read(files / "log.TXT") == lines) << "every line, from memory";
+    }
+}
+
+// Beyond what memory holds, lines are lost: Save writes the others and says how many are
+// missing and why.
+TEST(DataLog, SaveCountsTheLinesMemoryCouldNotHold) {
+    TempFolder files;
+    std::string notAFolder = files.Write("plain-file", "");
+    TDataLog log(notAFolder + "/tmp");
+    const size_t held = kDataLogHeldBytes / 4002;
+    const size_t lost = held / 10;
+    std::string lines = Lines(0, held + 1 + lost, 4000);
+    AppendLines(log, lines);
+    EXPECT_EQ(log.LostLines(), lost);
+
+    TDataLogSaveResult saved = log.Save(files / "log.TXT");
+    EXPECT_TRUE(saved.Saved);
+    EXPECT_EQ(saved.LineCount, held + 1 + lost);
+    EXPECT_EQ(saved.MissingLines, lost);
+    EXPECT_EQ(saved.LossReason, "Not a directory");
+    EXPECT_TRUE(TempFolder::Read(files / "log.TXT") == Lines(0, held + 1, 4000))
+        << "the lines the log kept, oldest first";
     log.Clear();
     EXPECT_EQ(log.LostLines(), 0u);
+    EXPECT_EQ(log.Save(files / "log.TXT").MissingLines, 0u);
+}
+
+// A disk that fills up part-way: what the spill file could not take waits in memory and
+// goes there once space is freed; Save writes every line in order either way.
+TEST(DataLog, DiskFillingUpPartWayLosesNoLine) {
+    TempFolder files;
+    FillingDisk disk;
+    disk.room = kDataLogSpillBuffer + kDataLogSpillBuffer / 2;
+    TDataLog log(files.Path(), disk.Opener());
+    std::string early = Lines(0, 4 * kDataLogSpillBuffer / 80);
+    AppendLines(log, early);
+    EXPECT_EQ(disk.content, early.substr(0, disk.room)) << "the disk filled up";
+    TDataLogSaveResult whileFull = log.Save(files / "full.TXT");
+    EXPECT_TRUE(whileFull.Saved);
+    EXPECT_EQ(whileFull.MissingLines, 0u);
+    EXPECT_TRUE(TempFolder::Read(files / "full.TXT") == early) << "the held lines from memory";
+
+    disk.room = 100 * kDataLogSpillBuffer;
+    std::string late = Lines(early.size() / 82, 2 * kDataLogSpillBuffer / 80);
+    AppendLines(log, late);
+    EXPECT_GT(disk.content.size(), early.size()) << "the held lines went to the freed space";
+    TDataLogSaveResult saved = log.Save(files / "all.TXT");
+    EXPECT_TRUE(saved.Saved);
+    EXPECT_EQ(saved.MissingLines, 0u);
+    EXPECT_TRUE(TempFolder::Read(files / "all.TXT") == early + late);
+    EXPECT_TRUE(disk.content == early + late) << "written again over the failed writes";
 }
 
 TEST(DataLog, FailedSaveLeavesTheFileAsItWas) {
     DataLogFixture f;
     f.log.Append("line");
-    EXPECT_FALSE(f.log.Save(f.files / "missing/log.TXT"));
+    TDataLogSaveResult saved = f.log.Save(f.files / "missing/log.TXT");
+    EXPECT_FALSE(saved.Saved);
+    EXPECT_EQ(saved.Error, "No such file or directory");
     EXPECT_EQ(f.files.EntryCount(), 0u);
+}
+
+// Files this process writes stop growing at `bytes`, as on a full disk, while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(DataLog, SaveToAFullDiskKeepsTheOldFileAndSaysWhy) {
+    DataLogFixture f;
+    std::string path = f.files.Write("log.TXT", "old\r\n");
+    std::string lines = Lines(0, 100);
+    AppendLines(f.log, lines);
+    TSaveLogOutcome outcome;
+    {
+        FileSizeLimit full(1000);
+        outcome = SaveDataLog(f.log, path, [] { return true; });
+    }
+    EXPECT_EQ(outcome.Result, slFailed);
+    EXPECT_EQ(outcome.Message, "Cannot create file \"" + path +
+                                   "\": File too large. Nothing was saved; a file of that name "
+                                   "is left as it was.");
+    EXPECT_EQ(TempFolder::Read(path), "old\r\n");
+    EXPECT_EQ(f.files.EntryCount(), 1u) << "no temporary file left behind";
+    EXPECT_EQ(SaveDataLog(f.log, path, [] { return true; }).Result, slSaved);
+    EXPECT_TRUE(TempFolder::Read(path) == lines) << "the lines waited for space";
+}
+
+TEST(DataLogPage, SaveTellsHowManyLinesAreMissingAndWhy) {
+    TempFolder files;
+    std::string notAFolder = files.Write("plain-file", "");
+    TDataLog log(notAFolder + "/tmp");
+    const size_t held = kDataLogHeldBytes / 4002 + 1;
+    AppendLines(log, Lines(0, held + 7, 4000));
+    TSaveLogOutcome outcome = SaveDataLog(log, files / "log.TXT", [] { return true; });
+    EXPECT_EQ(outcome.Result, slSaved);
+    EXPECT_EQ(outcome.Message, "The log was saved to \"" + files / "log.TXT" + "\", but 7 of the " +
+                                   std::to_string(held + 7) +
+                                   " lines logged are missing from it: the temporary folder \"" +
+                                   notAFolder + "/tmp\" could not hold them (Not a directory).");
+    log.Clear();
+    log.Append("one");
+    EXPECT_EQ(SaveDataLog(log, files / "log.TXT", [] { return true; }).Message, "")
+        << "a complete file needs no word";
 }
 
 TEST(DataLogPage, ExistingFileIsReplacedOnlyAfterYes) {
@@ -147,15 +339,15 @@ TEST(DataLogPage, ExistingFileIsReplacedOnlyAfterYes) {
             return yes;
         };
     };
-    EXPECT_EQ(SaveDataLog(f.log, path, answer(false)), slDeclined);
+    EXPECT_EQ(SaveDataLog(f.log, path, answer(false)).Result, slDeclined);
     EXPECT_EQ(TempFolder::Read(path), "old\r\n");
-    EXPECT_EQ(SaveDataLog(f.log, path, answer(true)), slSaved);
+    EXPECT_EQ(SaveDataLog(f.log, path, answer(true)).Result, slSaved);
     EXPECT_EQ(TempFolder::Read(path), "new\r\n");
     EXPECT_EQ(questions, 2);
-    EXPECT_EQ(SaveDataLog(f.log, f.files / "fresh.TXT", answer(false)), slSaved)
+    EXPECT_EQ(SaveDataLog(f.log, f.files / "fresh.TXT", answer(false)).Result, slSaved)
         << "no question for a new file";
     EXPECT_EQ(questions, 2);
-    EXPECT_EQ(SaveDataLog(f.log, f.files / "missing/x.TXT", answer(true)), slFailed);
+    EXPECT_EQ(SaveDataLog(f.log, f.files / "missing/x.TXT", answer(true)).Result, slFailed);
 }
 
 TEST(DataLogPage, CommandIsSentAsTypedWithCrLf) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 struct DataLogWindow : testing::Test {
@@ -116,6 +118,50 @@ TEST_F(DataLogWindow, SaveKeepsEveryLineOfABurstLongerThanTheView) {
     EXPECT_EQ(TempFolder::Read(Save("all.TXT")), burst);
 }
 
+TEST_F(DataLogWindow, FailedSaveSaysWhyWithTheErrorIcon) {
+    h.form->spbtnEnableLogClick();
+    h.Receive("line\r\n");
+    h.view.messages.clear();
+    h.view.messageIcons.clear();
+    std::string path = Save("missing/log.TXT");
+    EXPECT_EQ(h.view.messages,
+              std::vector<std::string>{std::string(kApplicationTitle) + ": Cannot create file \"" +
+                                       path +
+                                       "\": No such file or directory. Nothing was saved; a file "
+                                       "of that name is left as it was."});
+    EXPECT_EQ(h.view.messageIcons, std::vector<TMessageIcon>{TMessageIcon::Error});
+}
+
+// The temporary folder is a path under a regular file: the log holds what it can in
+// memory, and Save says how many lines the file lacks.
+TEST(DataLogWindowWithoutTemporaryFolder, SaveWarnsOfTheMissingLines) {
+    TempFolder folder;
+    std::string notAFolder = folder.Write("plain-file", "") + "/tmp";
+    const char* oldTmpDir = std::getenv("TMPDIR");
+    std::string restore = oldTmpDir != nullptr ? oldTmpDir : "";
+    setenv("TMPDIR", notAFolder.c_str(), 1);
+    FormHarness h;
+    oldTmpDir != nullptr ? setenv("TMPDIR", restore.c_str(), 1) : unsetenv("TMPDIR");
+
+    h.Connect();
+    h.form->spbtnEnableLogClick();
+    const std::string line(4000, 'x');
+    const size_t lines = kDataLogHeldBytes / (line.size() + 2) + 1 + 3;
+    std::string received;
+    for (size_t i = 0; i < lines; ++i)
+        received += line + "\r\n";
+    h.Receive(received);
+    h.view.saveFileAnswer = folder / "log.TXT";
+    h.form->btnSaveLogClick();
+    EXPECT_EQ(h.view.messages.back(),
+              std::string(kApplicationTitle) + ": The log was saved to \"" + folder / "log.TXT" +
+                  "\", but 3 of the " + std::to_string(lines) +
+                  " lines logged are missing from it: the temporary folder \"" + notAFolder +
+                  "\" could not hold them (Not a directory).");
+    EXPECT_EQ(h.view.messageIcons.back(), TMessageIcon::Warning);
+    EXPECT_EQ(TempFolder::Read(folder / "log.TXT").size(), (lines - 3) * (line.size() + 2));
+}
+
 TEST_F(DataLogWindow, SendCommandWritesTheTypedTextWithCrLf) {
     struct Case {
         const char* typed;
@@ -141,6 +187,7 @@ TEST(DataLogWindowDisconnected, SendCommandReportsTheError) {
     h.view.texts[TControl::LabeledEditCommandText] = "$PTST,,,,,17*29";
     h.form->btnSendCommandClick();
     EXPECT_EQ(h.view.messages, std::vector<std::string>{"error: Send message error"});
+    EXPECT_EQ(h.view.messageIcons, std::vector<TMessageIcon>{TMessageIcon::Error});
     EXPECT_EQ(h.TakeWritten(), "");
 }
 

@@ -120,6 +120,7 @@ TEST_F(NetworkWindow, ButtonsSendAndReportAFailedSend) {
     h.ClickConnect(); // Disconnect
     h.form->ButtonEthernetSendClick();
     EXPECT_EQ(h.view.messages.back(), "error: Send message error");
+    EXPECT_EQ(h.view.messageIcons.back(), TMessageIcon::Error);
 }
 
 TEST_F(NetworkWindow, CompareIpWarnsAndOpensTheModulesAddressOnlyAfterOk) {

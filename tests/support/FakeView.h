@@ -14,9 +14,15 @@
 
 class FakeView : public TMainView {
 public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons) override {
+    void ShowMessage(const std::string& text) override {
+        messages.push_back(text);
+        messageIcons.push_back(TMessageIcon::None);
+    }
+    using TMainView::MessageBox;
+    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons,
+                   TMessageIcon icon) override {
         messages.push_back(caption + ": " + text);
+        messageIcons.push_back(icon);
         if (messageBoxAnswers.empty())
             return messageBoxAnswer;
         int answer = messageBoxAnswers.front();
@@ -90,6 +96,7 @@ public:
     std::vector<TWindow> modalShows;
     std::map<TControl, int> progressMax, progress, images;
     std::vector<std::string> messages;
+    std::vector<TMessageIcon> messageIcons; // one for each of `messages`
     std::map<TControl, std::string> texts;
     std::map<TControl, bool> enabled, visible, checked;
     std::map<TControl, TFontColor> colors;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -36,7 +37,9 @@ public:
     // The bytes of a file; empty when it is missing.
     static std::string Read(const std::string& path) {
         std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
     }
 
     // How many entries the folder holds.

@@ -79,7 +79,28 @@ TEST_F(DataLogWindow, SendCommandTakesTheTypedTextAndReportsAFailedSend) {
     QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton);
     Find<QAbstractButton>("btnSendCommand")->click();
     EXPECT_NE(line_->Written().find("$PTST,,,,,17*29\r\n"), std::string::npos);
-    EXPECT_EQ(Find<QLineEdit>("LabeledEditCommandText")->maxLength(), 86);
+}
+
+// The boxes that report an error carry the error icon; questions carry none.
+TEST_F(DataLogWindow, ErrorBoxesCarryTheErrorIcon) {
+    struct Case {
+        const char* button;
+        const char* text;
+        TMessageIcon icon;
+    };
+    const Case cases[] = {
+        {"btnSendCommand", "Send message error", TMessageIcon::Error},
+        {"ButtonEthernetSend", "Send message error", TMessageIcon::Error},
+        {"btnClearLog", "Are you sure to clear log?", TMessageIcon::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        messages_.clear();
+        Find<QAbstractButton>(c.button)->click();
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].text, c.text);
+        EXPECT_EQ(messages_[0].icon, c.icon);
+    }
 }
 
 TEST_F(DataLogWindow, NetworkTabAndTestControlsStayHidden) {

@@ -1,6 +1,11 @@
 // The view operations on the real widgets: what the controller asks for is what the
 // window shows, in 8-bit text, without starting the user's change handlers.
+#include "MessageBoxes.h"
 #include "WindowFixture.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <QComboBox>
 #include <QLabel>
@@ -83,6 +88,34 @@ TEST_F(QtMainViewOnWindow, CaptionsASimpleMessageWithTheApplicationTitle) {
     EXPECT_EQ(messages_[0].caption, "Tidelane T360KV Configurator (Essential)");
     EXPECT_EQ(messages_[0].text, "Please select correct device.");
     EXPECT_EQ(messages_[0].buttons, TMessageButtons::Ok);
+}
+
+// The real box, as a user sees it: the icon asked for, and the button clicked answers.
+TEST_F(QtMainViewOnWindow, MessageBoxShowsTheIconAskedFor) {
+    struct Case {
+        TMessageIcon icon;
+        QMessageBox::Icon shown;
+    };
+    const Case cases[] = {
+        {TMessageIcon::None, QMessageBox::NoIcon},
+        {TMessageIcon::Warning, QMessageBox::Warning},
+        {TMessageIcon::Error, QMessageBox::Critical},
+    };
+    for (const Case& c : cases) {
+        QMessageBox::Icon seen = QMessageBox::NoIcon;
+        QString caption;
+        QTimer::singleShot(0, [&seen, &caption] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = box->icon();
+            caption = box->windowTitle();
+            box->button(QMessageBox::Ok)->click();
+        });
+        EXPECT_EQ(AskUser(&Window(), "Send message error", "error", TMessageButtons::Ok, c.icon),
+                  IDOK);
+        EXPECT_EQ(seen, c.shown);
+        EXPECT_EQ(caption, "error");
+    }
 }
 
 TEST_F(QtMainViewOnWindow, EnablingARunningTimerLeavesItRunning) {

@@ -20,6 +20,7 @@ struct ShownMessage {
     std::string text;
     std::string caption;
     TMessageButtons buttons;
+    TMessageIcon icon;
 };
 
 class WindowFixture : public testing::Test {
@@ -35,11 +36,11 @@ protected:
         line_ = memory->line;
         configurator_ = std::make_unique<Configurator>(std::make_unique<FakePorts>(ports_),
                                                        std::move(memory), std::move(folders));
-        View().AnswerMessagesWith(
-            [this](const std::string& text, const std::string& caption, TMessageButtons buttons) {
-                messages_.push_back({text, caption, buttons});
-                return answer_;
-            });
+        View().AnswerMessagesWith([this](const std::string& text, const std::string& caption,
+                                         TMessageButtons buttons, TMessageIcon icon) {
+            messages_.push_back({text, caption, buttons, icon});
+            return answer_;
+        });
         Window().show();
     }
 

@@ -8,7 +8,7 @@ void TTextView::ShowMessage(const std::string& text) {
 }
 
 int TTextView::MessageBox(const std::string& text, const std::string& caption,
-                          TMessageButtons buttons) {
+                          TMessageButtons buttons, TMessageIcon) {
     std::fprintf(out_, "! %s: %s\n", caption.c_str(), text.c_str());
     std::fflush(out_);
     return buttons == TMessageButtons::YesNo ? IDYES : IDOK;

@@ -24,8 +24,9 @@ public:
     std::string SaveFileName;
 
     void ShowMessage(const std::string& text) override;
-    int MessageBox(const std::string& text, const std::string& caption,
-                   TMessageButtons buttons) override;
+    using TMainView::MessageBox;
+    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons buttons,
+                   TMessageIcon icon) override;
     void SetText(TControl control, const std::string& text) override;
     void SetEnabled(TControl, bool) override {}
     void SetVisible(TControl, bool) override {}
