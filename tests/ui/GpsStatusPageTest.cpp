@@ -1,5 +1,6 @@
 // The GPS STATUS page's sky map and SNR chart on the real widgets: what a completed cycle
 // draws, and what the page shows before the first one.
+#include "QtColours.h"
 #include "SkyMapWidget.h"
 #include "SnrChart.h"
 #include "WindowFixture.h"
@@ -7,6 +8,7 @@
 #include "diagnostics/SatelliteViews.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
@@ -151,6 +153,36 @@ TEST_F(GpsStatusPageOnWindow, EveryBarsNumberIsDrawnInFullAtTheDefaultSize) {
     for (const DrawnText& text : texts)
         EXPECT_FALSE(text.text.contains(QChar(0x2026)) || text.text.contains("..."))
             << text.text.toStdString();
+}
+
+// Pixels of `picture` within `distance` of `colour` in each channel.
+int PixelsNear(const QImage& picture, QColor colour, int distance) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            QColor pixel = picture.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) <= distance &&
+                             std::abs(pixel.green() - colour.green()) <= distance &&
+                             std::abs(pixel.blue() - colour.blue()) <= distance &&
+                             pixel.alpha() == 255
+                         ? 1
+                         : 0;
+        }
+    return count;
+}
+
+TEST(SatelliteSymbolPicture, NumberIsDrawnInTheColourThatReadsOnTheDisc) {
+    for (bool inUse : {false, true}) {
+        SCOPED_TRACE(inUse ? "in use" : "in view");
+        TPaintSatellite symbol(nullptr);
+        TSatelliteSymbol data;
+        data.InUse = inUse;
+        data.Prn = 88;
+        symbol.SetSymbol(data);
+        QImage picture = symbol.grab().toImage();
+        TSymbolDrawing drawing = SymbolDrawing(data);
+        EXPECT_GT(PixelsNear(picture, ToQColor(drawing.TextColour), 60), 10) << "no number";
+    }
 }
 
 TEST_F(GpsStatusPageOnWindow, SymbolsStandWhereTheControllerPlacedThem) {
