@@ -281,6 +281,9 @@ private:
     std::unique_ptr<TNetworkConsole> network_;
     // The configuration page in front after the user's last page change.
     TConfPage shownConfPage_ = pgBaudRate;
+    // The page the user programmed from, shown again when the restart recovery's
+    // connection completes; -1 for any other connection, which starts on BAUD RATE.
+    int confPageAfterRestart_ = -1;
     // The name last chosen in the data log's save dialog.
     std::string dataLogFileName_;
     std::unique_ptr<TGpsStatusPage> gpsPage_;
