@@ -1,5 +1,5 @@
-// The window in the language of the settings file, and the DATA LOG and NETWORK pages'
-// widgets reaching the controller.
+// The window in the language of the settings file, the language items of the File menu,
+// and the DATA LOG and NETWORK pages' widgets reaching the controller.
 #include "TempFolder.h"
 #include "WindowFixture.h"
 
@@ -87,6 +87,20 @@ TEST_F(DataLogWindow, NetworkTabAndTestControlsStayHidden) {
     for (const char* name : {"MemoEthernetTx", "ButtonEnterEthConfigMode", "ButtonCompareIP"})
         EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
     EXPECT_FALSE(Find<QWidget>("LabelEthernetSettingButton")->isHidden());
+}
+
+TEST_F(DataLogWindow, FileMenuOffersTheThreeLanguagesWhileOptionStaysHidden) {
+    EXPECT_FALSE(Find<QMenu>("mnuOption")->menuAction()->isVisible());
+    QStringList offered;
+    for (QAction* item : Find<QMenu>("mnuFile")->actions())
+        if (item->isVisible() && !item->isSeparator())
+            offered << item->objectName();
+    EXPECT_EQ(offered, QStringList({"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese",
+                                    "mnuExit"}));
+    Find<QMenu>("mnuFile")->actions().at(laTraChinese)->trigger();
+    EXPECT_EQ(Form().LanguageIndex, laTraChinese);
+    EXPECT_TRUE(Find<QAction>("mnuLangTraChinese")->isChecked());
+    EXPECT_FALSE(Find<QAction>("mnuLangEnglish")->isChecked());
 }
 
 TEST_F(DataLogWindow, LanguageItemsAndTheTransmitViewsDoubleClickReachTheController) {
