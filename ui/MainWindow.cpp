@@ -65,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addStretch(0);
     setCentralWidget(central);
 
-    CreateAboutBox(this);
+    CreateAboutBox(this, findChild<QAction*>(QStringLiteral("mnuAbout")));
     CreateProgressDialog(this);
     CreateCountdownDialog(this);
 }
