@@ -4,6 +4,7 @@
 
 #include "dialogs/DialogTexts.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -57,6 +59,19 @@ QLabel* LinkLabel(QWidget* parent, const char* name, const char* text) {
     return label;
 }
 
+// A menu caption as the user reads it: "About(&A)" gives "About", "&Help" "Help".
+QString WithoutMnemonic(QString caption) {
+    static const QRegularExpression kBracketed(QStringLiteral("\\(&[^)]\\)"));
+    static const QRegularExpression kMarker(QStringLiteral("&(.)"));
+    return caption.remove(kBracketed).replace(kMarker, QStringLiteral("\\1")).trimmed();
+}
+
+// "About Tidelane T360KV Configurator", with the item's word for "About".
+QString AboutTitle(const QAction* aboutItem) {
+    return WithoutMnemonic(aboutItem->text()) + QLatin1Char(' ') +
+           QString::fromLatin1(kProductName);
+}
+
 class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent) : QDialog(parent) {}
@@ -79,10 +94,12 @@ private:
 
 } // namespace
 
-void CreateAboutBox(QWidget* mainWindow) {
+void CreateAboutBox(QWidget* mainWindow, QAction* aboutItem) {
     auto* box = new AboutBox(mainWindow);
     box->setObjectName(QStringLiteral("frmAbout"));
-    box->setWindowTitle(QString());
+    box->setWindowTitle(AboutTitle(aboutItem));
+    QObject::connect(aboutItem, &QAction::changed, box,
+                     [box, aboutItem] { box->setWindowTitle(AboutTitle(aboutItem)); });
     box->setModal(false);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, kCream);

@@ -3,8 +3,10 @@
 // box frmAbout, the countdown dialog Form2 and the progress dialog frmWaitingProgress.
 #pragma once
 
+class QAction;
 class QWidget;
 
-void CreateAboutBox(QWidget* mainWindow);
+// The about box is titled after the menu item that opens it, in the item's language.
+void CreateAboutBox(QWidget* mainWindow, QAction* aboutItem);
 void CreateCountdownDialog(QWidget* mainWindow);
 void CreateProgressDialog(QWidget* mainWindow);

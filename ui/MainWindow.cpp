@@ -65,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addStretch(0);
     setCentralWidget(central);
 
-    CreateAboutBox(this);
+    CreateAboutBox(this, findChild<QAction*>(QStringLiteral("mnuAbout")));
     CreateProgressDialog(this);
     CreateCountdownDialog(this);
 }
@@ -73,7 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    AddItem(AddMenu(bar, "mnuFile", "File(&F)"), "mnuExit", "Exit(&X)");
+    QMenu* file = AddMenu(bar, "mnuFile", "File(&F)");
     AddItem(AddMenu(bar, "mnuHelp", "Help(&H)"), "mnuAbout", "About(&A)");
     QMenu* language =
         AddMenu(bar, "mnuOption", "Option(&O)")->addMenu(QStringLiteral("Language(&L)"));
@@ -84,6 +84,11 @@ void MainWindow::CreateMenus() {
         item->setCheckable(true);
         oneLanguage->addAction(item);
     }
+    // The Option menu is never shown, so the File menu offers the same language items:
+    // one check mark, and the captions of the language file.
+    file->addActions(oneLanguage->actions());
+    file->addSeparator();
+    AddItem(file, "mnuExit", "Exit(&X)");
 }
 
 void MainWindow::CreateTimers() {

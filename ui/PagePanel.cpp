@@ -4,6 +4,7 @@
 #include "DataLogPage.h"
 #include "GpsStatusPage.h"
 #include "NetworkPage.h"
+#include "PageIndex.h"
 #include "SystemCheckPage.h"
 
 #include "app/MainView.h"
@@ -14,11 +15,14 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <array>
+
 namespace {
 
 struct PageDescription {
     const char* name;
     const char* caption;
+    bool offered = true;
 };
 
 constexpr PageDescription kMainPages[] = {
@@ -28,7 +32,9 @@ constexpr PageDescription kMainPages[] = {
 constexpr PageDescription kConfigurationPages[] = {
     {"TabSheetBaudRate", "BAUD RATE"},
     {"TabSheetInternalGPS", "INTERNAL GPS"},
-    {"TabSheetNetwork", "NETWORK"},
+    // Never offered: no tab at all, so that no click, wheel turn or key brings it to the
+    // front; the page exists, hidden, so that its controls are found by name.
+    {"TabSheetNetwork", "NETWORK", false},
     {"TabSheetRestore", "RESTORE"},
 };
 constexpr PageDescription kDiagnosisPages[] = {
@@ -37,17 +43,29 @@ constexpr PageDescription kDiagnosisPages[] = {
     {"TabSheetDataLog", "DATA LOG"},
 };
 
-template <size_t N>
-QTabWidget* CreatePageControl(const char* name, const PageDescription (&pages)[N],
-                              QWidget* parent) {
+QTabWidget* CreatePageControl(const char* name, QWidget* parent) {
     auto* control = new QTabWidget(parent);
     control->setObjectName(QString::fromLatin1(name));
-    for (const PageDescription& page : pages) {
-        auto* sheet = new QWidget(control);
-        sheet->setObjectName(QString::fromLatin1(page.name));
-        control->addTab(sheet, QString::fromLatin1(page.caption));
-    }
     return control;
+}
+
+// The pages of `control` by the controller's page index; the ones not offered are
+// hidden children of the control's parent.
+template <size_t N>
+std::array<QWidget*, N> AddPages(QTabWidget* control, const PageDescription (&pages)[N]) {
+    std::array<QWidget*, N> sheets{};
+    for (size_t index = 0; index < N; ++index) {
+        const PageDescription& page = pages[index];
+        auto* sheet = new QWidget(page.offered ? control : control->parentWidget());
+        sheet->setObjectName(QString::fromLatin1(page.name));
+        SetPageIndex(sheet, static_cast<int>(index));
+        if (page.offered)
+            control->addTab(sheet, QString::fromLatin1(page.caption));
+        else
+            sheet->hide();
+        sheets[index] = sheet;
+    }
+    return sheets;
 }
 
 void FillPage(QWidget* page, QWidget* content) {
@@ -62,20 +80,21 @@ QWidget* CreatePagePanel(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName(QStringLiteral("PanelView"));
 
-    QTabWidget* main = CreatePageControl("PageControlMain", kMainPages, panel);
-    QTabWidget* configuration = CreatePageControl("PageControlConf", kConfigurationPages, panel);
-    // The network page keeps its index; only its tab is never offered.
-    configuration->setTabVisible(pgNetwork, false);
-    QTabWidget* diagnosis = CreatePageControl("PageControlDiagnosis", kDiagnosisPages, panel);
-    FillPage(main->widget(pgConfiguration), configuration);
-    FillPage(main->widget(pgDiagnostics), diagnosis);
-    FillDataLogPage(diagnosis->widget(pgDataLog));
-    FillBaudRatePage(configuration->widget(pgBaudRate));
-    FillInternalGpsPage(configuration->widget(pgInternalGps));
-    FillRestorePage(configuration->widget(pgRestore));
-    FillNetworkPage(configuration->widget(pgNetwork));
-    FillSystemCheckPage(diagnosis->widget(pgSystemCheck));
-    FillGpsStatusPage(diagnosis->widget(pgGpsStatus));
+    QTabWidget* main = CreatePageControl("PageControlMain", panel);
+    QTabWidget* configuration = CreatePageControl("PageControlConf", panel);
+    QTabWidget* diagnosis = CreatePageControl("PageControlDiagnosis", panel);
+    const auto mainPages = AddPages(main, kMainPages);
+    const auto configurationPages = AddPages(configuration, kConfigurationPages);
+    const auto diagnosisPages = AddPages(diagnosis, kDiagnosisPages);
+    FillPage(mainPages[pgConfiguration], configuration);
+    FillPage(mainPages[pgDiagnostics], diagnosis);
+    FillDataLogPage(diagnosisPages[pgDataLog]);
+    FillBaudRatePage(configurationPages[pgBaudRate]);
+    FillInternalGpsPage(configurationPages[pgInternalGps]);
+    FillRestorePage(configurationPages[pgRestore]);
+    FillNetworkPage(configurationPages[pgNetwork]);
+    FillSystemCheckPage(diagnosisPages[pgSystemCheck]);
+    FillGpsStatusPage(diagnosisPages[pgGpsStatus]);
 
     auto* reload = new QPushButton(QStringLiteral("Read Device"), panel);
     reload->setObjectName(QStringLiteral("SpeedButtonReload"));

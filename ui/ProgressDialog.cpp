@@ -2,6 +2,7 @@
 // at the centre of the main window, with an italic note and a bar of 10 steps.
 #include "AuxiliaryWindows.h"
 
+#include "app/Mainform.h"
 #include "dialogs/DialogTexts.h"
 
 #include <QDialog>
@@ -34,6 +35,7 @@ protected:
 void CreateProgressDialog(QWidget* mainWindow) {
     auto* dialog = new ProgressDialog(mainWindow);
     dialog->setObjectName(QStringLiteral("frmWaitingProgress"));
+    dialog->setWindowTitle(QString::fromLatin1(kApplicationTitle));
     dialog->setModal(false);
     dialog->setFixedSize(kWidth, kHeight);
     dialog->setWindowOpacity(kOpacity);

@@ -5,6 +5,7 @@
 #include "DataLogView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "PageIndex.h"
 #include "SaveFileDialog.h"
 #include "SkyMapWidget.h"
 #include "SnrChart.h"
@@ -188,17 +189,19 @@ void QtMainView::DropDown(TControl list) {
 
 int QtMainView::ActivePage(TControl pages) {
     auto* control = FindAs<QTabWidget>(pages);
-    return control != nullptr ? control->currentIndex() : -1;
+    return control != nullptr ? ActivePageIndex(control) : -1;
 }
 
 void QtMainView::SetActivePage(TControl pages, int index) {
     auto* control = FindAs<QTabWidget>(pages);
-    if (control == nullptr)
+    // A page that is not offered as a tab is never brought to the front.
+    int tab = control != nullptr ? TabOfPage(control, index) : -1;
+    if (tab < 0)
         return;
     // A page chosen by the controller is no page change by the user: the change
     // handlers run only for the user's choice, and the controller follows up itself.
     const QSignalBlocker quiet(control);
-    control->setCurrentIndex(index);
+    control->setCurrentIndex(tab);
 }
 
 void QtMainView::AppendLine(TControl memo, const std::string& line) {

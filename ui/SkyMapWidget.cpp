@@ -73,7 +73,7 @@ void TPaintSatellite::paintEvent(QPaintEvent*) {
     QFont font = painter.font();
     font.setPixelSize(kSymbolFontPixels);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(ToQColor(drawing.TextColour));
     painter.drawText(QRect(ToQPoint(drawing.TextAt), size()), Qt::AlignLeft | Qt::AlignTop,
                      ToQString(drawing.Text));
 }

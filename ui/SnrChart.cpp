@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "QtColours.h"
 
+#include <QFontMetricsF>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr QChar kZeroWidthSpace(0x200B);
+// The chart's text items keep this much room around a label's text.
+constexpr qreal kLabelMargins = 4.0;
 
 } // namespace
 
@@ -22,6 +25,18 @@ QStringList CategoryLabels(const std::vector<TSnrBar>& bars) {
     for (const TSnrBar& bar : bars)
         labels.append(ToQString(bar.Label) + QString(seen[bar.Label]++, kZeroWidthSpace));
     return labels;
+}
+
+QString StackedLabel(const QString& label) {
+    QStringList characters;
+    QString marks;
+    for (QChar character : label) {
+        if (character == kZeroWidthSpace)
+            marks += character;
+        else
+            characters.append(QString(character).toHtmlEscaped());
+    }
+    return characters.join(QStringLiteral("<br>")) + marks;
 }
 
 SnrChartView::SnrChartView(QWidget* parent)
@@ -42,6 +57,9 @@ SnrChartView::SnrChartView(QWidget* parent)
     snr->setGridLinePen(QPen(Qt::lightGray, 1, Qt::SolidLine));
     labels_->setGridLineVisible(false);
     labels_->setTitleText(QStringLiteral(" "));
+    // The labels are laid out to fit (ShowLabels); the axis would otherwise cut every
+    // number of a narrow bar down to "...".
+    labels_->setTruncateLabels(false);
 
     QChart* bars = chart();
     bars->addSeries(series_);
@@ -54,6 +72,7 @@ SnrChartView::SnrChartView(QWidget* parent)
     bars->setAnimationOptions(QChart::NoAnimation);
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing);
+    connect(bars, &QChart::plotAreaChanged, this, [this] { ShowLabels(); });
 }
 
 void SnrChartView::ShowBars(const std::vector<TSnrBar>& bars, bool valueMarksVisible) {
@@ -66,8 +85,33 @@ void SnrChartView::ShowBars(const std::vector<TSnrBar>& bars, bool valueMarksVis
             inUse.append(static_cast<int>(values.size()));
         values.append(bar.Value);
     }
-    labels_->setCategories(CategoryLabels(bars));
+    barLabels_ = CategoryLabels(bars);
+    ShowLabels();
     set_->append(values);
     set_->selectBars(inUse);
     series_->setLabelsVisible(valueMarksVisible);
+}
+
+void SnrChartView::ShowLabels() {
+    QStringList shown = barLabels_;
+    if (!LabelsFitSideBySide())
+        for (QString& label : shown)
+            label = StackedLabel(label);
+    // Only a change of layout touches the axis, which lays the chart out again.
+    if (shown != labels_->categories())
+        labels_->setCategories(shown);
+}
+
+// Before the chart has been laid out there is no width to fit; the labels then stay on
+// one line until the first layout tells.
+bool SnrChartView::LabelsFitSideBySide() const {
+    qreal plotWidth = chart()->plotArea().width();
+    if (plotWidth <= 0 || barLabels_.isEmpty())
+        return true;
+    qreal barWidth = plotWidth / static_cast<qreal>(barLabels_.size());
+    QFontMetricsF metrics(labels_->labelsFont());
+    for (const QString& label : barLabels_)
+        if (metrics.horizontalAdvance(label) + kLabelMargins > barWidth)
+            return false;
+    return true;
 }

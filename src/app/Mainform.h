@@ -167,6 +167,9 @@ public:
     void MemoEthernetTxDblClick();
     void MemoEthernetRxDblClick();
     TNetworkConsole& NetworkConsole() { return *network_; }
+    // Whether the window offers the NETWORK page. It does not (its tab is never shown),
+    // and then no page change counts as entering it.
+    bool NetworkPageOffered = false;
 
     // --- Configuration report and dialogs --------------------------------------------
     // Asks, lets the user choose a file, writes the report and opens it in the editor.
@@ -282,6 +285,11 @@ private:
     std::string pendingLine_;
     std::unique_ptr<TDataLog> dataLog_;
     std::unique_ptr<TNetworkConsole> network_;
+    // The configuration page in front after the user's last page change.
+    TConfPage shownConfPage_ = pgBaudRate;
+    // The page the user programmed from, shown again when the restart recovery's
+    // connection completes; -1 for any other connection, which starts on BAUD RATE.
+    int confPageAfterRestart_ = -1;
     // The name last chosen in the data log's save dialog.
     std::string dataLogFileName_;
     std::unique_ptr<TGpsStatusPage> gpsPage_;

@@ -3,8 +3,14 @@
 TSymbolDrawing SymbolDrawing(const TSatelliteSymbol& symbol) {
     std::string text = std::to_string(symbol.Prn);
     int half = kSymbolSize / 2;
-    return {{half, half}, half - 1, SatelliteColour(symbol.InUse),
-            kSilver,      text,     text.size() == 1 ? TPixel{6, 3} : TPixel{3, 3}};
+    TRgb fill = SatelliteColour(symbol.InUse);
+    return {{half, half},
+            half - 1,
+            fill,
+            kSilver,
+            text,
+            text.size() == 1 ? TPixel{6, 3} : TPixel{3, 3},
+            ReadableTextColour(fill)};
 }
 
 void TSatelliteSymbols::SetMapSize(int width, int height) {

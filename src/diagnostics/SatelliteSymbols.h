@@ -27,8 +27,9 @@ struct TSymbolDrawing {
     int Radius;       // 9
     TRgb Fill;        // lime in use, blue otherwise, without outline
     TRgb Outline;     // silver circle of the same radius
-    std::string Text; // the PRN, black, in the default font, without background
+    std::string Text; // the PRN, in the default font, without background
     TPixel TextAt;    // (6, 3) for one digit, (3, 3) for more
+    TRgb TextColour;  // black or white, whichever reads on the fill
 };
 
 TSymbolDrawing SymbolDrawing(const TSatelliteSymbol& symbol);

@@ -40,10 +40,17 @@ void TForm1::CreateNetworkConsole() {
 }
 
 void TForm1::NetworkPageChanged() {
+    auto confPage = static_cast<TConfPage>(view_.ActivePage(TControl::PageControlConf));
+    if (confPage == pgNetwork && !NetworkPageOffered) {
+        // A page that is not offered is never in front: the change is undone and the
+        // console sees none, so it neither enters configuration mode nor sends commands.
+        view_.SetActivePage(TControl::PageControlConf, shownConfPage_);
+        return;
+    }
+    shownConfPage_ = confPage;
     bool wasLinkEnabled = network_->LinkEnabled();
     network_->PageChanged(static_cast<TMainPage>(view_.ActivePage(TControl::PageControlMain)),
-                          static_cast<TConfPage>(view_.ActivePage(TControl::PageControlConf)),
-                          view_.ItemIndex(TControl::ComboBoxDeviceItem) == 1);
+                          confPage, view_.ItemIndex(TControl::ComboBoxDeviceItem) == 1);
     if (wasLinkEnabled && !network_->LinkEnabled())
         view_.SetEnabled(TControl::LabelEthernetSettingButton, false);
 }

@@ -114,6 +114,7 @@ void TForm1::ResetSession() {
     HandshakeState = hsIdle;
     HandshakeTicks = 0;
     SessionUp = false;
+    confPageAfterRestart_ = -1;
     for (TControl selector :
          {TControl::ComboBoxDeviceItem, TControl::ComboBoxBaudRate, TControl::cbxDeviceComEnum})
         view_.SetEnabled(selector, true);
@@ -149,7 +150,9 @@ void TForm1::CompleteHandshake() {
     SessionUp = true;
     HandshakeTicks = 0;
     HandshakeState = hsDone;
-    view_.SetActivePage(TControl::PageControlConf, pgBaudRate);
+    view_.SetActivePage(TControl::PageControlConf,
+                        confPageAfterRestart_ >= 0 ? confPageAfterRestart_ : pgBaudRate);
+    confPageAfterRestart_ = -1;
     view_.SetVisible(TControl::PanelView, true);
     view_.SetTimerEnabled(TTimer::TimerUpdateSysChk, true);
 }

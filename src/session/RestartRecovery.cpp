@@ -56,8 +56,12 @@ bool TForm1::ReconnectAfterRestart() {
             continue;
         view_.SetItemIndex(TControl::cbxDeviceComEnum, i);
         // A port the user has opened again meanwhile stays as it is.
-        if (!PortOpen)
+        if (!PortOpen) {
+            int page = view_.ActivePage(TControl::PageControlConf);
             ToggleConnection();
+            // The user sees the result on the page programmed, not the first page.
+            confPageAfterRestart_ = page;
+        }
         // Pressed only when the port did open.
         ConnectPressed = PortOpen;
         view_.SetChecked(TControl::OpenPort, PortOpen);

@@ -79,6 +79,29 @@ TEST(SatelliteSymbols, SymbolDrawing) {
     EXPECT_EQ(threeDigits.TextAt, (TPixel{3, 3}));
 }
 
+TEST(SatelliteSymbols, ContrastRatioOfKnownPairs) {
+    struct Case {
+        TRgb first, second;
+        double ratio;
+    };
+    const Case cases[] = {
+        {kBlack, kWhite, 21.0}, {kWhite, kBlack, 21.0}, {kBlue, kBlue, 1.0},
+        {kBlack, kBlue, 2.44},  {kWhite, kBlue, 8.59},  {kBlack, kLime, 15.3},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(ContrastRatio(c.first, c.second), c.ratio, 0.01 * c.ratio);
+}
+
+TEST(SatelliteSymbols, NumberReadsOnEverySymbolColour) {
+    for (bool inUse : {false, true}) {
+        TSatelliteSymbol symbol;
+        symbol.InUse = inUse;
+        symbol.Prn = 12;
+        TSymbolDrawing drawing = SymbolDrawing(symbol);
+        EXPECT_GE(ContrastRatio(drawing.TextColour, drawing.Fill), 4.5) << "in use " << inUse;
+    }
+}
+
 TEST(SatelliteSymbols, PlacedOnTheMapsGeometry) {
     TSatelliteSymbols symbols;
     symbols.SetSatellite(0, 5, 0, 0, true);

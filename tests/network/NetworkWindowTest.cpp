@@ -20,7 +20,9 @@ struct NetworkWindow : testing::Test {
         h.view.pages[TControl::PageControlConf] = page;
         h.form->PageControlConfChange();
     }
+    // The page rules of a window that offers the NETWORK page.
     void EnterNetworkPage() {
+        h.form->NetworkPageOffered = true;
         ShowConfPage(pgInternalGps);
         ShowConfPage(pgNetwork);
     }
@@ -47,6 +49,29 @@ TEST(NetworkWindowAtStart, TestControlsAreHiddenAndTheValuesNone) {
         EXPECT_FALSE(h.view.visible[control]) << ControlName(control);
     EXPECT_EQ(h.view.texts[TControl::LabelEthFirmwareVersion], "None");
     EXPECT_EQ(h.view.texts[TControl::LabelEthIP], "None");
+}
+
+TEST(NetworkPageNotOffered, APageChangeToItIsUndoneAndSendsNothing) {
+    // The NETWORK page reported in front on either main page, then Configuration chosen.
+    for (TMainPage mainPage : {pgConfiguration, pgDiagnostics}) {
+        SCOPED_TRACE(mainPage);
+        FormHarness h;
+        h.Connect();
+        h.TakeWritten();
+        h.view.pages[TControl::PageControlMain] = mainPage;
+        h.view.pages[TControl::PageControlConf] = pgInternalGps;
+        h.form->PageControlConfChange();
+        h.view.pages[TControl::PageControlConf] = pgNetwork;
+        h.form->PageControlConfChange();
+        h.view.pages[TControl::PageControlMain] = pgConfiguration;
+        h.form->PageControlMainChange();
+        EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgInternalGps);
+        for (int tick = 0; tick < 30; ++tick)
+            h.form->TimerEthernetRoutineTimer();
+        EXPECT_EQ(h.TakeWritten(), "");
+        EXPECT_FALSE(h.form->NetworkConsole().ConfigMode());
+        EXPECT_TRUE(h.view.lists[TControl::MemoEthernetTx].empty());
+    }
 }
 
 TEST_F(NetworkWindow, EnteringThePageOverUsbRunsTheCommandsUntilTheTimeOut) {

@@ -52,6 +52,25 @@ TEST(RestartRecovery, ClosesAtTheFirstTickAndReopensAtTheNinth) {
     EXPECT_TRUE(h.view.messages.empty());
 }
 
+TEST(RestartRecovery, TheReconnectionShowsThePageProgrammedFrom) {
+    FormHarness h;
+    h.Connect();
+    h.view.pages[TControl::PageControlConf] = pgInternalGps;
+    h.view.itemIndex[TControl::ComboBoxGPSNavStatus] = 1;
+    h.form->SpeedButtonSettingClick();
+    ASSERT_NE(h.TakeWritten().find("$PDBG,703,5"), std::string::npos);
+    h.Receive(kAnnouncement);
+    h.SysChkTimer(9);
+    h.Receive("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(h.form->SessionUp);
+    EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgInternalGps);
+
+    // A connection the user opens starts on BAUD RATE, as the first one did.
+    h.ClickConnect(); // Disconnect
+    h.Connect();
+    EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgBaudRate);
+}
+
 TEST(RestartRecovery, PortGoneMeanwhileLeavesTheToolDisconnected) {
     FormHarness h;
     h.Connect();

@@ -1,29 +1,37 @@
 // The GPS STATUS page's sky map and SNR chart on the real widgets: what a completed cycle
 // draws, and what the page shows before the first one.
+#include "QtColours.h"
 #include "SkyMapWidget.h"
 #include "SnrChart.h"
 #include "WindowFixture.h"
 
 #include "diagnostics/SatelliteViews.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 
 namespace {
 
-// A cycle with `inView` satellites, PRN 1, 2, ..., of which the first `inUse` are used.
-SatelliteEpoch Cycle(int inView, int inUse) {
+// A cycle with `inView` satellites, PRN firstPrn, firstPrn + 1, ..., of which the first
+// `inUse` are used.
+SatelliteEpoch Cycle(int inView, int inUse, int firstPrn = 1) {
     SatelliteEpoch epoch{};
     for (int i = 0; i < inView; ++i) {
-        epoch.InViewPrn[epoch.InViewCount] = static_cast<int8_t>(i + 1);
+        epoch.InViewPrn[epoch.InViewCount] = static_cast<int8_t>(firstPrn + i);
         epoch.InViewElevation[epoch.InViewCount] = static_cast<int8_t>(10 + i);
         epoch.InViewAzimuth[epoch.InViewCount] = static_cast<int16_t>(15 * i);
         epoch.InViewSnr[epoch.InViewCount] = static_cast<int8_t>(20 + i);
         ++epoch.InViewCount;
     }
     for (int i = 0; i < inUse; ++i)
-        epoch.InUsePrn[epoch.InUseCount++] = static_cast<uint8_t>(i + 1);
+        epoch.InUsePrn[epoch.InUseCount++] = static_cast<uint8_t>(firstPrn + i);
     return epoch;
 }
 
@@ -35,11 +43,12 @@ protected:
             {views_.Bars(), views_.ValueMarksVisible(), views_.Symbols().Symbols()});
     }
     SnrChartView* Chart() { return Find<SnrChartView>("Chart1"); }
-    // The bars' labels as shown, without the marks that keep repeated labels apart.
+    // The bars' labels as shown, without the marks that keep repeated labels apart and
+    // the line breaks of narrow bars.
     QStringList Labels() {
         QStringList labels = Chart()->LabelAxis()->categories();
         for (QString& label : labels)
-            label.remove(QChar(0x200B));
+            label.remove(QChar(0x200B)).remove(QStringLiteral("<br>"));
         return labels;
     }
     std::vector<bool> SymbolsShown() {
@@ -101,6 +110,79 @@ TEST_F(GpsStatusPageOnWindow, SmallerCycleHidesTheSymbolsItNoLongerHas) {
     Show(Cycle(3, 1));
     EXPECT_EQ(SymbolsShown(), FirstShown(3));
     EXPECT_EQ(Chart()->Bars()->count(), 16);
+}
+
+struct DrawnText {
+    QString text;
+    QRectF box;
+};
+
+// The texts the chart draws, as the scene holds them.
+std::vector<DrawnText> DrawnTexts(SnrChartView* chart) {
+    std::vector<DrawnText> texts;
+    for (QGraphicsItem* item : chart->scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+            texts.push_back({text->toPlainText()
+                                 .remove(QChar(0x200B))
+                                 .remove(QChar::LineSeparator)
+                                 .remove(QLatin1Char('\n')),
+                             text->sceneBoundingRect()});
+    return texts;
+}
+
+TEST_F(GpsStatusPageOnWindow, EveryBarsNumberIsDrawnInFullAtTheDefaultSize) {
+    View().SetVisible(TControl::PanelView, true);
+    View().SetActivePage(TControl::PageControlMain, pgDiagnostics);
+    View().SetActivePage(TControl::PageControlDiagnosis, pgGpsStatus);
+    ASSERT_EQ(Window().width(), 800);
+    // As many satellites as a cycle holds, with the widest numbers.
+    Show(Cycle(kMaxEpochSatellites, 12, 127 - kMaxEpochSatellites + 1));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Chart()->Bars()->count(), kMaxEpochSatellites);
+
+    std::vector<DrawnText> texts = DrawnTexts(Chart());
+    std::vector<QRectF> boxes;
+    for (const QString& label : Labels()) {
+        auto drawn = std::find_if(texts.begin(), texts.end(),
+                                  [&](const DrawnText& text) { return text.text == label; });
+        ASSERT_NE(drawn, texts.end()) << "not drawn in full: " << label.toStdString();
+        for (const QRectF& box : boxes)
+            EXPECT_FALSE(box.intersects(drawn->box)) << label.toStdString() << " overlaps";
+        boxes.push_back(drawn->box);
+    }
+    for (const DrawnText& text : texts)
+        EXPECT_FALSE(text.text.contains(QChar(0x2026)) || text.text.contains("..."))
+            << text.text.toStdString();
+}
+
+// Pixels of `picture` within `distance` of `colour` in each channel.
+int PixelsNear(const QImage& picture, QColor colour, int distance) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            QColor pixel = picture.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) <= distance &&
+                             std::abs(pixel.green() - colour.green()) <= distance &&
+                             std::abs(pixel.blue() - colour.blue()) <= distance &&
+                             pixel.alpha() == 255
+                         ? 1
+                         : 0;
+        }
+    return count;
+}
+
+TEST(SatelliteSymbolPicture, NumberIsDrawnInTheColourThatReadsOnTheDisc) {
+    for (bool inUse : {false, true}) {
+        SCOPED_TRACE(inUse ? "in use" : "in view");
+        TPaintSatellite symbol(nullptr);
+        TSatelliteSymbol data;
+        data.InUse = inUse;
+        data.Prn = 88;
+        symbol.SetSymbol(data);
+        QImage picture = symbol.grab().toImage();
+        TSymbolDrawing drawing = SymbolDrawing(data);
+        EXPECT_GT(PixelsNear(picture, ToQColor(drawing.TextColour), 60), 10) << "no number";
+    }
 }
 
 TEST_F(GpsStatusPageOnWindow, SymbolsStandWhereTheControllerPlacedThem) {

@@ -1,10 +1,12 @@
-// The window in the language of the settings file, and the DATA LOG and NETWORK pages'
-// widgets reaching the controller.
+// The window in the language of the settings file, the language items of the File menu,
+// the auxiliary windows' titles, and the DATA LOG and NETWORK pages' widgets reaching the
+// controller.
 #include "TempFolder.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -27,6 +29,7 @@ struct ChineseFolders {
                    "[VIEW]\r\nLanguage=1\r\n");
         fs::create_directories(root / "program/Lang");
         root.Write("program/Lang/Lang-TW.ini", "[MENU]\r\nFile=\xC0\xC9\xAE\xD7(&F)\r\n"
+                                               "Help_About=\xC3\xF6\xA9\xF3(&A)\r\n"
                                                "[SYS_BUTTON]\r\nConnect=\xB3\x73\xBD\x75\r\n"
                                                "Disconnect=\xA4\xA4\xC2\x5F\xB3\x73\xBD\x75\r\n"
                                                "[TAB_BAUD]\r\nBAUD_RATE=\xC0\x6A\xB2\x76\r\n");
@@ -49,6 +52,8 @@ TEST_F(ChineseWindow, ShowsTheBig5CaptionsAsChinese) {
     EXPECT_EQ(Find<QAbstractButton>("OpenPort")->text(), QString::fromUtf8("中斷連線"));
     // Keys the file lacks keep the built-in English.
     EXPECT_EQ(Find<QAbstractButton>("btnExit")->text(), "EXIT");
+    EXPECT_EQ(Find<QDialog>("frmAbout")->windowTitle(),
+              QString::fromUtf8("關於 Tidelane T360KV Configurator"));
 }
 
 class DataLogWindow : public WindowFixture {
@@ -104,10 +109,30 @@ TEST_F(DataLogWindow, ErrorBoxesCarryTheErrorIcon) {
 }
 
 TEST_F(DataLogWindow, NetworkTabAndTestControlsStayHidden) {
-    EXPECT_FALSE(Find<QTabWidget>("PageControlConf")->isTabVisible(pgNetwork));
+    EXPECT_EQ(Find<QTabWidget>("PageControlConf")->indexOf(Find<QWidget>("TabSheetNetwork")), -1);
     for (const char* name : {"MemoEthernetTx", "ButtonEnterEthConfigMode", "ButtonCompareIP"})
         EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
     EXPECT_FALSE(Find<QWidget>("LabelEthernetSettingButton")->isHidden());
+}
+
+TEST_F(DataLogWindow, FileMenuOffersTheThreeLanguagesWhileOptionStaysHidden) {
+    EXPECT_FALSE(Find<QMenu>("mnuOption")->menuAction()->isVisible());
+    QStringList offered;
+    for (QAction* item : Find<QMenu>("mnuFile")->actions())
+        if (item->isVisible() && !item->isSeparator())
+            offered << item->objectName();
+    EXPECT_EQ(offered, QStringList({"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese",
+                                    "mnuExit"}));
+    Find<QMenu>("mnuFile")->actions().at(laTraChinese)->trigger();
+    EXPECT_EQ(Form().LanguageIndex, laTraChinese);
+    EXPECT_TRUE(Find<QAction>("mnuLangTraChinese")->isChecked());
+    EXPECT_FALSE(Find<QAction>("mnuLangEnglish")->isChecked());
+}
+
+TEST_F(DataLogWindow, AboutBoxAndProgressDialogCarryTheirOwnTitles) {
+    EXPECT_EQ(Find<QDialog>("frmAbout")->windowTitle(), "About Tidelane T360KV Configurator");
+    EXPECT_EQ(Find<QDialog>("frmWaitingProgress")->windowTitle(),
+              "Tidelane T360KV Configurator (Essential)");
 }
 
 TEST_F(DataLogWindow, LanguageItemsAndTheTransmitViewsDoubleClickReachTheController) {

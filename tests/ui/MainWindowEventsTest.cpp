@@ -32,7 +32,7 @@ TEST_F(MainWindowEvents, OffersReadAndProgramDeviceOnTheConfigurationPageOnly) {
 
     main->setCurrentIndex(pgConfiguration);
     EXPECT_TRUE(PageButtonsShown(Window()));
-    configuration->setCurrentIndex(pgRestore);
+    configuration->setCurrentWidget(Find<QWidget>("TabSheetRestore"));
     EXPECT_TRUE(PageButtonsShown(Window()));
 }
 
