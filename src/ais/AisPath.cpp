@@ -14,6 +14,17 @@ void CountUp(int32_t& count) {
 
 } // namespace
 
+bool CarriesAisMessage(const DecodedSentence& sentence) {
+    static constexpr char kEncapsulation[][sizeof sentence.Formatter] = {"VDM", "VDO", "ABM",
+                                                                         "BBM"};
+    if (sentence.Start != '!')
+        return false;
+    for (const auto& formatter : kEncapsulation)
+        if (std::memcmp(sentence.Formatter, formatter, sizeof formatter) == 0)
+            return true;
+    return false;
+}
+
 AisStamp ReadAisClock(AisClock& clock) {
     if (clock.Set)
         return clock.Stamp;
