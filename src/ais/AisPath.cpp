@@ -82,5 +82,5 @@ bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {
 
 void DiscardPartialAisMessage(AisState& ais) {
     std::memset(&ais.Message, 0, sizeof ais.Message);
-    std::memset(&ais.Pending, 0, sizeof ais.Pending);
+    DiscardPendingVdm(ais.Pending);
 }

@@ -46,5 +46,6 @@ bool CarriesAisMessage(const DecodedSentence& sentence);
 // its entry is `ais.Targets.LastIndex`.
 bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais);
 
-// Every other decoded sentence discards a partly joined message and the last decoded one.
+// Every other decoded sentence discards a partly joined message (its fragments count as
+// dropped) and the last decoded one.
 void DiscardPartialAisMessage(AisState& ais);
