@@ -78,7 +78,7 @@ void Decode(std::string line, DecoderState& state, bool everyEntry) {
     int64_t lastCounts = lastIndex < 0 ? 0
                                        : int64_t{table.Targets[lastIndex].VdmCount} +
                                              table.Targets[lastIndex].VdoCount;
-    bool message = DecodeSentence(buffer, state) && state.Sentence.Start == '!';
+    bool message = DecodeSentence(buffer, state) && CarriesAisMessage(state.Sentence);
     int32_t updated = message ? table.LastIndex : -1;
     Require(table.Count >= 1 && table.Count <= kAisTargetCapacity);
     Require(updated < table.Count);

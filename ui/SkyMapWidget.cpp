@@ -11,16 +11,14 @@ QPoint ToQPoint(TPixel pixel) {
     return {pixel.X, pixel.Y};
 }
 
-// A box given by its edges, the right and bottom ones outside it.
-QRect BoxOf(const TRectShape& box) {
-    return QRect(QPoint(box.Left, box.Top), QPoint(box.Right - 1, box.Bottom - 1));
+// A box given by its edges, the right and bottom ones outside it. A stroked rectangle
+// covers one pixel more than its size each way, so it is given one pixel smaller.
+QRect OutlineOf(const TRectShape& box) {
+    return QRect(box.Left, box.Top, box.Right - box.Left - 1, box.Bottom - box.Top - 1);
 }
 
 // Small enough for a three-digit PRN between the disc's edges.
 constexpr int kSymbolFontPixels = 11;
-
-// The "W" is written 2 pixels left of its box's anchor, so it sits inside the box.
-constexpr int kWestLetterShift = 2;
 
 void DrawSkyMap(QPainter& painter, const TSkyMapLayout& layout) {
     painter.setPen(QPen(ToQColor(kGridPen), 1));
@@ -36,11 +34,11 @@ void DrawSkyMap(QPainter& painter, const TSkyMapLayout& layout) {
     for (const TDirectionLabel& label : layout.Labels) {
         painter.setPen(QPen(ToQColor(kLabelPen), 1));
         painter.setBrush(ToQColor(kLabelBrush));
-        QRect box = BoxOf(label.Box);
+        QRect box = OutlineOf(label.Box);
         painter.drawRect(box);
-        int x = label.Text.X - (label.Letter == 'W' ? kWestLetterShift : 0);
+        // The layout has already placed each letter, the "W" included.
         painter.setPen(ToQColor(kLabelTextColour));
-        painter.drawText(QRect(x, label.Text.Y, box.width(), box.height()),
+        painter.drawText(QRect(label.Text.X, label.Text.Y, box.width(), box.height()),
                          Qt::AlignLeft | Qt::AlignTop, QString(QChar::fromLatin1(label.Letter)));
     }
 }

@@ -14,6 +14,17 @@ void CountUp(int32_t& count) {
 
 } // namespace
 
+bool CarriesAisMessage(const DecodedSentence& sentence) {
+    static constexpr char kEncapsulation[][sizeof sentence.Formatter] = {"VDM", "VDO", "ABM",
+                                                                         "BBM"};
+    if (sentence.Start != '!')
+        return false;
+    for (const auto& formatter : kEncapsulation)
+        if (std::memcmp(sentence.Formatter, formatter, sizeof formatter) == 0)
+            return true;
+    return false;
+}
+
 AisStamp ReadAisClock(AisClock& clock) {
     if (clock.Set)
         return clock.Stamp;
@@ -71,5 +82,5 @@ bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {
 
 void DiscardPartialAisMessage(AisState& ais) {
     std::memset(&ais.Message, 0, sizeof ais.Message);
-    std::memset(&ais.Pending, 0, sizeof ais.Pending);
+    DiscardPendingVdm(ais.Pending);
 }

@@ -35,11 +35,17 @@ struct AisState {
     AisClock Clock{};
 };
 
-// For a parsed "!" sentence (VDM, VDO, ABM, BBM): joins it, and once its message is
+// True for the sentences that carry AIS messages: a "!" line whose formatter is VDM, VDO,
+// ABM or BBM. Any other line, whatever its start character, holds no fragment: its
+// encapsulation fields are whatever the last encapsulation sentence left there.
+bool CarriesAisMessage(const DecodedSentence& sentence);
+
+// For a sentence that CarriesAisMessage: joins it, and once its message is
 // complete de-armours and decodes it, updates the target table and adds one to the VDO or
 // VDM count of the entry. True when a message was decoded; it is in `ais.Message`, and
 // its entry is `ais.Targets.LastIndex`.
 bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais);
 
-// Every other decoded sentence discards a partly joined message and the last decoded one.
+// Every other decoded sentence discards a partly joined message (its fragments count as
+// dropped) and the last decoded one.
 void DiscardPartialAisMessage(AisState& ais);

@@ -4,24 +4,37 @@
 
 namespace {
 
-// The next fragment of the pending message: same formatter, total and sequential
-// identifier (two empty ones are equal), and the number after the last one joined. The
-// channel and the talker may differ.
-bool Continues(const DecodedSentence& sentence, const PendingVdm& pending) {
+// A fragment of the message being joined: same formatter, total and sequential
+// identifier (two empty ones are equal). The channel and the talker may differ.
+bool SameMessage(const DecodedSentence& sentence, const PendingVdm& pending) {
     const EncapsulationFields& fragment = sentence.Encapsulation;
     return std::memcmp(sentence.Formatter, pending.Formatter, sizeof pending.Formatter) == 0 &&
-           fragment.FragmentCount == pending.Total && fragment.SequentialId == pending.Sequence &&
-           fragment.FragmentNumber == pending.Number + 1;
+           fragment.FragmentCount == pending.Total && fragment.SequentialId == pending.Sequence;
+}
+
+// Started with its sentence 1 and still waiting for its last.
+bool Unfinished(const PendingVdm& pending) {
+    return pending.Number >= 1 && pending.Number < pending.Total;
 }
 
 } // namespace
 
+void DiscardPendingVdm(PendingVdm& pending) {
+    uint64_t dropped = pending.DroppedFragments;
+    if (Unfinished(pending))
+        dropped += static_cast<uint64_t>(pending.Number);
+    pending = PendingVdm{};
+    pending.DroppedFragments = dropped;
+}
+
 bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
     const EncapsulationFields& fragment = sentence.Encapsulation;
     size_t length = strnlen(fragment.Payload, sizeof fragment.Payload);
-    if (Continues(sentence, pending)) {
+    bool sameMessage = Unfinished(pending) && SameMessage(sentence, pending);
+    if (sameMessage && fragment.FragmentNumber == pending.Number + 1) {
         if (pending.Length + length > kJoinedPayloadCapacity) {
-            pending = PendingVdm{};
+            DiscardPendingVdm(pending);
+            ++pending.DroppedFragments;
             return false;
         }
         std::memcpy(pending.Payload + pending.Length, fragment.Payload, length);
@@ -34,10 +47,22 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
         return true;
     }
 
-    // Anything else starts a new message, whatever its number. Every member is set; the
-    // payload is read only up to its length.
+    // A later sentence whose predecessors were not joined, or a number outside 1..total:
+    // joining it would make up a message. Out of order within the message being joined,
+    // it means a sentence of that message was lost, so that message goes too; a stray
+    // fragment of another message leaves it be.
+    if (fragment.FragmentNumber != 1 || fragment.FragmentCount < 1) {
+        if (sameMessage)
+            DiscardPendingVdm(pending);
+        ++pending.DroppedFragments;
+        return false;
+    }
+
+    // A sentence 1 starts a new message and drops an unfinished one. Every member is set;
+    // the payload is read only up to its length.
+    DiscardPendingVdm(pending);
     pending.Total = fragment.FragmentCount;
-    pending.Number = fragment.FragmentNumber;
+    pending.Number = 1;
     pending.Sequence = fragment.SequentialId;
     pending.Channel = fragment.Channel;
     std::memcpy(pending.Payload, fragment.Payload, length);
@@ -45,5 +70,5 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
     pending.Length = static_cast<uint8_t>(length);
     pending.FillBits = fragment.FillBits;
     std::memcpy(pending.Formatter, sentence.Formatter, sizeof pending.Formatter);
-    return pending.Total == 1 && pending.Number == 1;
+    return pending.Total == 1;
 }

@@ -16,7 +16,7 @@ TGpsPageUpdate TGpsStatusPage::HandleGpsLine(const std::string& line) {
         return UpdateGpsPage();
     case sgAisEquipment: {
         TGpsPageUpdate update;
-        update.AisSentence = line[0] == '!';
+        update.AisSentence = CarriesAisMessage(decoder_.Sentence);
         return update;
     }
     default:

@@ -23,7 +23,7 @@ struct TGpsPageUpdate {
     std::optional<std::string> Cog;
     // The satellites of the cycle this line completed, for the satellite views.
     std::optional<SatelliteEpoch> CompletedCycle;
-    // The line was a decoded AIS sentence ("!"), which the system check counts.
+    // The line completed an AIS message that decoded, which the system check counts.
     bool AisSentence = false;
 };
 

@@ -34,7 +34,10 @@ TSkyMapGeometry ComputeGeometry(int width, int height) {
 }
 
 TPixel PolarToPoint(const TSkyMapGeometry& map, int azimuth, int elevation) {
-    auto rho = static_cast<float>(map.Radius - map.Radius * elevation / 90);
+    // The distance from the centre keeps its fraction: rounding it to whole pixels first
+    // would put many satellites a pixel off.
+    auto radius = static_cast<float>(map.Radius);
+    float rho = radius - radius * static_cast<float>(elevation) / 90.0f;
     auto theta = static_cast<float>(450 - azimuth);
     if (theta < 0)
         theta += 360;

@@ -24,7 +24,8 @@ TSkyMapGeometry ComputeGeometry(int width, int height);
 
 // Where a satellite at `azimuth` and `elevation` (whole degrees) lies on the map: an
 // elevation of 90 in the centre, 0 on the rim; values outside 0..90 are not clamped.
-// Computed in single precision with 0.0174533 as one degree, truncated toward zero.
+// The distance from the centre and the angle are single-precision values, with 0.0174533
+// as one degree; the pixel is truncated toward zero.
 TPixel PolarToPoint(const TSkyMapGeometry& map, int azimuth, int elevation);
 
 struct TCircleShape {

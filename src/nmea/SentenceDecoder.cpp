@@ -121,7 +121,7 @@ bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* r
     DecodeResult outcome = Parse(buffer, state.Sentence, row);
     if (outcome == drDecoded) {
         Merge(*row, state.Sentence, state.Navigation);
-        if (state.Sentence.Start != '!')
+        if (!CarriesAisMessage(state.Sentence))
             DiscardPartialAisMessage(state.Ais);
         else if (!DecodeAisSentence(state.Sentence, state.Ais))
             outcome = drEncapsulated;

@@ -38,7 +38,7 @@ void MergeSentence(const DecodedSentence& sentence, NavigationState& state);
 SentenceGroup SentenceGroupOf(const DecodedSentence& sentence);
 
 // Decodes one line that starts with "$" or "!", ends with CR LF and is at most 82
-// characters long. True when a "$" sentence was decoded (and merged); an encapsulation
-// sentence counts only once it completes an AIS message that decodes. A decoded "$"
-// sentence discards a partly joined AIS message.
+// characters long. True when a sentence was decoded (and merged); an encapsulation
+// sentence (CarriesAisMessage) counts only once it completes an AIS message that decodes.
+// Every other decoded sentence, "$" or "!", discards a partly joined AIS message.
 bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* result = nullptr);

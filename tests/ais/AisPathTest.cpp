@@ -155,6 +155,38 @@ TEST(DecodeSentence, InputThatCompletesNoMessageCountsNothing) {
     }
 }
 
+// Only VDM, VDO, ABM and BBM carry a fragment. Any other "!" line decodes as its own
+// formatter; the encapsulation fields it leaves behind are the last fragment's, which
+// must not be joined, decoded and counted again.
+TEST(DecodeSentence, OtherExclamationSentencesLeaveTheAisPathAlone) {
+    const std::string lines[] = {
+        Body("!GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+        Body("!GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W"),
+        Body("!AITXT,01,01,91,FREQ 2087 2088"),
+        Body("!AIABK,211378120,A,1,0,0"),
+        Body("!PTST,,,,,"),
+        Body("$AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0"),
+    };
+    std::vector<std::string> voyage = AisMessageSentences(VoyageReport(258315000));
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        Decoder d;
+        ASSERT_TRUE(d.Line(kRealVdm));
+        int32_t entry = d.ais.Targets.LastIndex;
+        EXPECT_TRUE(d.Line(line));
+        EXPECT_EQ(d.result, drDecoded);
+        EXPECT_FALSE(CarriesAisMessage(d.state.Sentence));
+        EXPECT_EQ(d.Entry(entry).VdmCount, 1);
+        EXPECT_EQ(d.ais.Targets.Count, 2);
+
+        // Between two fragments it breaks the message, as a "$" sentence does.
+        EXPECT_FALSE(d.Line(voyage[0]));
+        EXPECT_TRUE(d.Line(line));
+        EXPECT_FALSE(d.Line(voyage[1]));
+        EXPECT_EQ(d.ais.Targets.Count, 2);
+    }
+}
+
 TEST(DecodeSentence, EncapsulationSentencesOfEveryFormatterJoinAlike) {
     int fillBits = 0;
     std::string payload = PositionReport(244660000).Armour(fillBits);

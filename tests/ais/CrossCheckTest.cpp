@@ -99,7 +99,7 @@ std::vector<Decoded> DecodeCapture(const std::string& path) {
         std::memcpy(buffer, line.data(), line.size());
         std::memcpy(buffer + line.size(), "\r\n", 3);
         if (PassesGpsLineFilter(buffer, line.size() + 2) && DecodeSentence(buffer, *state) &&
-            state->Sentence.Start == '!')
+            CarriesAisMessage(state->Sentence))
             messages.push_back(Read(state->Ais, number));
     }
     return messages;

@@ -106,6 +106,21 @@ TEST(SatelliteCycle, CollectsSatellitesInViewAndInUse) {
     EXPECT_EQ(f.page.CurrentCycle().InViewCount, 0) << "the next cycle starts empty";
 }
 
+// A PRN field of 0 names no satellite: it is not in use, so a satellite in view with
+// PRN 0 is drawn blue.
+TEST(SatelliteCycle, APrnOfZeroIsNotInUse) {
+    PageFixture f;
+    f.Sentence(kRmc);
+    f.Sentence("$GPGSA,A,3,00,05,,,,,,,,,,,1.5,0.9,1.2");
+    f.Sentence(Gsv(1, 1, 2, {Entry(0, 30), Entry(5, 40)}));
+    f.Sentence(kRmc);
+    ASSERT_TRUE(f.lastCycle);
+    ASSERT_EQ(f.lastCycle->InUseCount, 1);
+    EXPECT_EQ(f.lastCycle->InUsePrn[0], 5);
+    EXPECT_FALSE(f.lastCycle->InUse(0));
+    EXPECT_TRUE(f.lastCycle->InUse(5));
+}
+
 TEST(SatelliteCycle, ThirtySeventhSatelliteIsIgnored) {
     PageFixture f;
     // Nine GPS sentences of four satellites each, then one GLONASS satellite.

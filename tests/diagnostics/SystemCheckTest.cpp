@@ -3,6 +3,7 @@
 #include "FormHarness.h"
 
 #include "nmea/SentenceDecoder.h"
+#include "session/Checksum.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,27 @@ TEST(SystemCheck, OnlyAcceptedExclamationSentencesCount) {
     EXPECT_EQ(h.form->RxCountA + h.form->RxCountB, 0);
     h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
     EXPECT_EQ(h.form->RxCountB, 1);
+}
+
+// A "!" line of another formatter holds no radio message, though the last fragment's
+// fields are still in the decoder's record.
+TEST(SystemCheck, OtherExclamationSentencesCountNothing) {
+    std::string lines[] = {
+        "!GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+        "!AITXT,01,01,91,FREQ 2087 2088",
+        "!AIABK,211378120,A,1,0,0",
+    };
+    for (std::string& line : lines) {
+        SCOPED_TRACE(line);
+        ASSERT_TRUE(AppendChecksum(line));
+        FormHarness h;
+        h.ClickConnect();
+        h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
+        h.Receive(line);
+        h.Receive(line);
+        EXPECT_EQ(h.form->RxCountA, 0);
+        EXPECT_EQ(h.form->RxCountB, 1);
+    }
 }
 
 TEST(SystemCheck, EachTickShowsTheReadValuesCountsAndIcons) {

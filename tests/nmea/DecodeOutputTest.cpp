@@ -1,9 +1,12 @@
 // The pieces of `t360kv decode` around the decoder: the receive path's line rules for
 // recorded bytes, and the JSON text (escaping, round-tripping reals, separators).
+#include "DecodeSummary.h"
 #include "DecodedLine.h"
 #include "JsonWriter.h"
 #include "LineAssembler.h"
 #include "LinePrinter.h"
+
+#include "session/Checksum.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -211,6 +215,27 @@ TEST(LinePrinter, PrintsEveryLineInOrder) {
     }
     EXPECT_EQ(expected, kLines + 1);
     std::fclose(file);
+}
+
+// Fragments that completed no message are counted in the summary: a fragment 2 of 2
+// without its first, and a first fragment broken off by a "$" sentence.
+TEST(DecodeSummary, CountsTheDroppedFragments) {
+    auto state = std::make_unique<DecoderState>();
+    for (std::string line : {"!AIVDM,2,2,3,A,0000,2", "!AIVDM,2,1,4,A,0000,0", "$GPZDA,,,,,,"}) {
+        ASSERT_TRUE(AppendChecksum(line));
+        SentenceBuffer buffer{};
+        std::memcpy(buffer, line.c_str(), line.size() + 1);
+        EXPECT_FALSE(DecodeSentence(buffer, *state) && CarriesAisMessage(state->Sentence));
+    }
+    std::FILE* file = std::tmpfile();
+    DecodeSummary().Print(file, state->Ais);
+    std::rewind(file);
+    std::string printed;
+    char text[256];
+    while (std::fgets(text, sizeof text, file) != nullptr)
+        printed += text;
+    std::fclose(file);
+    EXPECT_NE(printed.find("\nAIS fragments dropped: 2\n"), std::string::npos) << printed;
 }
 
 } // namespace

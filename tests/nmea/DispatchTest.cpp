@@ -28,6 +28,8 @@ TEST(ParseSentence, ChecksFramingBeforeTheFormatter) {
         {"LF only", withoutCrLf + "\n", drNoLineEnd},
         {"checksum differs", withoutCrLf.substr(0, withoutCrLf.size() - 1) + "0\r\n", drChecksum},
         {"no checksum", kGga + "\r\n", drChecksum},
+        {"98 characters once expanded", WithChecksum("$GPXXXA" + std::string(43, ',')),
+         drUnknownFormatter},
         {"99 characters once expanded", WithChecksum("$GPXXXA" + std::string(44, ',')), drTooLong},
         {"formatter without a parser", WithChecksum("$GPXYZ,1"), drUnknownFormatter},
         {"long-range formatter", WithChecksum("$GPLRI,1"), drUnknownFormatter},

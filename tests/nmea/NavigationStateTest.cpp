@@ -119,6 +119,13 @@ TEST(MergeGsa, CountsTheSlotsThatHoldAPrn) {
     EXPECT_EQ(nav.Vdop, 1.5f);
 }
 
+TEST(MergeGsa, APrnOfZeroIsNoSatelliteInUse) {
+    TestDecoder decoder;
+    ASSERT_TRUE(decoder.Decode("$GPGSA,A,3,00,05,00,,,,,,,,,,1.8,1.0,1.5"));
+    EXPECT_EQ(decoder.navigation.SatellitesUsed, 1);
+    EXPECT_EQ(decoder.navigation.UsedPrns[0], 0);
+}
+
 TEST(MergeGsv, KeepsTheEntriesAShorterSentenceDoesNotCarry) {
     TestDecoder decoder;
     ASSERT_TRUE(
@@ -170,6 +177,32 @@ TEST(MergeVtg, WritesCourseAndSpeedWithoutFlags) {
     EXPECT_EQ(nav.SpeedKmh, 10.2f);
     EXPECT_EQ(nav.ModeIndicator, 'D');
     EXPECT_TRUE(nav.CourseValid);
+}
+
+// TimeValid and FaultDataValid are only ever set: a later sentence that does not set
+// them leaves them set.
+TEST(MergeSentence, TimeAndFaultDataValidAreNeverCleared) {
+    const struct {
+        const char* what;
+        std::string setting, following;
+        bool NavigationState::*flag;
+    } cases[] = {
+        {"ZDA after ZDA", "$GPZDA,201530.00,04,07,2002,00,00", "$GPZDA,,,,,,",
+         &NavigationState::TimeValid},
+        {"ZDA of year 0", "$GPZDA,201530.00,04,07,2002,00,00", "$GPZDA,201531.00,04,07,0000,00,00",
+         &NavigationState::TimeValid},
+        {"GGA after GGA", kValidGga, "$GPGGA,,,,,,0,00,,,M,,M,,", &NavigationState::TimeValid},
+        {"RMC after RMC", kValidRmc, "$GPRMC,,V,,,,,,,,,,N", &NavigationState::TimeValid},
+        {"GBS after GBS", "$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354,6.972",
+         "$GPGBS,015510.00,,,,,,,", &NavigationState::FaultDataValid},
+    };
+    for (const auto& c : cases) {
+        TestDecoder decoder;
+        ASSERT_TRUE(decoder.Decode(c.setting)) << c.what;
+        ASSERT_TRUE(decoder.navigation.*c.flag) << c.what;
+        ASSERT_TRUE(decoder.Decode(c.following)) << c.what;
+        EXPECT_TRUE(decoder.navigation.*c.flag) << c.what;
+    }
 }
 
 TEST(MergeSentence, AllTalkersShareOneRecord) {

@@ -198,4 +198,28 @@ TEST_F(GpsStatusPageOnWindow, SymbolsStandWhereTheControllerPlacedThem) {
     EXPECT_TRUE(symbol->Symbol().InUse);
 }
 
+// Each direction label is a box of 16 x 18 pixels (its right and bottom edges outside it)
+// whose black outline stays whole: the letter is written inside. (Written further left
+// than its place, the "W" would cover its box's left edge.)
+TEST(SkyMapDrawing, LettersStayInsideTheirBoxes) {
+    TPaintSatelliteChart map(nullptr);
+    map.resize(198, 200);
+    QImage drawn = map.grab().toImage();
+    const QRgb outline = qRgb(0, 0, 0);
+    for (const TDirectionLabel& label : LayoutSkyMap(198, 200).Labels) {
+        const TRectShape& box = label.Box;
+        for (int y = box.Top; y < box.Bottom; ++y) {
+            EXPECT_EQ(drawn.pixel(box.Left, y), outline) << label.Letter << " left edge, y " << y;
+            EXPECT_EQ(drawn.pixel(box.Right - 1, y), outline)
+                << label.Letter << " right edge, y " << y;
+        }
+        for (int x = box.Left; x < box.Right; ++x) {
+            EXPECT_EQ(drawn.pixel(x, box.Top), outline) << label.Letter << " top edge, x " << x;
+            EXPECT_EQ(drawn.pixel(x, box.Bottom - 1), outline)
+                << label.Letter << " bottom edge, x " << x;
+        }
+        EXPECT_NE(drawn.pixel(box.Right, box.Top + 8), outline) << label.Letter << " beyond";
+    }
+}
+
 } // namespace

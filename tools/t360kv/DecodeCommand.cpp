@@ -36,7 +36,7 @@ public:
     // Prints what is left, then the summary. False when writing the output failed.
     bool Finish() {
         bool written = printer_.Finish();
-        printer_.Summary().Print(stderr, state_->Ais.Targets);
+        printer_.Summary().Print(stderr, state_->Ais);
         return written;
     }
 

@@ -27,7 +27,7 @@ void DecodeSummary::Count(const DecodedLine& line) {
         ++aisByType_[line.Message.Bytes[0]];
 }
 
-void DecodeSummary::Print(std::FILE* out, const AisTargetTable& targets) const {
+void DecodeSummary::Print(std::FILE* out, const AisState& ais) const {
     std::fprintf(out, "%" PRIu64 " lines: %" PRIu64 " accepted, %" PRIu64 " rejected\n", lines_,
                  accepted_, lines_ - accepted_);
     std::map<std::string, Tally> all = byOtherFormatter_;
@@ -54,6 +54,8 @@ void DecodeSummary::Print(std::FILE* out, const AisTargetTable& targets) const {
     for (size_t type = 1; type < std::size(aisByType_); ++type)
         if (aisByType_[type] > 0)
             std::fprintf(out, "  type %2zu %10" PRIu64 "\n", type, aisByType_[type]);
+    std::fprintf(out, "AIS fragments dropped: %" PRIu64 "\n", ais.Pending.DroppedFragments);
+    const AisTargetTable& targets = ais.Targets;
     // The counts of the entries in use; a reused entry started its counts again.
     int64_t vdm = 0;
     int64_t vdo = 0;

@@ -1,6 +1,7 @@
 // The counts that `t360kv decode` reports at the end: lines, and accepted and rejected
 // sentences per formatter, or the reason when a line was refused before its formatter
-// was read; AIS messages decoded per type, and the stations of the target table.
+// was read; AIS messages decoded per type, the fragments that completed none, and the
+// stations of the target table.
 #pragma once
 
 #include "DecodedLine.h"
@@ -19,7 +20,7 @@ public:
     DecodeSummary();
     // Counts one line, and the AIS message it completed.
     void Count(const DecodedLine& line);
-    void Print(std::FILE* out, const AisTargetTable& targets) const;
+    void Print(std::FILE* out, const AisState& ais) const;
 
 private:
     struct Tally {

@@ -74,7 +74,7 @@ void CaptureDecodedLine(DecodedLine& line, int64_t number, LineVerdict verdict, 
         line.Navigation = state.Navigation;
     }
     // An encapsulation sentence that completed an AIS message, which decoded.
-    if (sentence.Start == '!' && result == drDecoded) {
+    if (CarriesAisMessage(sentence) && result == drDecoded) {
         line.HasAisMessage = true;
         line.Channel = sentence.Encapsulation.Channel;
         line.AisBitCount = state.Ais.Bits.Count;
