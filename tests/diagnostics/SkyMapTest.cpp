@@ -49,6 +49,7 @@ TEST(SkyMap, PolarToPointPixels) {
         int azimuth, elevation;
         TPixel point;
     };
+    // clang-format off
     const Case cases[] = {
         // The constant for one degree is slightly large: north lands one pixel left.
         {0, 0, {98, 9}},     {90, 0, {189, 99}},  {180, 0, {99, 190}},  {270, 0, {8, 100}},
@@ -56,10 +57,11 @@ TEST(SkyMap, PolarToPointPixels) {
         {-90, 0, {8, 100}},  {0, -90, {98, -81}},
         // The distance from the centre keeps its fraction (91 x 44 / 90 is 44.49, not 44):
         // rounded to whole pixels first, each of these lands a pixel off.
-        {54, 44, {136, 72}}, {114, 11, {171, 132}}, {165, 72, {103, 117}},
-        {195, 68, {93, 121}}, {247, 71, {81, 107}}, {325, 73, {89, 85}},
-        {351, 55, {93, 65}}, {0, 95, {99, 105}},    {63, -10, {189, 54}},
+        {54, 44, {136, 72}},  {114, 11, {171, 132}}, {165, 72, {103, 117}},
+        {195, 68, {93, 121}}, {247, 71, {81, 107}},  {325, 73, {89, 85}},
+        {351, 55, {93, 65}},  {0, 95, {99, 105}},   {63, -10, {189, 54}},
     };
+    // clang-format on
     TSkyMapGeometry map = ComputeGeometry(kMapWidth, kMapHeight);
     for (const Case& c : cases)
         EXPECT_EQ(PolarToPoint(map, c.azimuth, c.elevation), c.point)
