@@ -56,8 +56,9 @@ void TForm1::SaveConfigurationReport() {
         ReportOutcome = roDeclined;
         return;
     }
-    if (!WriteFileAtomically(fileName, text)) {
-        view_.ShowMessage("Cannot create file \"" + fileName + "\".");
+    TAtomicFileWriter writer(fileName);
+    if (!writer.Write(text) || !writer.Commit()) {
+        view_.ShowMessage("Cannot create file \"" + fileName + "\": " + writer.ErrorText() + ".");
         ReportOutcome = roFailed;
         return;
     }

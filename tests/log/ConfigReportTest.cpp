@@ -186,7 +186,8 @@ TEST_F(ConfigReportTest, FileThatCannotBeCreatedIsNamedAndOpensNoEditor) {
     std::string file = (folder / "missing" / "r.TXT").string();
     Save(file);
     EXPECT_EQ(h.form->ReportOutcome, roFailed);
-    EXPECT_EQ(h.view.messages.back(), "Cannot create file \"" + file + "\".");
+    EXPECT_EQ(h.view.messages.back(),
+              "Cannot create file \"" + file + "\": No such file or directory.");
     EXPECT_TRUE(h.editorOpened.empty());
 }
 
