@@ -14,17 +14,6 @@ void CountUp(int32_t& count) {
 
 } // namespace
 
-bool CarriesAisMessage(const DecodedSentence& sentence) {
-    static constexpr char kEncapsulation[][sizeof sentence.Formatter] = {"VDM", "VDO", "ABM",
-                                                                         "BBM"};
-    if (sentence.Start != '!')
-        return false;
-    for (const auto& formatter : kEncapsulation)
-        if (std::memcmp(sentence.Formatter, formatter, sizeof formatter) == 0)
-            return true;
-    return false;
-}
-
 AisStamp ReadAisClock(AisClock& clock) {
     if (clock.Set)
         return clock.Stamp;
@@ -64,17 +53,17 @@ void SetAisClock(AisClock& clock, uint32_t seconds) {
                         0};
 }
 
-bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais) {
-    if (!AssembleVdm(sentence, ais.Pending))
+bool DecodeAisFragment(const AisFragment& fragment, AisState& ais) {
+    if (!AssembleVdm(fragment, ais.Pending))
         return false;
     if (!DearmourPayload(ais.Pending, ais.Bits))
         return false;
     std::memset(&ais.Message, 0, sizeof ais.Message);
     if (!DecodeAisMessage(ais.Bits, ais.Message))
         return false;
-    bool isVdo = std::memcmp(sentence.Formatter, "VDO", 3) == 0;
-    int32_t entry = UpdateAisTarget(ais.Targets, ais.Message, sentence.Encapsulation.Channel - 48,
-                                    isVdo, ReadAisClock(ais.Clock));
+    bool isVdo = std::memcmp(fragment.Formatter, "VDO", 3) == 0;
+    int32_t entry = UpdateAisTarget(ais.Targets, ais.Message, fragment.Channel - 48, isVdo,
+                                    ReadAisClock(ais.Clock));
     if (entry >= 0)
         CountUp(isVdo ? ais.Targets.Targets[entry].VdoCount : ais.Targets.Targets[entry].VdmCount);
     return true;

@@ -1,13 +1,13 @@
-// The AIS path of the sentence decoder: a parsed encapsulation sentence is joined with the
-// fragments before it, de-armoured, decoded by its message table and entered in the table
-// of stations heard. The records live as long as the decoder's state.
+// The AIS path of the sentence decoder: the fragment of a parsed encapsulation sentence is
+// joined with the fragments before it, de-armoured, decoded by its message table and
+// entered in the table of stations heard. The records live as long as the decoder's state.
 #pragma once
 
 #include "ais/AisBits.h"
+#include "ais/AisFragment.h"
 #include "ais/AisMessage.h"
 #include "ais/AisTargets.h"
 #include "ais/PendingVdm.h"
-#include "nmea/DecodedSentence.h"
 
 #include <ctime>
 
@@ -35,16 +35,10 @@ struct AisState {
     AisClock Clock{};
 };
 
-// True for the sentences that carry AIS messages: a "!" line whose formatter is VDM, VDO,
-// ABM or BBM. Any other line, whatever its start character, holds no fragment: its
-// encapsulation fields are whatever the last encapsulation sentence left there.
-bool CarriesAisMessage(const DecodedSentence& sentence);
-
-// For a sentence that CarriesAisMessage: joins it, and once its message is
-// complete de-armours and decodes it, updates the target table and adds one to the VDO or
-// VDM count of the entry. True when a message was decoded; it is in `ais.Message`, and
-// its entry is `ais.Targets.LastIndex`.
-bool DecodeAisSentence(const DecodedSentence& sentence, AisState& ais);
+// Joins `fragment`, and once its message is complete de-armours and decodes it, updates
+// the target table and adds one to the VDO or VDM count of the entry. True when a message
+// was decoded; it is in `ais.Message`, and its entry is `ais.Targets.LastIndex`.
+bool DecodeAisFragment(const AisFragment& fragment, AisState& ais);
 
 // Every other decoded sentence discards a partly joined message (its fragments count as
 // dropped) and the last decoded one.

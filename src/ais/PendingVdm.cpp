@@ -6,10 +6,9 @@ namespace {
 
 // A fragment of the message being joined: same formatter, total and sequential
 // identifier (two empty ones are equal). The channel and the talker may differ.
-bool SameMessage(const DecodedSentence& sentence, const PendingVdm& pending) {
-    const EncapsulationFields& fragment = sentence.Encapsulation;
-    return std::memcmp(sentence.Formatter, pending.Formatter, sizeof pending.Formatter) == 0 &&
-           fragment.FragmentCount == pending.Total && fragment.SequentialId == pending.Sequence;
+bool SameMessage(const AisFragment& fragment, const PendingVdm& pending) {
+    return std::memcmp(fragment.Formatter, pending.Formatter, sizeof pending.Formatter) == 0 &&
+           fragment.Total == pending.Total && fragment.SequentialId == pending.Sequence;
 }
 
 // Started with its sentence 1 and still waiting for its last.
@@ -27,11 +26,10 @@ void DiscardPendingVdm(PendingVdm& pending) {
     pending.DroppedFragments = dropped;
 }
 
-bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
-    const EncapsulationFields& fragment = sentence.Encapsulation;
-    size_t length = strnlen(fragment.Payload, sizeof fragment.Payload);
-    bool sameMessage = Unfinished(pending) && SameMessage(sentence, pending);
-    if (sameMessage && fragment.FragmentNumber == pending.Number + 1) {
+bool AssembleVdm(const AisFragment& fragment, PendingVdm& pending) {
+    size_t length = fragment.PayloadLength;
+    bool sameMessage = Unfinished(pending) && SameMessage(fragment, pending);
+    if (sameMessage && fragment.Number == pending.Number + 1) {
         if (pending.Length + length > kJoinedPayloadCapacity) {
             DiscardPendingVdm(pending);
             ++pending.DroppedFragments;
@@ -40,7 +38,7 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
         std::memcpy(pending.Payload + pending.Length, fragment.Payload, length);
         pending.Length = static_cast<uint8_t>(pending.Length + length);
         pending.Payload[pending.Length] = '\0';
-        pending.Number = fragment.FragmentNumber;
+        pending.Number = fragment.Number;
         if (pending.Number != pending.Total)
             return false;
         pending.FillBits = fragment.FillBits;
@@ -51,7 +49,7 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
     // joining it would make up a message. Out of order within the message being joined,
     // it means a sentence of that message was lost, so that message goes too; a stray
     // fragment of another message leaves it be.
-    if (fragment.FragmentNumber != 1 || fragment.FragmentCount < 1) {
+    if (fragment.Number != 1 || fragment.Total < 1) {
         if (sameMessage)
             DiscardPendingVdm(pending);
         ++pending.DroppedFragments;
@@ -61,7 +59,7 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
     // A sentence 1 starts a new message and drops an unfinished one. Every member is set;
     // the payload is read only up to its length.
     DiscardPendingVdm(pending);
-    pending.Total = fragment.FragmentCount;
+    pending.Total = fragment.Total;
     pending.Number = 1;
     pending.Sequence = fragment.SequentialId;
     pending.Channel = fragment.Channel;
@@ -69,6 +67,6 @@ bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending) {
     pending.Payload[length] = '\0';
     pending.Length = static_cast<uint8_t>(length);
     pending.FillBits = fragment.FillBits;
-    std::memcpy(pending.Formatter, sentence.Formatter, sizeof pending.Formatter);
+    std::memcpy(pending.Formatter, fragment.Formatter, sizeof pending.Formatter);
     return pending.Total == 1;
 }

@@ -3,7 +3,7 @@
 // from the first sentence until the last one arrives.
 #pragma once
 
-#include "nmea/DecodedSentence.h"
+#include "ais/AisFragment.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +17,7 @@ inline constexpr size_t kJoinedPayloadCapacity = 172;
 struct PendingVdm {
     int8_t Total;    // sentences of the message
     int8_t Number;   // the last sentence joined
-    int8_t Sequence; // sequential message identifier, kEmptyInt8 when empty
+    int8_t Sequence; // sequential message identifier, negative when empty
     char Channel;    // of the first sentence
     char Payload[kJoinedPayloadCapacity + 1];
     int8_t FillBits; // of the first sentence; of the last once the message completes
@@ -29,13 +29,13 @@ struct PendingVdm {
     uint64_t DroppedFragments;
 };
 
-// Stores or appends the fragment in `sentence` (a parsed "!" sentence). True when the
+// Stores or appends `fragment`. True when the
 // pending message is now complete. Only a message that starts with its sentence 1 and
 // goes on in order completes: a sentence 1 starts a new message, the next sentence of
 // the message being joined continues it, and any other fragment is dropped. A fragment
 // of the message being joined that is out of order drops that message too, and so does
 // one that would make its payload longer than kJoinedPayloadCapacity.
-bool AssembleVdm(const DecodedSentence& sentence, PendingVdm& pending);
+bool AssembleVdm(const AisFragment& fragment, PendingVdm& pending);
 
 // Drops the message being joined; when it was not complete, its fragments count as
 // dropped.

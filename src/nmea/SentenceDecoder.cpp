@@ -106,6 +106,31 @@ bool ParseSentence(SentenceBuffer& buffer, DecodedSentence& sentence, DecodeResu
     return outcome == drDecoded;
 }
 
+bool CarriesAisMessage(const DecodedSentence& sentence) {
+    static constexpr char kEncapsulation[][sizeof sentence.Formatter] = {"VDM", "VDO", "ABM",
+                                                                         "BBM"};
+    if (sentence.Start != '!')
+        return false;
+    for (const auto& formatter : kEncapsulation)
+        if (std::memcmp(sentence.Formatter, formatter, sizeof formatter) == 0)
+            return true;
+    return false;
+}
+
+AisFragment AisFragmentOf(const DecodedSentence& sentence) {
+    const EncapsulationFields& fields = sentence.Encapsulation;
+    AisFragment fragment{};
+    std::memcpy(fragment.Formatter, sentence.Formatter, sizeof fragment.Formatter);
+    fragment.Total = fields.FragmentCount;
+    fragment.Number = fields.FragmentNumber;
+    fragment.SequentialId = fields.SequentialId;
+    fragment.FillBits = fields.FillBits;
+    fragment.Channel = fields.Channel;
+    fragment.Payload = fields.Payload;
+    fragment.PayloadLength = strnlen(fields.Payload, sizeof fields.Payload);
+    return fragment;
+}
+
 SentenceGroup SentenceGroupOf(const DecodedSentence& sentence) {
     const FormatterRow* row = FindFormatter(sentence.Formatter);
     return row != nullptr ? row->group : sgNone;
@@ -123,7 +148,7 @@ bool DecodeSentence(SentenceBuffer& buffer, DecoderState& state, DecodeResult* r
         Merge(*row, state.Sentence, state.Navigation);
         if (!CarriesAisMessage(state.Sentence))
             DiscardPartialAisMessage(state.Ais);
-        else if (!DecodeAisSentence(state.Sentence, state.Ais))
+        else if (!DecodeAisFragment(AisFragmentOf(state.Sentence), state.Ais))
             outcome = drEncapsulated;
     }
     if (result != nullptr)

@@ -31,6 +31,14 @@ struct DecoderState {
 bool ParseSentence(SentenceBuffer& buffer, DecodedSentence& sentence,
                    DecodeResult* result = nullptr);
 
+// True for the sentences that carry AIS messages: a "!" line whose formatter is VDM, VDO,
+// ABM or BBM. Any other line, whatever its start character, holds no fragment: its
+// encapsulation fields are whatever the last encapsulation sentence left there.
+bool CarriesAisMessage(const DecodedSentence& sentence);
+
+// The AIS fragment of a sentence that CarriesAisMessage; it points into the sentence.
+AisFragment AisFragmentOf(const DecodedSentence& sentence);
+
 // Merges an accepted sentence of group sgGnss into `state`; other groups are not merged.
 void MergeSentence(const DecodedSentence& sentence, NavigationState& state);
 

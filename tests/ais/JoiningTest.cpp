@@ -133,7 +133,8 @@ TEST(AssembleVdm, JoinsFragmentsFromTheFirstInOrderAndDropsTheRest) {
         for (const Fragment& f : c.fragments) {
             ASSERT_TRUE(ParseLine(AisSentence(f.route, f.total, f.number, f.payload, f.fillBits),
                                   sentence));
-            EXPECT_EQ(AssembleVdm(sentence, pending), f.completes) << f.number << "/" << f.total;
+            EXPECT_EQ(AssembleVdm(AisFragmentOf(sentence), pending), f.completes)
+                << f.number << "/" << f.total;
         }
         EXPECT_EQ(std::string(pending.Payload), c.joined);
         EXPECT_EQ(pending.Length, c.joined.size());
@@ -145,16 +146,16 @@ TEST(DiscardPendingVdm, CountsTheFragmentsOfAnUnfinishedMessageOnly) {
     DecodedSentence sentence{};
     PendingVdm pending{};
     ASSERT_TRUE(ParseLine(AisSentence(kVdm, 3, 1, "AAAA", 0), sentence));
-    AssembleVdm(sentence, pending);
+    AssembleVdm(AisFragmentOf(sentence), pending);
     ASSERT_TRUE(ParseLine(AisSentence(kVdm, 3, 2, "BBBB", 0), sentence));
-    AssembleVdm(sentence, pending);
+    AssembleVdm(AisFragmentOf(sentence), pending);
     DiscardPendingVdm(pending);
     EXPECT_EQ(pending.DroppedFragments, 2u);
     EXPECT_EQ(pending.Total, 0);
     EXPECT_EQ(pending.Length, 0);
 
     ASSERT_TRUE(ParseLine(AisSentence(kVdm, 1, 1, "CCCC", 0), sentence));
-    ASSERT_TRUE(AssembleVdm(sentence, pending));
+    ASSERT_TRUE(AssembleVdm(AisFragmentOf(sentence), pending));
     DiscardPendingVdm(pending);
     EXPECT_EQ(pending.DroppedFragments, 2u) << "a complete message is no loss";
     DiscardPendingVdm(pending);
@@ -165,9 +166,9 @@ TEST(AssembleVdm, KeepsTheFirstChannelAndTheLastFillBits) {
     DecodedSentence sentence{};
     PendingVdm pending{};
     ASSERT_TRUE(ParseLine(AisSentence(kVdmOnB, 2, 1, "AAAA", 0), sentence));
-    EXPECT_FALSE(AssembleVdm(sentence, pending));
+    EXPECT_FALSE(AssembleVdm(AisFragmentOf(sentence), pending));
     ASSERT_TRUE(ParseLine(AisSentence(kVdm, 2, 2, "BBB", 2), sentence));
-    EXPECT_TRUE(AssembleVdm(sentence, pending));
+    EXPECT_TRUE(AssembleVdm(AisFragmentOf(sentence), pending));
     EXPECT_EQ(pending.Channel, 'B');
     EXPECT_EQ(pending.FillBits, 2);
     EXPECT_EQ(pending.Sequence, kEmptyInt8);
