@@ -10,8 +10,9 @@
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
-#include "app/FileSystem.h"
 #include "app/Settings.h"
+#include "platform/DocumentsFolder.h"
+#include "platform/FileSystem.h"
 
 #include <QAbstractButton>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "app/Languages.h"
 
-#include "app/FileSystem.h"
 #include "app/IniFile.h"
+#include "platform/FileSystem.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // Start-up, closing and page handling of the main window controller.
 #include "app/Mainform.h"
-#include "app/FileSystem.h"
 #include "app/Settings.h"
 #include "diagnostics/GpsStatusPage.h"
 #include "diagnostics/SatelliteViews.h"
 #include "log/DataLog.h"
-#include "log/TextEditor.h"
 #include "network/NetworkConsole.h"
 #include "nmea/SentenceDecoder.h"
+#include "platform/FileSystem.h"
+#include "platform/TextEditor.h"
 
 TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortSystem> ports,
                std::unique_ptr<TComm> comm, TAppFolders folders)

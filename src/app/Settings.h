@@ -9,10 +9,6 @@ inline constexpr char kSettingsVendorFolder[] = "Norax";
 inline constexpr char kSettingsProductFolder[] = "TidelaneT360KVConfig";
 inline constexpr char kSettingsFileName[] = "NoraxT360KVConfig.ini";
 
-// The user's documents folder: on Windows the shell's personal folder, elsewhere the
-// XDG documents folder of the user's user-dirs.dirs, or $HOME/Documents without one.
-std::string DocumentsFolder();
-
 // The settings file below `documentsFolder`. Creates its folder, with any missing
 // parents, when missing; when that fails, the file lies in the documents folder itself.
 std::string PrepareSettingsFile(const std::string& documentsFolder);

@@ -1,6 +1,6 @@
 #include "log/DataLog.h"
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 

@@ -16,7 +16,7 @@
 // bound are lost: Save counts them and gives the reason.
 #pragma once
 
-#include "log/SpillFile.h"
+#include "platform/SpillFile.h"
 
 #include <cstddef>
 #include <cstdint>

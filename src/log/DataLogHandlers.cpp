@@ -1,10 +1,10 @@
 // The DATA LOG page of the main window: the log switch, Clear, Save and the command line.
 // The receive path appends the lines; the view is brought up to date in batches.
-#include "app/FileSystem.h"
 #include "app/Mainform.h"
 #include "log/DataLog.h"
 #include "log/DataLogPage.h"
 #include "log/ReportFileName.h"
+#include "platform/FileSystem.h"
 
 void TForm1::spbtnEnableLogClick() {
     LoggingOn = !LoggingOn;

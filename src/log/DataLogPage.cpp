@@ -1,7 +1,7 @@
 #include "log/DataLogPage.h"
 
-#include "app/FileSystem.h"
 #include "log/DataLog.h"
+#include "platform/FileSystem.h"
 
 bool SendCommand(const std::string& typed, const TSendData& sendData) {
     std::string bytes = typed + "\r\n";

@@ -1,10 +1,10 @@
 // Saving the configuration report: the question, the file dialog, the overwrite
 // question, the file written in one step, and the text editor.
-#include "app/FileSystem.h"
 #include "app/Mainform.h"
 #include "dialogs/DialogTexts.h"
 #include "log/ConfigReport.h"
 #include "log/ReportFileName.h"
+#include "platform/FileSystem.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "app/Languages.h"
 #include "app/Settings.h"
-#include "app/XdgUserDirs.h"
+#include "platform/posix/XdgUserDirs.h"
 
 #include <gtest/gtest.h>
 

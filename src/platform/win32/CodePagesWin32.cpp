@@ -1,4 +1,4 @@
-#include "app/CodePages.h"
+#include "platform/CodePageConversion.h"
 
 #include <windows.h>
 
@@ -24,12 +24,16 @@ std::string FromWide(UINT codePage, const std::wstring& text) {
     return result;
 }
 
-} // namespace
-
-std::string TextToUtf8(TLanguage language, const std::string& text) {
-    return FromWide(CP_UTF8, ToWide(LanguageInfo(language).CodePage, text));
+UINT Known(unsigned codePage) {
+    return codePage == 950 || codePage == 936 ? codePage : 1252;
 }
 
-std::string Utf8ToText(TLanguage language, const std::string& utf8) {
-    return FromWide(LanguageInfo(language).CodePage, ToWide(CP_UTF8, utf8));
+} // namespace
+
+std::string CodePageToUtf8(unsigned codePage, const std::string& text) {
+    return FromWide(CP_UTF8, ToWide(Known(codePage), text));
+}
+
+std::string Utf8ToCodePage(unsigned codePage, const std::string& utf8) {
+    return FromWide(Known(codePage), ToWide(CP_UTF8, utf8));
 }

@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "platform/DocumentsFolder.h"
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <windows.h>
 

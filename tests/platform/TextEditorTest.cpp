@@ -1,7 +1,7 @@
 // Opening the saved report: the desktop's opener first, then $VISUAL or $EDITOR, then
 // an editor on the PATH; nothing at all when there is none. Fake programs in a folder
 // of the test's own stand in for them and write down the arguments they got.
-#include "log/TextEditor.h"
+#include "platform/TextEditor.h"
 
 #include <gtest/gtest.h>
 

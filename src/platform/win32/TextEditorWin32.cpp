@@ -1,4 +1,4 @@
-#include "log/TextEditor.h"
+#include "platform/TextEditor.h"
 
 #include <windows.h>
 

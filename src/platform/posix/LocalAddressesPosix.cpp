@@ -1,4 +1,4 @@
-#include "network/Ipv4.h"
+#include "platform/LocalAddresses.h"
 
 #include <cstring>
 #include <netdb.h>

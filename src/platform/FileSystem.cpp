@@ -1,5 +1,5 @@
-#include "app/FileSystem.h"
-#include "app/FileSystemPlatform.h"
+#include "platform/FileSystem.h"
+#include "platform/FileSystemPlatform.h"
 
 #include <cstdio>
 

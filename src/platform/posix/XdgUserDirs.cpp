@@ -1,7 +1,7 @@
-#include "app/XdgUserDirs.h"
+#include "platform/posix/XdgUserDirs.h"
 
-#include "app/FileSystem.h"
-#include "app/TextLines.h"
+#include "platform/FileSystem.h"
+#include "platform/TextLines.h"
 
 namespace {
 

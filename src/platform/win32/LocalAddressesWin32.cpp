@@ -1,4 +1,4 @@
-#include "network/Ipv4.h"
+#include "platform/LocalAddresses.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>

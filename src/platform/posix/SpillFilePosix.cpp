@@ -1,6 +1,6 @@
-#include "log/SpillFile.h"
+#include "platform/SpillFile.h"
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "app/TextLines.h"
+#include "platform/TextLines.h"
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/XdgUserDirs.h"
+#include "platform/DocumentsFolder.h"
+#include "platform/posix/XdgUserDirs.h"
 
 #include <cstdlib>
 #include <pwd.h>

@@ -1,7 +1,7 @@
 // The file operations under the settings file and the data log.
 #include "TempFolder.h"
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
 

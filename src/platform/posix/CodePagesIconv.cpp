@@ -1,4 +1,4 @@
-#include "app/CodePages.h"
+#include "platform/CodePageConversion.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,8 +7,8 @@
 namespace {
 
 // glibc's names of the Windows code pages, so that both platforms decode alike.
-const char* CharsetOf(TLanguage language) {
-    switch (LanguageInfo(language).CodePage) {
+const char* CharsetOf(unsigned codePage) {
+    switch (codePage) {
     case 950:
         return "CP950";
     case 936:
@@ -56,10 +56,10 @@ std::string Convert(const char* to, const char* from, const std::string& text,
 
 } // namespace
 
-std::string TextToUtf8(TLanguage language, const std::string& text) {
-    return Convert("UTF-8", CharsetOf(language), text, "\xEF\xBF\xBD");
+std::string CodePageToUtf8(unsigned codePage, const std::string& text) {
+    return Convert("UTF-8", CharsetOf(codePage), text, "\xEF\xBF\xBD");
 }
 
-std::string Utf8ToText(TLanguage language, const std::string& utf8) {
-    return Convert(CharsetOf(language), "UTF-8", utf8, "?");
+std::string Utf8ToCodePage(unsigned codePage, const std::string& utf8) {
+    return Convert(CharsetOf(codePage), "UTF-8", utf8, "?");
 }
