@@ -1,8 +1,8 @@
 #include "PagePanel.h"
 
 #include "ConfigurationPages.h"
-#include "DataLogPage.h"
-#include "GpsStatusPage.h"
+#include "DataLogPageWidgets.h"
+#include "GpsStatusPageWidgets.h"
 #include "NetworkPage.h"
 #include "PageIndex.h"
 #include "SystemCheckPage.h"

@@ -8,7 +8,7 @@
 #include "PageIndex.h"
 #include "SaveFileDialog.h"
 #include "SkyMapWidget.h"
-#include "SnrChart.h"
+#include "SnrChartView.h"
 #include "SortedComboBox.h"
 #include "app/Mainform.h"
 

@@ -2,7 +2,7 @@
 // draws, and what the page shows before the first one.
 #include "QtColours.h"
 #include "SkyMapWidget.h"
-#include "SnrChart.h"
+#include "SnrChartView.h"
 #include "WindowFixture.h"
 
 #include "diagnostics/SatelliteViews.h"

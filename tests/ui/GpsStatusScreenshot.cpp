@@ -4,7 +4,7 @@
 #include "Configurator.h"
 #include "SimProcess.h"
 #include "SkyMapWidget.h"
-#include "SnrChart.h"
+#include "SnrChartView.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

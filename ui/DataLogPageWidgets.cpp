@@ -1,4 +1,4 @@
-#include "DataLogPage.h"
+#include "DataLogPageWidgets.h"
 
 #include "DataLogView.h"
 #include "log/DataLogPage.h"

@@ -1,8 +1,8 @@
-#include "GpsStatusPage.h"
+#include "GpsStatusPageWidgets.h"
 
 #include "GlobePicture.h"
 #include "SkyMapWidget.h"
-#include "SnrChart.h"
+#include "SnrChartView.h"
 
 #include "diagnostics/SnrBar.h"
 

@@ -1,4 +1,4 @@
-#include "SnrChart.h"
+#include "SnrChartView.h"
 
 #include "AnsiText.h"
 #include "QtColours.h"
