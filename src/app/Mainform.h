@@ -274,7 +274,7 @@ private:
     std::string SelectedPortText();
     void InitConfigurationPages();
     void CountDownToReportOffer();
-    void ReadBaudReport(const char* line, const char* key, TControl selector, int32_t& baud);
+    void SelectBaud(TControl selector, int32_t baud);
     bool ReconnectAfterRestart();
     void SetCheckIcon(TControl image, int index);
 
