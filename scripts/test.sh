@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with the sanitizers and runs every test, checks that
-# the core library still cross-compiles for Windows, and fuzzes the sentence decoder.
+# Installs what is missing, checks the formatting, builds with the sanitizers and runs
+# every test, checks that the core library still cross-compiles for Windows, and fuzzes
+# the sentence decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 bash scripts/deps.sh "${TEST_PACKAGES[@]}"
+bash scripts/check-format.sh
 
 cmake --preset dev
 cmake --build --preset dev
