@@ -39,6 +39,8 @@ struct TAppFolders {
 
 enum THandshakeState { hsIdle = 0, hsWaitReport = 1, hsDone = 2 };
 
+enum TRestartState { rsIdle, rsAnnounced, rsWaiting, rsPortNotFound };
+
 // What became of the last offer of the configuration report.
 enum TReportOutcome { roNone, roDeclined, roWritten, roFailed };
 
@@ -218,8 +220,10 @@ public:
     int ReportCountdown = kNoReportPending;
     // What became of the last report offer.
     TReportOutcome ReportOutcome = roNone;
-    // Restart recovery: 0 none, 1 announced, 2..9 waiting, 10 over (port not found).
-    int RestartProgress = 0;
+    // Where the restart recovery stands: announced until the port is closed at the next
+    // system check tick, then waiting for the receiver, then over (back to idle when its
+    // port was opened again, or port not found until the next announcement).
+    TRestartState RestartState = rsIdle;
     // AIS sentences received on channel A, and on any other channel.
     int32_t RxCountA = 0;
     int32_t RxCountB = 0;
@@ -290,6 +294,8 @@ private:
     // The page the user programmed from, shown again when the restart recovery's
     // connection completes; -1 for any other connection, which starts on BAUD RATE.
     int confPageAfterRestart_ = -1;
+    // The restart recovery's steps so far, which the progress bar shows (of 10).
+    int restartStep_ = 0;
     // The name last chosen in the data log's save dialog.
     std::string dataLogFileName_;
     std::unique_ptr<TGpsStatusPage> gpsPage_;

@@ -8,7 +8,8 @@ constexpr int kRecoverySteps = 10;
 }
 
 void TForm1::StartRestartRecovery() {
-    RestartProgress = 1;
+    RestartState = rsAnnounced;
+    restartStep_ = 1;
     view_.SetProgressMax(TControl::ProgressBar1, kRecoverySteps);
     view_.SetProgressPosition(TControl::ProgressBar1, 0);
     view_.ShowWindow(TWindow::frmWaitingProgress);
@@ -18,27 +19,27 @@ void TForm1::StartRestartRecovery() {
 }
 
 void TForm1::RestartRecoveryStep() {
-    if (RestartProgress <= 0 || RestartProgress >= kRecoverySteps)
+    if (RestartState != rsAnnounced && RestartState != rsWaiting)
         return;
-    if (RestartProgress == 1 && !PortOpen) {
+    if (RestartState == rsAnnounced && !PortOpen) {
         // The user has closed the port since the announcement: nothing left to recover,
         // and toggling now would open the port instead of closing it.
-        RestartProgress = 0;
+        RestartState = rsIdle;
         view_.HideWindow(TWindow::frmWaitingProgress);
         return;
     }
-    ++RestartProgress;
-    view_.SetProgressPosition(TControl::ProgressBar1, RestartProgress);
-    if (RestartProgress == 2) {
+    ++restartStep_;
+    view_.SetProgressPosition(TControl::ProgressBar1, restartStep_);
+    if (RestartState == rsAnnounced) {
+        RestartState = rsWaiting;
         ToggleConnection();
         return;
     }
-    if (RestartProgress < kRecoverySteps)
+    if (restartStep_ < kRecoverySteps)
         return;
-    if (ReconnectAfterRestart())
-        RestartProgress = 0;
+    RestartState = ReconnectAfterRestart() ? rsIdle : rsPortNotFound;
     view_.HideWindow(TWindow::frmWaitingProgress);
-    if (RestartProgress != 0)
+    if (RestartState == rsPortNotFound)
         view_.MessageBox("The receiver did not come back after its restart: COM" +
                              std::to_string(PortNumber) +
                              " is not present. Check its connection, then select its port and "

@@ -177,7 +177,8 @@ TEST(SystemCheck, RefreshAdvancesAPendingRestartRecoveryByOneStep) {
     h.Connect();
     h.Receive("$PKRV,R,TXT,SYSTEM RESTART*4B\r\n");
     h.form->SpeedButtonClearCheckClick();
-    EXPECT_EQ(h.form->RestartProgress, 2);
+    EXPECT_EQ(h.form->RestartState, rsWaiting);
+    EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 2);
     EXPECT_FALSE(h.comm->IsOpen());
 }
 

@@ -30,11 +30,11 @@ protected:
     // handshake completes.
     void ExpectRestartAndReconnection() {
         TForm1& form = *timed->form;
-        ASSERT_TRUE(RunUntil([&] { return form.RestartProgress != 0; }, 10s)) << sim->Log();
+        ASSERT_TRUE(RunUntil([&] { return form.RestartState != rsIdle; }, 10s)) << sim->Log();
         EXPECT_TRUE(timed->view.shown[TWindow::frmWaitingProgress]);
         ASSERT_TRUE(RunUntil([&] { return !form.Comm().IsOpen(); }, 5s));
-        ASSERT_TRUE(RunUntil([&] { return form.RestartProgress == 0 && form.SessionUp; }, 30s))
-            << "progress " << form.RestartProgress << "\n"
+        ASSERT_TRUE(RunUntil([&] { return form.RestartState == rsIdle && form.SessionUp; }, 30s))
+            << "recovery " << form.RestartState << "\n"
             << sim->Log();
         EXPECT_FALSE(timed->view.shown[TWindow::frmWaitingProgress]);
         EXPECT_EQ(timed->view.texts[TControl::LabelConnectionStatus], "Connected...");

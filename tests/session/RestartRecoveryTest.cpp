@@ -14,14 +14,14 @@ TEST(RestartRecovery, ClosesAtTheFirstTickAndReopensAtTheNinth) {
     h.Connect();
     ASSERT_TRUE(h.form->SessionUp);
     h.Receive(kAnnouncement);
-    EXPECT_EQ(h.form->RestartProgress, 1);
+    EXPECT_EQ(h.form->RestartState, rsAnnounced);
     EXPECT_TRUE(h.view.shown[TWindow::frmWaitingProgress]);
     EXPECT_EQ(h.view.progressMax[TControl::ProgressBar1], 10);
     EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 0);
     EXPECT_TRUE(h.comm->IsOpen()) << "nothing closes before the next tick";
 
     h.SysChkTimer(); // tick 1: Connected -> Idle
-    EXPECT_EQ(h.form->RestartProgress, 2);
+    EXPECT_EQ(h.form->RestartState, rsWaiting);
     EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 2);
     EXPECT_FALSE(h.comm->IsOpen());
     EXPECT_FALSE(h.form->PortOpen);
@@ -30,14 +30,14 @@ TEST(RestartRecovery, ClosesAtTheFirstTickAndReopensAtTheNinth) {
 
     for (int tick = 2; tick <= 8; ++tick) {
         h.SysChkTimer();
-        EXPECT_EQ(h.form->RestartProgress, tick + 1);
+        EXPECT_EQ(h.form->RestartState, rsWaiting);
         EXPECT_EQ(h.view.progress[TControl::ProgressBar1], tick + 1);
         EXPECT_FALSE(h.comm->IsOpen()) << "tick " << tick;
         EXPECT_TRUE(h.view.shown[TWindow::frmWaitingProgress]);
     }
 
     h.SysChkTimer(); // tick 9: Idle -> Connecting on the same port
-    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_EQ(h.form->RestartState, rsIdle);
     EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 10);
     EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
     EXPECT_TRUE(h.comm->IsOpen());
@@ -81,7 +81,7 @@ TEST(RestartRecovery, PortGoneMeanwhileLeavesTheToolDisconnected) {
     h.ports->changed();
     h.Timer2(4);
     h.SysChkTimer(8);
-    EXPECT_EQ(h.form->RestartProgress, 10);
+    EXPECT_EQ(h.form->RestartState, rsPortNotFound);
     EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
     EXPECT_FALSE(h.comm->IsOpen());
     EXPECT_EQ(h.Status(), "Click to Connect");
@@ -93,7 +93,7 @@ TEST(RestartRecovery, PortGoneMeanwhileLeavesTheToolDisconnected) {
                   "WARNING: The receiver did not come back after its restart: COM5 is not "
                   "present. Check its connection, then select its port and connect again."});
     h.SysChkTimer(5);
-    EXPECT_EQ(h.form->RestartProgress, 10) << "stays until the next announcement";
+    EXPECT_EQ(h.form->RestartState, rsPortNotFound) << "stays until the next announcement";
     EXPECT_FALSE(h.comm->IsOpen());
 }
 
@@ -106,7 +106,7 @@ TEST(RestartRecovery, EveryAnnouncementStartsAgainAtOne) {
     ASSERT_TRUE(h.form->SessionUp);
     h.Receive(kAnnouncement);
     h.Receive(kAnnouncement);
-    EXPECT_EQ(h.form->RestartProgress, 1);
+    EXPECT_EQ(h.form->RestartState, rsAnnounced);
     h.SysChkTimer();
     EXPECT_FALSE(h.comm->IsOpen());
 }
@@ -129,7 +129,7 @@ TEST(RestartRecovery, PortClosedByTheUserBeforeTheFirstTickStaysClosed) {
     h.ClickConnect(); // Disconnect
     h.SysChkTimer(12);
     EXPECT_FALSE(h.comm->IsOpen());
-    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_EQ(h.form->RestartState, rsIdle);
     EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
     EXPECT_EQ(h.Status(), "Click to Connect");
 }
@@ -144,7 +144,7 @@ TEST(RestartRecovery, PortOpenedByTheUserDuringTheWaitIsLeftOpen) {
     h.SysChkTimer(8);
     EXPECT_TRUE(h.comm->IsOpen());
     EXPECT_EQ(h.Status(), "Connecting...");
-    EXPECT_EQ(h.form->RestartProgress, 0);
+    EXPECT_EQ(h.form->RestartState, rsIdle);
     EXPECT_FALSE(h.view.shown[TWindow::frmWaitingProgress]);
 }
 

@@ -87,13 +87,14 @@ bool ProgramPage(THeadlessSession& session, int page) {
     TForm1& form = session.Form();
     session.View().SetActivePage(TControl::PageControlConf, page);
     form.SpeedButtonSettingClick();
-    if (!session.RunUntil([&form] { return form.RestartProgress != 0; }, kAnnouncementWait)) {
+    if (!session.RunUntil([&form] { return form.RestartState != rsIdle; }, kAnnouncementWait)) {
         std::fprintf(stderr, "t360kv program: the receiver did not announce a restart\n");
         return false;
     }
     bool back = session.RunUntil(
         [&form] {
-            return form.RestartProgress == 10 || (form.RestartProgress == 0 && form.SessionUp);
+            return form.RestartState == rsPortNotFound ||
+                   (form.RestartState == rsIdle && form.SessionUp);
         },
         kReconnectWait);
     if (!back || !form.SessionUp) {
