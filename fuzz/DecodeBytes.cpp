@@ -1,15 +1,16 @@
 #include "DecodeBytes.h"
 
-#include "LineAssembler.h"
 #include "SentenceJson.h"
 
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
+#include "session/LineSplitter.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -38,23 +39,26 @@ void Decode(SentenceBuffer& buffer, DecoderState& state) {
     }
 }
 
-void OnLine(void* context, const char* line, size_t length, bool discarded) {
-    if (discarded)
+void DecodeLine(std::string_view line, bool overLong, DecoderState& state) {
+    if (overLong)
         return;
     SentenceBuffer buffer;
-    std::memcpy(buffer, line, length);
-    std::memcpy(buffer + length, "\r\n", 3);
-    if (PassesGpsLineFilter(buffer, length + 2))
-        Decode(buffer, *static_cast<DecoderState*>(context));
+    std::memcpy(buffer, line.data(), line.size());
+    std::memcpy(buffer + line.size(), "\r\n", 3);
+    if (PassesGpsLineFilter(buffer, line.size() + 2))
+        Decode(buffer, state);
 }
 
 } // namespace
 
 void DecodeArbitraryBytes(const uint8_t* bytes, size_t size) {
     auto state = std::make_unique<DecoderState>();
-    LineAssembler lines(&OnLine, state.get());
-    lines.Feed(bytes, size);
-    lines.Finish();
+    auto decodeLine = [&](std::string_view line, bool overLong) {
+        DecodeLine(line, overLong, *state);
+    };
+    LineSplitter lines;
+    lines.Feed({reinterpret_cast<const char*>(bytes), size}, decodeLine);
+    lines.Finish(decodeLine);
 
     // A whole buffer of whatever came, up to its capacity: no CR LF, NUL bytes, any length.
     SentenceBuffer buffer;

@@ -49,7 +49,6 @@ TForm1::TForm1(TMainView& view, TSynchronize synchronize, std::unique_ptr<TPortS
     view_.SetTimerEnabled(TTimer::Timer2, true);
     view_.SetTimerEnabled(TTimer::TimerUpdateSysChk, false);
     view_.SetTimerEnabled(TTimer::TimerEthernetRoutine, true);
-    pendingLine_.reserve(kPendingLineCap);
     dataLog_ = std::make_unique<TDataLog>();
 }
 

@@ -10,12 +10,14 @@
 #include "log/LocalClock.h"
 #include "serial/Comm.h"
 #include "session/DeviceInfo.h"
+#include "session/LineSplitter.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct DecoderState;
@@ -183,7 +185,7 @@ public:
     // into lines for the data log and the three line consumers.
     void CommRxChar(TThreadComm* Sender, uint32_t Count);
     // The line being received; never holds CR, LF or NUL.
-    const std::string& PendingLine() const { return pendingLine_; }
+    std::string_view PendingLine() const { return lines_.Pending(); }
     // State of the DATA LOG page's Start Log button.
     bool LoggingOn = false;
 
@@ -238,9 +240,9 @@ public:
     std::function<void(const std::string&)> OpenWebPage;
 
     // Longest line that is dispatched, not counting CR LF.
-    static constexpr size_t kMaxLineLength = 82;
+    static constexpr size_t kMaxLineLength = LineSplitter::kMaxLineLength;
     // Longest pending line kept; a stream without line feeds cannot grow memory further.
-    static constexpr size_t kPendingLineCap = 4096;
+    static constexpr size_t kPendingLineCap = LineSplitter::kPendingCap;
     // Receive buffer of one read.
     static constexpr int kReceiveBufferSize = 5000;
     // A dispatched line: the text, CR, LF and NUL.
@@ -270,8 +272,8 @@ private:
     void CloseSerialPort();
     void CommDeviceLost(TThreadComm* Sender);
     void ReceiveBytes(const uint8_t* bytes, int count);
-    void CompleteLine();
-    void DispatchLine();
+    void CompleteLine(std::string_view line, bool overLong);
+    void DispatchLine(std::string_view line);
     void ShowConnectionState();
     void RefuseConnect(const std::string& message);
     void CompleteHandshake();
@@ -286,7 +288,7 @@ private:
     std::unique_ptr<TPortSystem> ports_;
     std::unique_ptr<TComm> comm_;
     std::unique_ptr<DecoderState> decoder_;
-    std::string pendingLine_;
+    LineSplitter lines_;
     std::unique_ptr<TDataLog> dataLog_;
     std::unique_ptr<TNetworkConsole> network_;
     // The configuration page in front after the user's last page change.

@@ -22,37 +22,22 @@ void TForm1::CommRxChar(TThreadComm*, uint32_t Count) {
 }
 
 void TForm1::ReceiveBytes(const uint8_t* bytes, int count) {
-    const uint8_t* end = bytes + count;
-    while (bytes < end) {
-        // Copy the run of ordinary characters up to the next LF, CR or NUL in one go.
-        const uint8_t* run = bytes;
-        while (run < end && *run != '\n' && *run != '\r' && *run != 0)
-            ++run;
-        if (run > bytes) {
-            size_t room = kPendingLineCap - pendingLine_.size();
-            size_t take =
-                static_cast<size_t>(run - bytes) < room ? static_cast<size_t>(run - bytes) : room;
-            pendingLine_.append(reinterpret_cast<const char*>(bytes), take);
-        }
-        if (run < end && *run == '\n')
-            CompleteLine();
-        bytes = run < end ? run + 1 : end;
-    }
+    lines_.Feed({reinterpret_cast<const char*>(bytes), static_cast<size_t>(count)},
+                [this](std::string_view line, bool overLong) { CompleteLine(line, overLong); });
     ShowNewLogLines();
 }
 
-void TForm1::CompleteLine() {
+void TForm1::CompleteLine(std::string_view line, bool overLong) {
     if (LoggingOn)
-        dataLog_->Append(pendingLine_);
-    if (pendingLine_.size() <= kMaxLineLength)
-        DispatchLine();
-    pendingLine_.clear();
+        dataLog_->Append(line);
+    if (!overLong)
+        DispatchLine(line);
 }
 
-void TForm1::DispatchLine() {
+void TForm1::DispatchLine(std::string_view line) {
     char text[kDispatchSize];
-    size_t length = pendingLine_.size();
-    std::memcpy(text, pendingLine_.data(), length);
+    size_t length = line.size();
+    std::memcpy(text, line.data(), length);
     std::memcpy(text + length, "\r\n", 3);
 
     // Each consumer gets a fresh copy: it may change its copy, never the next one's.

@@ -1,9 +1,8 @@
-// The pieces of `t360kv decode` around the decoder: the receive path's line rules for
-// recorded bytes, and the JSON text (escaping, round-tripping reals, separators).
+// The pieces of `t360kv decode` around the decoder: the JSON text (escaping,
+// round-tripping reals, separators), the printing thread and the summary.
 #include "DecodeSummary.h"
 #include "DecodedLine.h"
 #include "JsonWriter.h"
-#include "LineAssembler.h"
 #include "LinePrinter.h"
 
 #include "session/Checksum.h"
@@ -21,48 +20,6 @@
 #include <vector>
 
 namespace {
-
-// Lines as the assembler hands them over; a discarded line reads "<discarded>".
-std::vector<std::string> Lines(const std::vector<std::string>& chunks, bool finish = true) {
-    std::vector<std::string> lines;
-    LineAssembler assembler(
-        [](void* context, const char* line, size_t length, bool discarded) {
-            static_cast<std::vector<std::string>*>(context)->push_back(
-                discarded ? "<discarded>" : std::string(line, length));
-        },
-        &lines);
-    for (const std::string& chunk : chunks)
-        assembler.Feed(reinterpret_cast<const uint8_t*>(chunk.data()), chunk.size());
-    if (finish)
-        assembler.Finish();
-    return lines;
-}
-
-using Strings = std::vector<std::string>;
-
-TEST(LineAssembler, FollowsTheReceivePathsLineRules) {
-    const std::string line82(82, 'x');
-    const std::string line83(83, 'x');
-    const struct {
-        const char* what;
-        Strings chunks;
-        Strings lines;
-    } cases[] = {
-        {"a line in two pieces", {"AB", "C\r\n"}, {"ABC"}},
-        {"CR anywhere is dropped", {"A\rB\n"}, {"AB"}},
-        {"CR CR LF ends a line like LF", {"A\r\r\n"}, {"A"}},
-        {"two lines in one piece", {"A\nB\n"}, {"A", "B"}},
-        {"NUL is dropped", {std::string("A\0B\n", 4)}, {"AB"}},
-        {"LF alone is an empty line", {"\n"}, {""}},
-        {"82 characters pass", {line82 + "\n"}, {line82}},
-        {"83 characters are discarded", {line83 + "\n", "A\n"}, {"<discarded>", "A"}},
-        {"a long line across pieces", {line82, "y\r\n"}, {"<discarded>"}},
-        {"the last line without LF", {"A\nB"}, {"A", "B"}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Lines(c.chunks), c.lines) << c.what;
-    EXPECT_EQ(Lines({"A\nB"}, /*finish=*/false), Strings{"A"});
-}
 
 // What a JsonWriter writes, read back from a temporary file.
 template <typename Write> std::string Json(Write write) {

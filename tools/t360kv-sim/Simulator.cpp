@@ -49,8 +49,8 @@ Simulator::SteadyTime Simulator::SteadyOf(double unixSeconds) const {
 }
 
 void Simulator::Receive(std::string_view bytes, SteadyTime now) {
-    for (const std::string& line : input_.Add(bytes))
-        HandleLine(line, now);
+    // The receiver takes every line, whatever its length.
+    input_.Feed(bytes, [&](std::string_view line, bool) { HandleLine(std::string(line), now); });
 }
 
 void Simulator::HandleLine(const std::string& line, SteadyTime now) {

@@ -7,10 +7,11 @@
 #include "AisSource.h"
 #include "DeviceState.h"
 #include "GpsSource.h"
-#include "LineAssembler.h"
 #include "Noise.h"
 #include "OutputQueue.h"
 #include "SimOptions.h"
+
+#include "session/LineSplitter.h"
 
 #include <chrono>
 #include <cstdint>
@@ -63,7 +64,7 @@ private:
 
     DeviceState device_;
     GpsSource gps_;
-    LineAssembler input_;
+    LineSplitter input_;
     OutputQueue output_;
     std::optional<SteadyTime> quietUntil_;
     int64_t nextSecond_;   // the UTC second of the next GNSS fix

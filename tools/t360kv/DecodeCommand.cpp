@@ -2,24 +2,25 @@
 // it, and prints one JSON object per input line (the schema is in docs/decode.md).
 #include "Commands.h"
 #include "DecodedLine.h"
-#include "LineAssembler.h"
 #include "LinePrinter.h"
 
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
+#include "session/LineSplitter.h"
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 class LineDecoder {
 public:
-    LineDecoder() : printer_(stdout), lines_(&LineDecoder::OnLine, this) {}
+    LineDecoder() : printer_(stdout) {}
 
     // Decodes one input; line numbers start again at 1.
     bool Decode(std::FILE* in) {
@@ -27,9 +28,10 @@ public:
         static constexpr size_t kChunk = 1 << 16;
         std::vector<uint8_t> chunk(kChunk);
         size_t got;
+        auto handle = [this](std::string_view line, bool overLong) { Handle(line, overLong); };
         while ((got = std::fread(chunk.data(), 1, kChunk, in)) > 0)
-            lines_.Feed(chunk.data(), got);
-        lines_.Finish();
+            lines_.Feed({reinterpret_cast<const char*>(chunk.data()), got}, handle);
+        lines_.Finish(handle);
         return std::ferror(in) == 0;
     }
 
@@ -41,24 +43,20 @@ public:
     }
 
 private:
-    static void OnLine(void* self, const char* line, size_t length, bool discarded) {
-        static_cast<LineDecoder*>(self)->Handle(line, length, discarded);
-    }
-
     // The dispatch text (the line, CR, LF) through the GPS line filter and the decoder.
-    void Handle(const char* line, size_t length, bool discarded) {
+    void Handle(std::string_view line, bool overLong) {
         ++lineNumber_;
         ++linesRead_;
         LineVerdict verdict = lvDecoder;
         DecodeResult result = drDecoded;
-        if (discarded) {
+        if (overLong) {
             verdict = lvReceiveTooLong;
         } else {
             // The filter judges the dispatch text, so an empty line starts with its CR.
             SentenceBuffer buffer;
-            std::memcpy(buffer, line, length);
-            std::memcpy(buffer + length, "\r\n", 3);
-            if (!PassesGpsLineFilter(buffer, length + 2)) {
+            std::memcpy(buffer, line.data(), line.size());
+            std::memcpy(buffer + line.size(), "\r\n", 3);
+            if (!PassesGpsLineFilter(buffer, line.size() + 2)) {
                 verdict = buffer[0] == '$' || buffer[0] == '!' ? lvTooLong : lvNotSentence;
             } else {
                 // Stations are heard one second per line of the input, whatever the pace.
@@ -71,7 +69,7 @@ private:
     }
 
     LinePrinter printer_;
-    LineAssembler lines_;
+    LineSplitter lines_;
     std::unique_ptr<DecoderState> state_ = std::make_unique<DecoderState>();
     int64_t lineNumber_ = 0;
     int64_t linesRead_ = 0; // in all inputs

@@ -6,7 +6,6 @@ add_library(t360kv_decode STATIC
     ${decode_command_dir}/DecodeSummary.cpp
     ${decode_command_dir}/DecodedLine.cpp
     ${decode_command_dir}/JsonWriter.cpp
-    ${decode_command_dir}/LineAssembler.cpp
     ${decode_command_dir}/LineJson.cpp
     ${decode_command_dir}/LinePrinter.cpp
     ${decode_command_dir}/RealText.cpp
