@@ -41,6 +41,9 @@ struct TAppFolders {
 
 enum THandshakeState { hsIdle = 0, hsWaitReport = 1, hsDone = 2 };
 
+// What became of a sentence to send.
+enum TSendResult { srSent, srNotConnected, srTooLong, srWriteFailed };
+
 enum TRestartState { rsIdle, rsAnnounced, rsWaiting, rsPortNotFound };
 
 // What became of the last offer of the configuration report.
@@ -191,9 +194,9 @@ public:
 
     // --- Send path -------------------------------------------------------------------
     bool SendData(const void* bytes, int length);
-    // Completes a proprietary sentence with its checksum and sends it. Returns 0 when
-    // sent, 1 without a connection, 2 when the completed text is over 100 characters.
-    int SendSentence(const std::string& text, int confirm);
+    // Completes a proprietary sentence with its checksum and sends it; with `confirm`,
+    // "Settings applied." follows once it is written.
+    TSendResult SendSentence(const std::string& text, bool confirm);
 
     // --- Session state ---------------------------------------------------------------
     // The user has opened the port (tag of the Connect button), and the button's state.

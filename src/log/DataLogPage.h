@@ -2,6 +2,8 @@
 // the questions of Clear and Save, and the command line that sends a typed sentence.
 #pragma once
 
+#include "session/SendErrorText.h"
+
 #include <functional>
 #include <string>
 
@@ -17,8 +19,6 @@ inline constexpr char kDataLogDefaultExtension[] = "TXT";
 
 // The command line takes at most this many characters.
 inline constexpr int kCommandTextMaxLength = 86;
-inline constexpr char kSendErrorText[] = "Send message error";
-inline constexpr char kSendErrorCaption[] = "error";
 
 inline const char* LogButtonCaption(bool loggingOn) {
     return loggingOn ? kStopLogCaption : kStartLogCaption;

@@ -12,7 +12,7 @@ constexpr int kReportOfferTicks = 5;
 } // namespace
 
 void TForm1::RequestDeviceReport() {
-    SendSentence(kReportRequest, 0);
+    SendSentence(kReportRequest, false);
 }
 
 void TForm1::RefreshDeviceReport() {

@@ -66,7 +66,7 @@ void TForm1::spbBaudRateClick() {
         return;
     SendSentence(Format("$PDBG,%d,%d,%d,%d,%d,%d,,", kRs232BaudParameter, rs232, kNmeaBaudParameter,
                         nmea, kNmeaBaudMirrorParameter, nmea),
-                 1);
+                 true);
 }
 
 void TForm1::spbInternalGPSClick() {
@@ -74,8 +74,8 @@ void TForm1::spbInternalGPSClick() {
     if (model < 0)
         return;
     int outputOff = view_.Checked(TControl::CheckBoxInternalGPSEnable) ? 0 : 1;
-    SendSentence(Format("$PDBG,%d,%d,,,,,,", kGpsOutputParameter, outputOff), 0);
-    SendSentence(Format("$PDBG,703,%d,,,,,,", model), 1);
+    SendSentence(Format("$PDBG,%d,%d,,,,,,", kGpsOutputParameter, outputOff), false);
+    SendSentence(Format("$PDBG,703,%d,,,,,,", model), true);
 }
 
 void TForm1::spbRestoreClick() {
@@ -87,7 +87,7 @@ void TForm1::spbRestoreClick() {
     if (view_.MessageBox("Are you sure to restore settings?", "WARNING", TMessageButtons::YesNo) !=
         IDYES)
         return;
-    SendSentence(kRestoreSentence, 0);
+    SendSentence(kRestoreSentence, false);
     Form2.SecondsLeft = kRestoreCountdownSeconds;
     Form2.ShowModal();
 }

@@ -49,7 +49,7 @@ protected:
 TEST_F(ReportExchangeTest, ReportRequestIsAnsweredUpToTheEndMarker) {
     SimProcess sim;
     Connect(sim);
-    ASSERT_EQ(form->SendSentence("$PTST,,,,,17", 0), 0);
+    ASSERT_EQ(form->SendSentence("$PTST,,,,,17", false), srSent);
     ASSERT_TRUE(loop.RunUntil([&] { return Received("[DEVICE DATA END]"); }, 10s)) << sim.Log();
     auto has = [&](const std::string& prefix) {
         return std::any_of(form->lines.begin(), form->lines.end(),
@@ -100,7 +100,7 @@ TEST_F(ReportExchangeTest, VanishingDeviceEndsTheSession) {
 TEST_F(ReportExchangeTest, SilentDeviceSendsNothing) {
     SimProcess sim({"--silent"});
     Connect(sim);
-    ASSERT_EQ(form->SendSentence("$PTST,,,,,17", 0), 0);
+    ASSERT_EQ(form->SendSentence("$PTST,,,,,17", false), srSent);
     loop.RunFor(1500ms);
     EXPECT_TRUE(form->lines.empty());
 }

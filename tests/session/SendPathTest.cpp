@@ -50,20 +50,30 @@ protected:
 
 TEST_F(SendPathTest, ReportRequestGoesOutCompletedAndSilently) {
     Connect();
-    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", 0), 0);
+    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", false), srSent);
     EXPECT_EQ(line->Written(), "$PTST,,,,,17*29\r\n");
     EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(SendPathTest, ConfirmationFollowsTheWrite) {
     Connect();
-    EXPECT_EQ(form->SendSentence("$PDBG,163,1,,,,,,", 1), 0);
+    EXPECT_EQ(form->SendSentence("$PDBG,163,1,,,,,,", true), srSent);
     EXPECT_EQ(line->Written(), "$PDBG,163,1,,,,,,*14\r\n");
     EXPECT_EQ(view.messages, std::vector<std::string>{"Settings applied."});
 }
 
+// "Settings applied." after a write that failed would tell the technician that the
+// receiver was programmed when nothing reached it.
+TEST_F(SendPathTest, AFailedWriteIsReportedAndNotConfirmed) {
+    Connect();
+    line->writeFails = true;
+    EXPECT_EQ(form->SendSentence("$PDBG,163,1,,,,,,", true), srWriteFailed);
+    EXPECT_EQ(view.messages, std::vector<std::string>{"error: Send message error"});
+    EXPECT_EQ(view.messageIcons.back(), TMessageIcon::Error);
+}
+
 TEST_F(SendPathTest, WithoutConnectionNothingIsSent) {
-    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", 1), 1);
+    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", true), srNotConnected);
     EXPECT_EQ(view.messages, std::vector<std::string>{
                                  "This function requires a connection. Please connect first."});
     EXPECT_FALSE(form->SendData("x", 1));
@@ -74,9 +84,9 @@ TEST_F(SendPathTest, OverlongSentenceIsRefused) {
     Connect();
     // 95 characters + "*hh" CR LF = 100 is still sent; one more is not.
     std::string fits = "$P" + std::string(93, 'A');
-    EXPECT_EQ(form->SendSentence(fits, 0), 0);
+    EXPECT_EQ(form->SendSentence(fits, false), srSent);
     EXPECT_EQ(line->Written().size(), 100u);
-    EXPECT_EQ(form->SendSentence(fits + "A", 1), 2);
+    EXPECT_EQ(form->SendSentence(fits + "A", true), srTooLong);
     EXPECT_EQ(view.messages, std::vector<std::string>{"Data overflow"});
     EXPECT_EQ(line->Written().size(), 100u);
 }

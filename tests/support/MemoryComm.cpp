@@ -93,6 +93,8 @@ public:
     }
     int Write(const void* buffer, int count) override {
         std::lock_guard<std::mutex> guard(line_->mutex);
+        if (line_->writeFails)
+            return -1;
         line_->written.append(static_cast<const char*>(buffer), static_cast<size_t>(count));
         return count;
     }

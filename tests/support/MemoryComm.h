@@ -21,6 +21,7 @@ struct MemoryLine {
     std::deque<uint32_t> events;
     bool woken = false;
     bool lost = false;
+    bool writeFails = false; // every write fails, as on a device gone bad
     uint32_t eventMask = 0;
     int lineErrors = 0;
     std::vector<TLineSettings> applied;

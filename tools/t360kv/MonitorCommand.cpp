@@ -80,7 +80,7 @@ int RunMonitorCommand(int argc, char** argv) {
     }
     if (options.request) {
         std::printf("> %s\n", kReportRequest);
-        form.SendSentence(kReportRequest, 0);
+        form.SendSentence(kReportRequest, false);
     }
 
     bool untilReportEnd = options.request && options.seconds == 0;
