@@ -64,8 +64,7 @@ TEST(JsonWriter, EscapesEveryByteOutsidePrintableAscii) {
               "\"q\\\"b\\\\\\u0001\\u007f\\u0080\\u00ff\"");
 }
 
-// Every byte value at every place of a longer string, where the writer looks at blocks
-// of sixteen.
+// Every byte value at every place of a longer string.
 TEST(JsonWriter, EscapesEveryByteWhereverItStands) {
     auto expected = [](unsigned char byte) -> std::string {
         if (byte == '"' || byte == '\\')
@@ -115,10 +114,10 @@ TEST(FormatReal, EveryFiniteValueReadsBackToTheSameFloat) {
     }
 }
 
-// The plain decimals are worked out with exact integer steps rather than by the library;
-// they must be the library's text to the byte: the fewest characters, the closest of
-// those. (Checked once over every float of the range; here over a spread of them and
-// the short decimals that speeds and courses are.)
+// Plain decimals are the library's shortest text to the byte, also when a value comes
+// again from the texts remembered: over a spread of the range and the short decimals
+// that speeds, courses and AIS positions are, each asked twice (the second time it is
+// one of the texts remembered).
 TEST(FormatReal, WritesWhatTheLibraryWritesForPlainDecimals) {
     auto library = [](float value) {
         char text[kRealText];
@@ -136,7 +135,7 @@ TEST(FormatReal, WritesWhatTheLibraryWritesForPlainDecimals) {
     }
     size_t differing = 0;
     for (float value : values)
-        for (float signedValue : {value, -value})
+        for (float signedValue : {value, -value, value, -value})
             if (value >= 1e-5f && Real(signedValue) != library(signedValue) && ++differing < 10)
                 ADD_FAILURE() << Real(signedValue) << " vs " << library(signedValue);
     EXPECT_EQ(differing, 0u);

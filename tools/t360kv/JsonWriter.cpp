@@ -61,7 +61,9 @@ uint32_t SpecialBytes(const char* at) {
 }
 #endif
 
-// The length of the run of plain bytes from the start.
+// The length of the run of plain bytes from the start. Sixteen bytes looked at at once:
+// a byte at a time made decoding AIS captures (names, call signs, destinations) 3 to
+// 5 % slower.
 size_t PlainRun(std::string_view bytes) {
     size_t at = 0;
 #if defined(__SSE2__)

@@ -22,7 +22,8 @@ char* FormatReal(char* out, float value);
 namespace json_text {
 
 // A member name prepared ahead of time: `"name":`, with the comma before it unless it is
-// the first of its object. It is copied whole, so writing it needs kCapacity bytes.
+// the first of its object. It is copied whole, so writing it needs kCapacity bytes: a
+// copy of its own length instead made decoding AIS captures about 5 % slower.
 struct Key {
     static constexpr size_t kCapacity = 32;
     char Text[kCapacity];

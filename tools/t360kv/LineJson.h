@@ -16,7 +16,8 @@ private:
 
     NavigationJson navigation_;
     // The header members of the last line, kept while the next lines name the same
-    // sentence (most of a recording is a few sentences over and over).
+    // sentence (most of a recording is a few sentences over and over); writing them for
+    // every line made decoding AIS captures about 4 % slower.
     char headerKey_[10] = {};
     SentenceGroup headerGroup_ = sgNone;
     bool headerAccepted_ = false;

@@ -209,24 +209,6 @@ void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
 
 namespace {
 
-// Appends pieces of JSON text to a buffer whose room the caller has checked.
-class TextOut {
-public:
-    explicit TextOut(char* start) : start_(start), out_(start) {}
-    void Literal(std::string_view text) {
-        std::memcpy(out_, text.data(), text.size());
-        out_ += text.size();
-    }
-    void Int(int64_t value) { out_ = std::to_chars(out_, out_ + 24, value).ptr; }
-    void Real(float value) { out_ = FormatReal(out_, value); }
-    void Bool(bool value) { Literal(value ? "true" : "false"); }
-    size_t Length() const { return static_cast<size_t>(out_ - start_); }
-
-private:
-    char* start_;
-    char* out_;
-};
-
 template <typename T> void Append(std::array<uint8_t, 64>& shown, size_t& at, const T& value) {
     std::memcpy(shown.data() + at, &value, sizeof value);
     at += sizeof value;
@@ -262,51 +244,51 @@ NavigationJson::Shown NavigationJson::ShownOf(const NavigationState& state) {
 
 // Every value is at most kRealText characters, so the text fits its 512 bytes.
 size_t NavigationJson::Render(const NavigationState& state) {
-    TextOut out(text_);
-    out.Literal("{\"utc\":[");
-    out.Int(state.Utc.Hour);
-    out.Literal(",");
-    out.Int(state.Utc.Minute);
-    out.Literal(",");
-    out.Int(state.Utc.Second);
-    out.Literal(",");
-    out.Int(state.Utc.Hundredths);
-    out.Literal("],\"date\":[");
-    out.Int(state.Date.Year);
-    out.Literal(",");
-    out.Int(state.Date.Month);
-    out.Literal(",");
-    out.Int(state.Date.Day);
-    out.Literal("],\"lat\":");
-    out.Real(state.Position.Latitude);
-    out.Literal(",\"lon\":");
-    out.Real(state.Position.Longitude);
-    out.Literal(",\"fix_quality\":");
-    out.Int(state.FixQuality);
-    out.Literal(",\"fix_mode\":");
-    out.Int(state.FixMode);
-    out.Literal(",\"hdop\":");
-    out.Real(state.Hdop);
-    out.Literal(",\"pdop\":");
-    out.Real(state.Pdop);
-    out.Literal(",\"vdop\":");
-    out.Real(state.Vdop);
-    out.Literal(",\"sats_used\":");
-    out.Int(state.SatellitesUsed);
-    out.Literal(",\"sats_in_view\":");
-    out.Int(state.SatellitesInView);
-    out.Literal(",\"sog\":");
-    out.Real(state.SpeedKnots);
-    out.Literal(",\"cog\":");
-    out.Real(state.CourseTrue);
-    out.Literal(",\"time_valid\":");
-    out.Bool(state.TimeValid);
-    out.Literal(",\"position_valid\":");
-    out.Bool(state.PositionValid);
-    out.Literal(",\"course_valid\":");
-    out.Bool(state.CourseValid);
-    out.Literal("}");
-    return out.Length();
+    char* out = text_;
+    out = Put(out, "{\"utc\":[");
+    out = PutInt(out, state.Utc.Hour);
+    out = Put(out, ",");
+    out = PutInt(out, state.Utc.Minute);
+    out = Put(out, ",");
+    out = PutInt(out, state.Utc.Second);
+    out = Put(out, ",");
+    out = PutInt(out, state.Utc.Hundredths);
+    out = Put(out, "],\"date\":[");
+    out = PutInt(out, state.Date.Year);
+    out = Put(out, ",");
+    out = PutInt(out, state.Date.Month);
+    out = Put(out, ",");
+    out = PutInt(out, state.Date.Day);
+    out = Put(out, "],\"lat\":");
+    out = FormatReal(out, state.Position.Latitude);
+    out = Put(out, ",\"lon\":");
+    out = FormatReal(out, state.Position.Longitude);
+    out = Put(out, ",\"fix_quality\":");
+    out = PutInt(out, state.FixQuality);
+    out = Put(out, ",\"fix_mode\":");
+    out = PutInt(out, state.FixMode);
+    out = Put(out, ",\"hdop\":");
+    out = FormatReal(out, state.Hdop);
+    out = Put(out, ",\"pdop\":");
+    out = FormatReal(out, state.Pdop);
+    out = Put(out, ",\"vdop\":");
+    out = FormatReal(out, state.Vdop);
+    out = Put(out, ",\"sats_used\":");
+    out = PutInt(out, state.SatellitesUsed);
+    out = Put(out, ",\"sats_in_view\":");
+    out = PutInt(out, state.SatellitesInView);
+    out = Put(out, ",\"sog\":");
+    out = FormatReal(out, state.SpeedKnots);
+    out = Put(out, ",\"cog\":");
+    out = FormatReal(out, state.CourseTrue);
+    out = Put(out, ",\"time_valid\":");
+    out = Put(out, state.TimeValid ? "true" : "false");
+    out = Put(out, ",\"position_valid\":");
+    out = Put(out, state.PositionValid ? "true" : "false");
+    out = Put(out, ",\"course_valid\":");
+    out = Put(out, state.CourseValid ? "true" : "false");
+    out = Put(out, "}");
+    return static_cast<size_t>(out - text_);
 }
 
 std::string_view NavigationJson::Text(const NavigationState& state) {
