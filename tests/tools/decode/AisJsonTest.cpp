@@ -4,6 +4,7 @@
 #include "AisTestSupport.h"
 
 #include "AisJson.h"
+#include "JsonText.h"
 
 #include <gtest/gtest.h>
 
@@ -28,17 +29,8 @@ struct Decoder {
         }
         if (!decoded)
             return "";
-        std::FILE* file = std::tmpfile();
-        {
-            JsonWriter json(file);
-            WriteAisMessage(json, state.Ais, state.Sentence);
-        }
-        std::rewind(file);
-        std::string text;
-        for (int c; (c = std::fgetc(file)) != EOF;)
-            text += static_cast<char>(c);
-        std::fclose(file);
-        return text;
+        return JsonText(
+            [this](JsonWriter& json) { WriteAisMessage(json, state.Ais, state.Sentence); });
     }
 };
 

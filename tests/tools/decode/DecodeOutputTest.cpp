@@ -2,6 +2,7 @@
 // round-tripping reals, separators), the printing thread and the summary.
 #include "DecodeSummary.h"
 #include "DecodedLine.h"
+#include "JsonText.h"
 #include "JsonWriter.h"
 #include "LinePrinter.h"
 
@@ -21,27 +22,12 @@
 
 namespace {
 
-// What a JsonWriter writes, read back from a temporary file.
-template <typename Write> std::string Json(Write write) {
-    std::FILE* file = std::tmpfile();
-    {
-        JsonWriter json(file);
-        write(json);
-    }
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
-}
-
 // Lines are gathered in a buffer and written out in blocks; none is lost or cut where a
 // block ends.
 TEST(JsonWriter, WritesEveryLineWholeAcrossItsBuffer) {
     const std::string line(1000, 'x');
     constexpr size_t kLines = 3 * JsonWriter::kCapacity / 1000;
-    std::string text = Json([&](JsonWriter& json) {
+    std::string text = JsonText([&](JsonWriter& json) {
         for (size_t i = 0; i < kLines; ++i) {
             json.Raw(line);
             json.EndLine();
@@ -53,7 +39,7 @@ TEST(JsonWriter, WritesEveryLineWholeAcrossItsBuffer) {
 }
 
 std::string Escaped(std::string_view bytes) {
-    return Json([&](JsonWriter& json) {
+    return JsonText([&](JsonWriter& json) {
         char* out = json.BeginText(json_text::StringRoom(bytes.size()));
         json.EndText(json_text::PutString(out, bytes));
     });
