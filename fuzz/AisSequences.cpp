@@ -5,7 +5,7 @@
 #include "ais/AisMessageDecoder.h"
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -8,6 +8,7 @@ source scripts/packages.sh
 
 bash scripts/deps.sh "${TEST_PACKAGES[@]}"
 bash scripts/check-format.sh
+bash scripts/check-layers.sh
 
 cmake --preset dev
 cmake --build --preset dev

@@ -4,7 +4,7 @@
 // kept here once and set by the view when the controller chooses a language.
 #pragma once
 
-#include "app/CodePages.h"
+#include "view/CodePages.h"
 
 #include <QString>
 

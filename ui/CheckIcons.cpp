@@ -1,6 +1,6 @@
 #include "CheckIcons.h"
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <QPainter>
 #include <QPainterPath>

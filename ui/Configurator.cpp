@@ -50,13 +50,14 @@ private:
 
 Configurator::Configurator(std::unique_ptr<TPortSystem> ports, std::unique_ptr<TComm> comm,
                            TAppFolders folders)
-    : form_(view_, handOver_.Synchronize(), std::move(ports), std::move(comm), std::move(folders)) {
+    : controller_(view_, handOver_.Synchronize(), std::move(ports), std::move(comm),
+                  std::move(folders)) {
     ConnectEvents();
-    form_.FormCreate();
-    form_.OpenWebPage = [](const std::string& address) {
+    controller_.Start();
+    controller_.Desktop().OpenWebPage = [](const std::string& address) {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
     };
-    form_.ApplySavedLanguage();
+    controller_.ApplySavedLanguage();
 }
 
 Configurator::~Configurator() {
@@ -69,71 +70,78 @@ void Configurator::ConnectButton(const char* name, std::function<void()> click) 
 }
 
 void Configurator::ConnectEvents() {
-    TForm1* form = &form_;
+    TMainController* app = &controller_;
+    TConnectionPresenter* connection = &controller_.Connection();
+    TConfigurationPresenter* configuration = &controller_.Configuration();
+    TDataLogPresenter* dataLog = &controller_.DataLog();
+    TNetworkPresenter* network = &controller_.Network();
     QObject* to = &events_;
 
     // OpenPort is checkable: Qt flips it before clicked, as the toggle button did.
     QObject::connect(Control<QAbstractButton>(window_, "OpenPort"), &QAbstractButton::clicked, to,
-                     [form] { form->OpenPortClick(); });
+                     [connection] { connection->ConnectClicked(); });
     QObject::connect(Control<StatusLabel>(window_, "LabelConnectionStatus"),
                      &StatusLabel::doubleClicked, to,
-                     [form] { form->LabelConnectionStatusDblClick(); });
+                     [connection] { connection->StatusDoubleClicked(); });
     // activated: chosen by the user, not set by the controller.
     QObject::connect(Control<QComboBox>(window_, "ComboBoxDeviceItem"), &QComboBox::activated, to,
-                     [form] { form->ComboBoxDeviceItemChange(); });
+                     [connection] { connection->InterfaceChosen(); });
     QObject::connect(Control<QComboBox>(window_, "ComboBoxBaudRate"), &QComboBox::activated, to,
-                     [form] { form->ComboBoxBaudRateChange(); });
-    QObject::connect(Control<QTabWidget>(window_, "PageControlMain"), &QTabWidget::currentChanged,
-                     to, [form] { form->PageControlMainChange(); });
-    QObject::connect(Control<QTabWidget>(window_, "PageControlConf"), &QTabWidget::currentChanged,
-                     to, [form] { form->PageControlConfChange(); });
+                     [connection] { connection->BaudRateChosen(); });
+    for (const char* pages : {"PageControlMain", "PageControlConf"})
+        QObject::connect(Control<QTabWidget>(window_, pages), &QTabWidget::currentChanged, to,
+                         [app] { app->PageChanged(); });
     QObject::connect(Control<QAbstractButton>(window_, "btnExit"), &QAbstractButton::clicked, to,
-                     [form] { form->btnExitClick(); });
+                     [app] { app->ExitClicked(); });
     QObject::connect(Control<QAction>(window_, "mnuExit"), &QAction::triggered, to,
-                     [form] { form->btnExitClick(); });
+                     [app] { app->ExitClicked(); });
     QObject::connect(Control<QAction>(window_, "mnuAbout"), &QAction::triggered, to,
-                     [form] { form->mnuAboutClick(); });
+                     [app] { app->AboutChosen(); });
 
-    ConnectButton("SpeedButtonReload", [form] { form->spbDbgTestCmdClick(); });
-    ConnectButton("SpeedButtonSetting", [form] { form->SpeedButtonSettingClick(); });
-    ConnectButton("spbBaudRate", [form] { form->spbBaudRateClick(); });
-    ConnectButton("spbInternalGPS", [form] { form->spbInternalGPSClick(); });
-    ConnectButton("spbRestore", [form] { form->spbRestoreClick(); });
+    ConnectButton("SpeedButtonReload", [configuration] { configuration->ReadDeviceClicked(); });
+    ConnectButton("SpeedButtonSetting", [configuration] { configuration->ProgramDeviceClicked(); });
+    ConnectButton("spbBaudRate", [configuration] { configuration->ProgramBaudRatesClicked(); });
+    ConnectButton("spbInternalGPS",
+                  [configuration] { configuration->ProgramInternalGpsClicked(); });
+    ConnectButton("spbRestore", [configuration] { configuration->RestoreClicked(); });
     // clicked: the user's click only, not the check state the controller sets.
-    ConnectButton("CheckBoxInternalGPSEnable", [form] { form->CheckBoxInternalGPSEnableClick(); });
-    ConnectButton("SpeedButtonClearCheck", [form] { form->SpeedButtonClearCheckClick(); });
-    QObject::connect(Control<TPaintSatelliteChart>(window_, "SatelliteMap"),
-                     &TPaintSatelliteChart::mapDrawn, to,
-                     [form](int width, int height) { form->SatelliteMapDrawn(width, height); });
+    ConnectButton("CheckBoxInternalGPSEnable",
+                  [configuration] { configuration->InternalGpsToggled(); });
+    TSystemCheckPresenter* systemCheck = &controller_.SystemCheck();
+    ConnectButton("SpeedButtonClearCheck", [systemCheck] { systemCheck->RefreshClicked(); });
+    TGpsStatusPresenter* gpsStatus = &controller_.GpsStatus();
+    QObject::connect(
+        Control<TPaintSatelliteChart>(window_, "SatelliteMap"), &TPaintSatelliteChart::mapDrawn, to,
+        [gpsStatus](int width, int height) { gpsStatus->SatelliteMapDrawn(width, height); });
 
-    ConnectButton("spbtnEnableLog", [form] { form->spbtnEnableLogClick(); });
-    ConnectButton("btnClearLog", [form] { form->btnClearLogClick(); });
-    ConnectButton("btnSaveLog", [form] { form->btnSaveLogClick(); });
-    ConnectButton("btnSendCommand", [form] { form->btnSendCommandClick(); });
+    ConnectButton("spbtnEnableLog", [dataLog] { dataLog->LogSwitchClicked(); });
+    ConnectButton("btnClearLog", [dataLog] { dataLog->ClearClicked(); });
+    ConnectButton("btnSaveLog", [dataLog] { dataLog->SaveClicked(); });
+    ConnectButton("btnSendCommand", [dataLog] { dataLog->SendCommandClicked(); });
     // Enter in the command line sends, as the Send Command button does.
     QObject::connect(Control<QLineEdit>(window_, "LabeledEditCommandText"),
-                     &QLineEdit::returnPressed, to, [form] { form->btnSendCommandClick(); });
+                     &QLineEdit::returnPressed, to, [dataLog] { dataLog->SendCommandClicked(); });
 
-    ConnectButton("ButtonEthernetSend", [form] { form->ButtonEthernetSendClick(); });
-    ConnectButton("ButtonEnterEthConfigMode", [form] { form->ButtonEnterEthConfigModeClick(); });
-    ConnectButton("ButtonExitEthConfigMode", [form] { form->ButtonExitEthConfigModeClick(); });
-    ConnectButton("ButtonCMD1", [form] { form->ButtonCMD1Click(); });
-    ConnectButton("ButtonCompareIP", [form] { form->ButtonCompareIPClick(); });
-    ConnectButton("LabelEthernetSettingButton",
-                  [form] { form->LabelEthernetSettingButtonClick(); });
+    ConnectButton("ButtonEthernetSend", [network] { network->SendClicked(); });
+    ConnectButton("ButtonEnterEthConfigMode", [network] { network->EnterConfigModeClicked(); });
+    ConnectButton("ButtonExitEthConfigMode", [network] { network->ExitConfigModeClicked(); });
+    ConnectButton("ButtonCMD1", [network] { network->QueryVersionAndAddressClicked(); });
+    ConnectButton("ButtonCompareIP", [network] { network->CompareIpClicked(); });
+    ConnectButton("LabelEthernetSettingButton", [network] { network->SettingLinkClicked(); });
     new DoubleClicks(Control<QPlainTextEdit>(window_, "MemoEthernetTx")->viewport(), to,
-                     [form] { form->MemoEthernetTxDblClick(); });
+                     [network] { network->TransmitViewDoubleClicked(); });
     new DoubleClicks(Control<QPlainTextEdit>(window_, "MemoEthernetRx")->viewport(), to,
-                     [form] { form->MemoEthernetRxDblClick(); });
+                     [network] { network->ReceiveViewDoubleClicked(); });
 
+    TLanguagePresenter* languages = &controller_.Languages();
     const char* languageItems[] = {"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese"};
     for (int tag = 0; tag < static_cast<int>(std::size(languageItems)); ++tag)
         QObject::connect(Control<QAction>(window_, languageItems[tag]), &QAction::triggered, to,
-                         [form, tag] { form->mnuLangTraChineseClick(tag); });
+                         [languages, tag] { languages->LanguageChosen(tag); });
 
     for (TTimer timer : kAllTimers)
         QObject::connect(&window_.Timer(timer), &QTimer::timeout, to,
-                         [form, timer] { form->TimerFired(timer); });
+                         [app, timer] { app->TimerFired(timer); });
 
-    window_.SetCloseQuery([form] { return form->FormCloseQuery(); });
+    window_.SetCloseQuery([app] { return app->CloseRequested(); });
 }

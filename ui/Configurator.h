@@ -1,13 +1,13 @@
 // The whole program's window side: the main window, the view that the controller talks
-// to, the hand-over to the GUI thread and the controller itself, created in the start-up
+// to, the hand-over to the GUI thread and the main controller itself, created in the start-up
 // order and wired together (control events and timers to the controller's handlers,
-// the close question to FormCloseQuery).
+// the close question to the controller).
 #pragma once
 
 #include "GuiHandOver.h"
 #include "MainWindow.h"
 #include "QtMainView.h"
-#include "app/Mainform.h"
+#include "app/MainController.h"
 
 #include <QObject>
 
@@ -27,7 +27,7 @@ public:
 
     MainWindow& Window() { return window_; }
     QtMainView& View() { return view_; }
-    TForm1& Form() { return form_; }
+    TMainController& Controller() { return controller_; }
 
 private:
     void ConnectEvents();
@@ -36,7 +36,7 @@ private:
     MainWindow window_;
     QtMainView view_{window_};
     GuiHandOver handOver_;
-    TForm1 form_;
+    TMainController controller_;
     // Receiver of every connection to the controller; destroyed first, so that no
     // signal of the window reaches the controller once it is going away.
     QObject events_;

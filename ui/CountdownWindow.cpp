@@ -1,6 +1,6 @@
 // The countdown dialog: no border, no title bar, always on top, at the centre of the
 // screen, with one large label. The controller counts down on the dialog's timer
-// (TTimer::CountdownTimer) and hides the dialog at 0, which ends its modal show.
+// (TTimer::CountdownTick) and hides the dialog at 0, which ends its modal show.
 #include "AuxiliaryWindows.h"
 
 #include <QDialog>

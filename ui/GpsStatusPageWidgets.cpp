@@ -4,7 +4,7 @@
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 
-#include "diagnostics/SnrBar.h"
+#include "skyview/SnrBar.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "GuardedApplication.h"
 
 #include "AnsiText.h"
-#include "app/Mainform.h"
+#include "view/Texts.h"
 
 #include <QMessageBox>
 

@@ -3,7 +3,7 @@
 #include "AuxiliaryWindows.h"
 #include "PagePanel.h"
 #include "TopPanel.h"
-#include "app/Mainform.h"
+#include "view/Texts.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -22,11 +22,11 @@ struct TimerDescription {
 };
 
 constexpr TimerDescription kTimers[] = {
-    {TTimer::Timer1, "Timer1"},
-    {TTimer::Timer2, "Timer2"},
-    {TTimer::TimerUpdateSysChk, "TimerUpdateSysChk"},
-    {TTimer::TimerEthernetRoutine, "TimerEthernetRoutine"},
-    {TTimer::CountdownTimer, "CountdownTimer"},
+    {TTimer::HandshakeTick, "Timer1"},
+    {TTimer::HalfSecondTick, "Timer2"},
+    {TTimer::SystemCheckTick, "TimerUpdateSysChk"},
+    {TTimer::NetworkConsoleTick, "TimerEthernetRoutine"},
+    {TTimer::CountdownTick, "CountdownTimer"},
     {TTimer::RefreshPause, "RefreshPause"},
 };
 

@@ -4,7 +4,7 @@
 // behaviour of its own; FormWiring connects it to the controller.
 #pragma once
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <QMainWindow>
 

@@ -28,23 +28,23 @@ QMessageBox::Icon IconOf(TMessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-int ResultOf(int pressed, TMessageButtons buttons) {
+TMessageAnswer ResultOf(int pressed, TMessageButtons buttons) {
     switch (pressed) {
     case QMessageBox::Ok:
-        return IDOK;
+        return TMessageAnswer::Ok;
     case QMessageBox::Yes:
-        return IDYES;
+        return TMessageAnswer::Yes;
     case QMessageBox::No:
-        return IDNO;
+        return TMessageAnswer::No;
     default:
-        return buttons == TMessageButtons::YesNo ? IDNO : IDCANCEL;
+        return buttons == TMessageButtons::YesNo ? TMessageAnswer::No : TMessageAnswer::Cancel;
     }
 }
 
 } // namespace
 
-int AskUser(QWidget* parent, const QString& text, const QString& caption, TMessageButtons buttons,
-            TMessageIcon icon) {
+TMessageAnswer AskUser(QWidget* parent, const QString& text, const QString& caption,
+                       TMessageButtons buttons, TMessageIcon icon) {
     QMessageBox box(IconOf(icon), caption, text, ButtonsOf(buttons), parent);
     return ResultOf(box.exec(), buttons);
 }

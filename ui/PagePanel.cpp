@@ -7,7 +7,7 @@
 #include "PageIndex.h"
 #include "SystemCheckPage.h"
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 // at the centre of the main window, with an italic note and a bar of 10 steps.
 #include "AuxiliaryWindows.h"
 
-#include "app/Mainform.h"
 #include "dialogs/DialogTexts.h"
+#include "view/Texts.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The colours of the core's drawing data as Qt colours.
 #pragma once
 
-#include "diagnostics/SkyColours.h"
+#include "skyview/SkyColours.h"
 
 #include <QColor>
 

@@ -10,7 +10,7 @@
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 #include "SortedComboBox.h"
-#include "app/Mainform.h"
+#include "view/Texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -79,8 +79,8 @@ void QtMainView::ShowMessage(const std::string& text) {
     MessageBox(text, kApplicationTitle, TMessageButtons::Ok);
 }
 
-int QtMainView::MessageBox(const std::string& text, const std::string& caption,
-                           TMessageButtons buttons, TMessageIcon icon) {
+TMessageAnswer QtMainView::MessageBox(const std::string& text, const std::string& caption,
+                                      TMessageButtons buttons, TMessageIcon icon) {
     if (answer_)
         return answer_(text, caption, buttons, icon);
     return AskUser(&window_, ToQString(text), ToQString(caption), buttons, icon);

@@ -3,7 +3,7 @@
 // of widget or action it turns out to be. Texts cross as 8-bit ANSI (AnsiText.h).
 #pragma once
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <functional>
 #include <string>
@@ -14,9 +14,9 @@ class QWidget;
 
 class QtMainView : public TMainView {
 public:
-    // Answers a message box instead of the user: text, caption, buttons, icon -> IDOK, ...
-    using MessageAnswer = std::function<int(const std::string& text, const std::string& caption,
-                                            TMessageButtons, TMessageIcon)>;
+    // Answers a message box instead of the user: text, caption, buttons, icon -> the button pressed
+    using MessageAnswer = std::function<TMessageAnswer(
+        const std::string& text, const std::string& caption, TMessageButtons, TMessageIcon)>;
     // Answers the file save dialog instead of the user: true with the chosen name.
     using SaveFileAnswer = std::function<bool(const TSaveFileRequest&, std::string& fileName)>;
 
@@ -28,8 +28,8 @@ public:
 
     void ShowMessage(const std::string& text) override;
     using TMainView::MessageBox;
-    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons buttons,
-                   TMessageIcon icon) override;
+    TMessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                              TMessageButtons buttons, TMessageIcon icon) override;
 
     void SetText(TControl control, const std::string& text) override;
     void SetEnabled(TControl control, bool enabled) override;

@@ -1,7 +1,7 @@
 // The file save dialog of the view operations.
 #pragma once
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // above it and each repaints only itself when it moves.
 #pragma once
 
-#include "diagnostics/SatelliteSymbols.h"
+#include "skyview/SatelliteSymbols.h"
 
 #include <QPixmap>
 #include <QWidget>

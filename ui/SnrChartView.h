@@ -5,7 +5,7 @@
 // default size), each number is written one digit a line, so that none is cut short.
 #pragma once
 
-#include "diagnostics/SnrBar.h"
+#include "skyview/SnrBar.h"
 
 #include <QtCharts/QChartView>
 

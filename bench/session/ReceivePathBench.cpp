@@ -1,11 +1,11 @@
-// Throughput of the receive path: bytes through CommRxChar (read, cut into lines,
-// three dispatch copies) and the window's handlers behind it (the GPS page, the data
-// log), on a view that only keeps what it is given.
+// Throughput of the receive path: bytes read by the receiver session (read, cut into
+// lines) and the window's presenters behind it (the GPS page, the data log), on a view
+// that only keeps what it is given.
 #include "FakePorts.h"
 #include "FakeView.h"
 #include "MemoryComm.h"
 
-#include "app/Mainform.h"
+#include "app/MainController.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,26 +28,26 @@ std::string TypicalTraffic(size_t bytes) {
     return traffic;
 }
 
-void BM_CommRxChar(benchmark::State& state) {
+void BM_ReceivePath(benchmark::State& state) {
     const std::string traffic = TypicalTraffic(1 << 20);
     FakeView view;
     auto memory = std::make_unique<TMemoryComm>();
     auto line = memory->line;
-    TForm1 form(view, {}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
-                std::move(memory));
-    form.Comm().Open();
+    TMainController app(view, {}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
+                        std::move(memory));
+    app.Session().Comm().Open();
     const size_t chunk = static_cast<size_t>(state.range(0));
     for (auto _ : state) {
         for (size_t at = 0; at < traffic.size(); at += chunk) {
             std::string piece = traffic.substr(at, chunk);
             line->Receive(piece, /*quiet=*/true);
-            form.CommRxChar(&form.Comm(), static_cast<uint32_t>(piece.size()));
+            app.Session().ReadWaiting(static_cast<uint32_t>(piece.size()));
         }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(traffic.size()));
 }
 // Chunk sizes: what a slow line delivers per event, a driver's queue, a large burst.
-BENCHMARK(BM_CommRxChar)->Arg(64)->Arg(4096)->Arg(65536);
+BENCHMARK(BM_ReceivePath)->Arg(64)->Arg(4096)->Arg(65536);
 
 } // namespace

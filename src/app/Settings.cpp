@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "app/IniFile.h"
 #include "platform/FileSystem.h"
+#include "view/IniFile.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #include "diagnostics/GpsPageTexts.h"
 
-#include "app/CodePages.h"
+#include "view/CodePages.h"
 
 #include <cmath>
 #include <cstdio>

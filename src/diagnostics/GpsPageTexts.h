@@ -2,8 +2,8 @@
 // with a degree sign are in the code page of the window's language.
 #pragma once
 
-#include "app/Languages.h"
 #include "nmea/SentenceTypes.h"
+#include "view/Languages.h"
 
 #include <string>
 

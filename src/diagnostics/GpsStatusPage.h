@@ -4,9 +4,9 @@
 // AIS sentence for the system check.
 #pragma once
 
-#include "app/Languages.h"
 #include "diagnostics/SatelliteEpoch.h"
 #include "nmea/SentenceDecoder.h"
+#include "view/Languages.h"
 
 #include <optional>
 #include <string>

@@ -2,8 +2,8 @@
 // data for the window to show.
 #pragma once
 
-#include "diagnostics/SatelliteSymbols.h"
 #include "diagnostics/SnrChart.h"
+#include "skyview/SatelliteSymbols.h"
 
 #include <string>
 #include <vector>

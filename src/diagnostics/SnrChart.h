@@ -3,7 +3,7 @@
 #pragma once
 
 #include "diagnostics/SatelliteEpoch.h"
-#include "diagnostics/SnrBar.h"
+#include "skyview/SnrBar.h"
 
 #include <vector>
 

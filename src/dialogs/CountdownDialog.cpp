@@ -8,17 +8,17 @@ std::string CountdownText(int seconds) {
     return text;
 }
 
-void TForm2::ShowModal() {
+void TCountdownDialog::ShowModal() {
     view_.SetText(TControl::LabelTimerRemain, CountdownText(SecondsLeft));
     if (SecondsLeft > 0)
-        view_.SetTimerEnabled(TTimer::CountdownTimer, true);
+        view_.SetTimerEnabled(TTimer::CountdownTick, true);
     view_.ShowModal(TWindow::Form2);
 }
 
-void TForm2::Timer1Timer() {
+void TCountdownDialog::Tick() {
     --SecondsLeft;
     if (SecondsLeft <= 0) {
-        view_.SetTimerEnabled(TTimer::CountdownTimer, false);
+        view_.SetTimerEnabled(TTimer::CountdownTick, false);
         SecondsLeft = 0;
     }
     view_.SetText(TControl::LabelTimerRemain, CountdownText(SecondsLeft));

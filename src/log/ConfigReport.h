@@ -2,7 +2,7 @@
 // when, by which version of the tool, and the settings read.
 #pragma once
 
-#include "log/LocalClock.h"
+#include "platform/LocalClock.h"
 
 #include <string>
 #include <vector>

@@ -4,9 +4,9 @@
 // driven by the 100 ms timer's ticks and writes through the host's send function.
 #pragma once
 
-#include "app/MainView.h"
 #include "network/AtCommandQueue.h"
 #include "network/Ipv4.h"
+#include "view/MainView.h"
 
 #include <functional>
 #include <string>

@@ -17,4 +17,5 @@ inline constexpr TSelectorItem GpsDynModelCodes[] = {{"Altitude higher than 500m
 
 // The RS-232 selector starts on "38400"; the others start with nothing selected.
 inline constexpr int kRs232BaudAtStart = 2;
+inline constexpr int kGpsDynModelAltitude = 4;
 inline constexpr int kGpsDynModelAtSea = 5;

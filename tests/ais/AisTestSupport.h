@@ -4,8 +4,8 @@
 
 #include "ais/AisBits.h"
 #include "ais/AisMessageDecoder.h"
+#include "nmea/Checksum.h"
 #include "nmea/SentenceDecoder.h"
-#include "session/Checksum.h"
 
 #include <algorithm>
 #include <cstdint>

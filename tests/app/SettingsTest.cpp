@@ -2,9 +2,9 @@
 // written at the confirmed close.
 #include "TempFolder.h"
 
-#include "app/Languages.h"
 #include "app/Settings.h"
 #include "platform/posix/XdgUserDirs.h"
+#include "view/Languages.h"
 
 #include <gtest/gtest.h>
 

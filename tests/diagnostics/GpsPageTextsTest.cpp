@@ -1,6 +1,6 @@
 // The texts of the GPS STATUS page's fields.
 #include "diagnostics/GpsPageTexts.h"
-#include "app/CodePages.h"
+#include "view/CodePages.h"
 
 #include <gtest/gtest.h>
 

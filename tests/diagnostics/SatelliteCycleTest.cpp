@@ -1,6 +1,6 @@
 // The satellites of a reporting cycle and the page's handling of decoded lines.
 #include "diagnostics/GpsStatusPage.h"
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The SYSTEM CHECK page: the AIS reception counters, the rows and icons shown once a
 // second, and Refresh, whose one-second pause leaves the receive path running.
-#include "FormHarness.h"
+#include "ControllerHarness.h"
 
+#include "nmea/Checksum.h"
 #include "nmea/SentenceDecoder.h"
-#include "session/Checksum.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ struct Row {
     int firmwareIcon, serialNoIcon, receptionIcon;
 };
 
-Row Shown(FormHarness& h) {
+Row Shown(ControllerHarness& h) {
     auto& v = h.view;
     return {v.texts[TControl::lblValFwVer],    v.texts[TControl::lblValProdSN],
             v.texts[TControl::lblValRxCntA],   v.texts[TControl::lblValRxCntB],
@@ -25,7 +25,7 @@ Row Shown(FormHarness& h) {
             v.images[TControl::ImageChkRx]};
 }
 
-void ExpectRow(FormHarness& h, const Row& expected) {
+void ExpectRow(ControllerHarness& h, const Row& expected) {
     Row row = Shown(h);
     EXPECT_EQ(row.firmware, expected.firmware);
     EXPECT_EQ(row.serialNo, expected.serialNo);
@@ -36,8 +36,17 @@ void ExpectRow(FormHarness& h, const Row& expected) {
     EXPECT_EQ(row.receptionIcon, expected.receptionIcon);
 }
 
+// `count` AIS sentences received on `channel`.
+void CountOnChannel(ControllerHarness& h, char channel, int count) {
+    DecodedSentence sentence{};
+    std::strcpy(sentence.Formatter, "VDM");
+    sentence.Encapsulation.Channel = channel;
+    for (int i = 0; i < count; ++i)
+        h.app->SystemCheck().CountAisSentence(sentence);
+}
+
 TEST(SystemCheck, IconsAtStartUpAreCrossesAndTheWarning) {
-    FormHarness h;
+    ControllerHarness h;
     EXPECT_EQ(h.view.images[TControl::ImageChkFwVer], ciFailed);
     EXPECT_EQ(h.view.images[TControl::ImageChkProdSN], ciFailed);
     EXPECT_EQ(h.view.images[TControl::ImageChkRx], ciNothingYet);
@@ -57,25 +66,25 @@ TEST(SystemCheck, SentencesCountOnChannelAOrElseBAndOwnReportsNot) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.formatter) + " " + c.channel);
-        FormHarness h;
-        DecodedSentence& sentence = h.form->Decoder().Sentence;
+        ControllerHarness h;
+        DecodedSentence sentence{};
         std::strcpy(sentence.Formatter, c.formatter);
         sentence.Encapsulation.Channel = c.channel;
-        h.form->CountAisSentence();
-        EXPECT_EQ(h.form->RxCountA, c.a);
-        EXPECT_EQ(h.form->RxCountB, c.b);
+        h.app->SystemCheck().CountAisSentence(sentence);
+        EXPECT_EQ(h.app->SystemCheck().RxCountA(), c.a);
+        EXPECT_EQ(h.app->SystemCheck().RxCountB(), c.b);
     }
 }
 
 TEST(SystemCheck, OnlyAcceptedExclamationSentencesCount) {
-    FormHarness h;
+    ControllerHarness h;
     h.ClickConnect();
     // The same encapsulation sentence with "$" decodes but is no radio message.
     h.Receive("$AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
     h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*00\r\n"); // bad checksum
-    EXPECT_EQ(h.form->RxCountA + h.form->RxCountB, 0);
+    EXPECT_EQ(h.app->SystemCheck().RxCountA() + h.app->SystemCheck().RxCountB(), 0);
     h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
-    EXPECT_EQ(h.form->RxCountB, 1);
+    EXPECT_EQ(h.app->SystemCheck().RxCountB(), 1);
 }
 
 // A "!" line of another formatter holds no radio message, though the last fragment's
@@ -89,28 +98,28 @@ TEST(SystemCheck, OtherExclamationSentencesCountNothing) {
     for (std::string& line : lines) {
         SCOPED_TRACE(line);
         ASSERT_TRUE(AppendChecksum(line));
-        FormHarness h;
+        ControllerHarness h;
         h.ClickConnect();
         h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
         h.Receive(line);
         h.Receive(line);
-        EXPECT_EQ(h.form->RxCountA, 0);
-        EXPECT_EQ(h.form->RxCountB, 1);
+        EXPECT_EQ(h.app->SystemCheck().RxCountA(), 0);
+        EXPECT_EQ(h.app->SystemCheck().RxCountB(), 1);
     }
 }
 
 TEST(SystemCheck, EachTickShowsTheReadValuesCountsAndIcons) {
-    FormHarness h;
+    ControllerHarness h;
     h.Connect();
-    h.SysChkTimer();
+    h.SystemCheckTicks();
     ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
     EXPECT_EQ(h.view.texts[TControl::lblValGps], "Lost");
     EXPECT_EQ(h.view.texts[TControl::LabelNetworkFirmwareVersoinData], "N/A");
 
     h.Receive("Firmware:T360KV V1.0.8\r\n");
     h.Receive("[SerialNo]=TL360K2409001\r\n");
-    h.form->RxCountB = 3;
-    h.SysChkTimer();
+    CountOnChannel(h, 'B', 3);
+    h.SystemCheckTicks();
     ExpectRow(h, {"T360KV V1.0.8", "TL360K2409001", "0", "3", ciPassed, ciPassed, ciPassed});
 }
 
@@ -118,44 +127,44 @@ TEST(SystemCheck, EachTickShowsTheReadValuesCountsAndIcons) {
 // pass for the second, not even when the second stays silent and the handshake is
 // completed by hand.
 TEST(SystemCheck, ANewConnectionStartsFromNothing) {
-    FormHarness h;
+    ControllerHarness h;
     h.Connect();
     h.Receive("Firmware:T360KV V1.0.8\r\n");
     h.Receive("[SerialNo]=TL360K2409001\r\n");
     h.Receive("!AIVDM,1,1,,B,100h00PP0@PHFV`Mg5gTH?vNPUIp,0*3B\r\n");
-    h.SysChkTimer();
+    h.SystemCheckTicks();
     ExpectRow(h, {"T360KV V1.0.8", "TL360K2409001", "0", "1", ciPassed, ciPassed, ciPassed});
 
     h.ClickConnect(); // closed: the first receiver is unplugged
     h.ClickConnect(); // the next one, silent
     ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
-    h.form->LabelConnectionStatusDblClick(); // the handshake completed by hand
-    h.SysChkTimer();
+    h.app->Connection().StatusDoubleClicked(); // the handshake completed by hand
+    h.SystemCheckTicks();
     ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
 }
 
 TEST(SystemCheck, GpsRowFollowsThePositionFix) {
-    FormHarness h;
+    ControllerHarness h;
     h.Connect();
     h.Receive("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
-    h.SysChkTimer();
+    h.SystemCheckTicks();
     EXPECT_EQ(h.view.texts[TControl::lblValGps], "Fixed");
     EXPECT_EQ(h.view.images[TControl::ImageChkGps], ciPassed);
     h.Receive("$GPGGA,123520,,,,,0,00,,,M,,M,,*61\r\n");
-    h.SysChkTimer();
+    h.SystemCheckTicks();
     EXPECT_EQ(h.view.texts[TControl::lblValGps], "Lost");
 }
 
 TEST(SystemCheck, RefreshClearsShowsAndRequestsASecondLaterWithoutBlocking) {
-    FormHarness h;
+    ControllerHarness h;
     h.Connect();
     h.Receive("Firmware:V1\r\n");
     h.Receive("[SerialNo]=S1\r\n");
-    h.form->RxCountA = 5;
+    CountOnChannel(h, 'A', 5);
     h.view.pages[TControl::PageControlConf] = pgInternalGps;
     int requests = h.ReportRequests();
 
-    h.form->SpeedButtonClearCheckClick();
+    h.app->SystemCheck().RefreshClicked();
     EXPECT_FALSE(h.view.enabled[TControl::SpeedButtonClearCheck]);
     ExpectRow(h, {"---------", "---------", "0", "0", ciFailed, ciFailed, ciNothingYet});
     EXPECT_EQ(h.ReportRequests(), requests) << "the request waits for the pause";
@@ -163,9 +172,9 @@ TEST(SystemCheck, RefreshClearsShowsAndRequestsASecondLaterWithoutBlocking) {
 
     // The pause blocks nothing: a line arriving meanwhile is read at once.
     h.Receive("[SerialNo]=S2\r\n");
-    EXPECT_TRUE(h.form->DeviceInfo.SerialNoValid);
+    EXPECT_TRUE(h.app->Session().Report().SerialNoValid);
 
-    h.form->RefreshPauseTimer();
+    h.app->SystemCheck().RefreshPauseOver();
     EXPECT_EQ(h.ReportRequests(), requests + 1);
     EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgBaudRate);
     EXPECT_TRUE(h.view.enabled[TControl::SpeedButtonClearCheck]);
@@ -173,11 +182,11 @@ TEST(SystemCheck, RefreshClearsShowsAndRequestsASecondLaterWithoutBlocking) {
 }
 
 TEST(SystemCheck, RefreshAdvancesAPendingRestartRecoveryByOneStep) {
-    FormHarness h;
+    ControllerHarness h;
     h.Connect();
     h.Receive("$PKRV,R,TXT,SYSTEM RESTART*4B\r\n");
-    h.form->SpeedButtonClearCheckClick();
-    EXPECT_EQ(h.form->RestartState, rsWaiting);
+    h.app->SystemCheck().RefreshClicked();
+    EXPECT_EQ(h.app->Session().RestartState(), rsWaiting);
     EXPECT_EQ(h.view.progress[TControl::ProgressBar1], 2);
     EXPECT_FALSE(h.comm->IsOpen());
 }

@@ -12,19 +12,19 @@ TEST(CountdownDialog, CountsDownOncePerTickAndClosesAtZero) {
     for (int seconds : {1, 15}) {
         SCOPED_TRACE(seconds);
         FakeView view;
-        TForm2 dialog(view);
+        TCountdownDialog dialog(view);
         dialog.SecondsLeft = seconds;
         dialog.ShowModal();
         EXPECT_EQ(view.modalShows, std::vector<TWindow>{TWindow::Form2});
-        EXPECT_TRUE(view.timers[TTimer::CountdownTimer]);
+        EXPECT_TRUE(view.timers[TTimer::CountdownTick]);
         std::vector<std::string> labels = {view.texts[TControl::LabelTimerRemain]};
         for (int tick = 0; tick < seconds; ++tick) {
             EXPECT_TRUE(view.shown[TWindow::Form2]) << "tick " << tick;
-            dialog.Timer1Timer();
+            dialog.Tick();
             labels.push_back(view.texts[TControl::LabelTimerRemain]);
         }
         EXPECT_FALSE(view.shown[TWindow::Form2]);
-        EXPECT_FALSE(view.timers[TTimer::CountdownTimer]);
+        EXPECT_FALSE(view.timers[TTimer::CountdownTick]);
         EXPECT_EQ(dialog.SecondsLeft, 0);
         EXPECT_EQ(labels.front(), CountdownText(seconds));
         EXPECT_EQ(labels.back(), "Time remaining: \n0 seconds");
@@ -34,7 +34,7 @@ TEST(CountdownDialog, CountsDownOncePerTickAndClosesAtZero) {
 
 TEST(CountdownDialog, StartsWithTenSecondsAndWritesTheLabelOnTwoLines) {
     FakeView view;
-    TForm2 dialog(view);
+    TCountdownDialog dialog(view);
     EXPECT_EQ(dialog.SecondsLeft, 10);
     EXPECT_EQ(CountdownText(15), "Time remaining: \n15 seconds");
 }

@@ -3,8 +3,8 @@
 #include "FakeView.h"
 #include "SimProcess.h"
 
-#include "app/EventLoop.h"
-#include "app/Mainform.h"
+#include "app/MainController.h"
+#include "session/EventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +24,15 @@ protected:
         // The simulator registers its port here, and the port list reads it from here.
         setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (runtimeDir + "/config").c_str(), 1);
-        form = std::make_unique<TForm1>(
+        app = std::make_unique<TMainController>(
             view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
-        form->FormCreate();
-        int timer2 = loop.AddTimer(std::chrono::milliseconds(TimerInterval(TTimer::Timer2)),
-                                   [this] { form->Timer2Timer(); });
+        app->Start();
+        int timer2 = loop.AddTimer(std::chrono::milliseconds(TimerInterval(TTimer::HalfSecondTick)),
+                                   [this] { app->HalfSecondTick(); });
         loop.SetTimerEnabled(timer2, true);
     }
     ~HotPlugTest() override {
-        form.reset();
+        app.reset();
         std::filesystem::remove_all(runtimeDir);
     }
 
@@ -47,7 +47,7 @@ protected:
     std::string runtimeDir;
     TEventLoop loop;
     FakeView view;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TMainController> app;
 };
 
 TEST_F(HotPlugTest, SimulatorPortComesAndGoesInTheSelector) {
@@ -61,15 +61,15 @@ TEST_F(HotPlugTest, StoppingTheSimulatorEndsTheSession) {
     auto sim = std::make_unique<SimProcess>(std::vector<std::string>{}, runtimeDir);
     ASSERT_TRUE(loop.RunUntil([&] { return SimulatorEntry() >= 0; }, 10s));
     view.itemIndex[TControl::cbxDeviceComEnum] = SimulatorEntry();
-    form->OpenPortClick();
-    ASSERT_TRUE(form->PortOpen) << (view.messages.empty() ? "" : view.messages.back());
-    ASSERT_TRUE(form->Comm().IsOpen());
+    app->Connection().ConnectClicked();
+    ASSERT_TRUE(app->Session().IsOpen()) << (view.messages.empty() ? "" : view.messages.back());
+    ASSERT_TRUE(app->Session().Comm().IsOpen());
     EXPECT_EQ(view.texts[TControl::LabelConnectionStatus], "Connecting...");
 
     sim.reset();
-    EXPECT_TRUE(loop.RunUntil([&] { return !form->PortOpen; }, 10s));
+    EXPECT_TRUE(loop.RunUntil([&] { return !app->Session().IsOpen(); }, 10s));
     EXPECT_EQ(view.texts[TControl::LabelConnectionStatus], "Click to Connect");
-    EXPECT_FALSE(form->Comm().IsOpen());
+    EXPECT_FALSE(app->Session().Comm().IsOpen());
     EXPECT_TRUE(view.messages.empty());
 }
 

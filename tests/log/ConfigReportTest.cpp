@@ -1,6 +1,6 @@
 // The configuration report: its 24 lines byte for byte, the questions and the file
 // dialog around saving it, the file written in one step, and the editor.
-#include "FormHarness.h"
+#include "ControllerHarness.h"
 
 #include "log/ConfigReport.h"
 #include "log/ReportFileName.h"
@@ -52,7 +52,7 @@ protected:
     }
     void Save(const std::optional<std::string>& chosen) {
         h.view.saveFileAnswer = chosen;
-        h.form->SaveConfigurationReport();
+        h.app->Configuration().SaveConfigurationReport();
     }
     std::vector<std::string> FilesInFolder() {
         std::vector<std::string> names;
@@ -62,14 +62,14 @@ protected:
         return names;
     }
 
-    FormHarness h;
+    ControllerHarness h;
     fs::path folder;
 };
 
 TEST_F(ConfigReportTest, ExampleReportIsWrittenByteForByte) {
     ReadExampleReport();
     Save((folder / "12345.TXT").string());
-    ASSERT_EQ(h.form->ReportOutcome, roWritten) << h.view.messages.back();
+    ASSERT_EQ(h.app->Configuration().ReportOutcome(), roWritten) << h.view.messages.back();
     EXPECT_EQ(ReadFile(folder / "12345.TXT"), Report("  Serial Number    = 12345\r\n"
                                                      "  Firmware Version = V1.00\r\n"
                                                      "\r\n"
@@ -146,13 +146,13 @@ TEST_F(ConfigReportTest, BareNameGetsTheTxtExtension) {
 TEST_F(ConfigReportTest, CancelPathsWriteNothingAndOpenNoEditor) {
     struct Case {
         const char* what;
-        std::vector<int> answers;
+        std::vector<TMessageAnswer> answers;
         bool chooses;
         size_t dialogs;
     };
     const Case cases[] = {
-        {"Cancel at the question", {IDCANCEL}, true, 0},
-        {"Cancel in the dialog", {IDOK}, false, 1},
+        {"Cancel at the question", {TMessageAnswer::Cancel}, true, 0},
+        {"Cancel in the dialog", {TMessageAnswer::Ok}, false, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -160,7 +160,7 @@ TEST_F(ConfigReportTest, CancelPathsWriteNothingAndOpenNoEditor) {
         h.view.messageBoxAnswers.assign(c.answers.begin(), c.answers.end());
         Save(c.chooses ? std::optional<std::string>((folder / "x.TXT").string()) : std::nullopt);
         EXPECT_EQ(h.view.saveRequests.size(), c.dialogs);
-        EXPECT_EQ(h.form->ReportOutcome, roDeclined);
+        EXPECT_EQ(h.app->Configuration().ReportOutcome(), roDeclined);
     }
     EXPECT_TRUE(FilesInFolder().empty());
     EXPECT_TRUE(h.editorOpened.empty());
@@ -169,13 +169,13 @@ TEST_F(ConfigReportTest, CancelPathsWriteNothingAndOpenNoEditor) {
 TEST_F(ConfigReportTest, ExistingFileIsReplacedOnlyAfterYes) {
     fs::path file = folder / "old.TXT";
     std::ofstream(file) << "earlier report";
-    h.view.messageBoxAnswers = {IDOK, IDNO};
+    h.view.messageBoxAnswers = {TMessageAnswer::Ok, TMessageAnswer::No};
     Save(file.string());
     EXPECT_EQ(h.view.messages.back(), "Warning: File already exists. Do you want to overwrite?");
     EXPECT_EQ(ReadFile(file), "earlier report");
     EXPECT_TRUE(h.editorOpened.empty());
 
-    h.view.messageBoxAnswers = {IDOK, IDYES};
+    h.view.messageBoxAnswers = {TMessageAnswer::Ok, TMessageAnswer::Yes};
     Save(file.string());
     EXPECT_EQ(ReadFile(file).substr(0, kRule.size()), kRule);
     EXPECT_EQ(h.editorOpened, std::vector<std::string>{file.string()});
@@ -185,7 +185,7 @@ TEST_F(ConfigReportTest, ExistingFileIsReplacedOnlyAfterYes) {
 TEST_F(ConfigReportTest, FileThatCannotBeCreatedIsNamedAndOpensNoEditor) {
     std::string file = (folder / "missing" / "r.TXT").string();
     Save(file);
-    EXPECT_EQ(h.form->ReportOutcome, roFailed);
+    EXPECT_EQ(h.app->Configuration().ReportOutcome(), roFailed);
     EXPECT_EQ(h.view.messages.back(),
               "Cannot create file \"" + file + "\": No such file or directory.");
     EXPECT_TRUE(h.editorOpened.empty());

@@ -1,6 +1,6 @@
 // The DATA LOG page through the controller: the log switch, the lines the receive path
 // logs, Clear, Save with its questions, and the command line.
-#include "FormHarness.h"
+#include "ControllerHarness.h"
 #include "TempFolder.h"
 
 #include "log/DataLog.h"
@@ -17,21 +17,21 @@ struct DataLogWindow : testing::Test {
     // Saves through the dialog, which "chooses" `name` in the test's folder.
     std::string Save(const std::string& name) {
         h.view.saveFileAnswer = folder / name;
-        h.form->btnSaveLogClick();
+        h.app->DataLog().SaveClicked();
         return folder / name;
     }
 
-    FormHarness h;
+    ControllerHarness h;
     TempFolder folder;
 };
 
 TEST_F(DataLogWindow, LogsOnlyWhileSwitchedOnAndSavesThoseLinesWithCrLf) {
     h.Receive("$GPGLL,before\r\n");
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     EXPECT_TRUE(h.view.checked[TControl::spbtnEnableLog]);
     EXPECT_EQ(h.view.texts[TControl::spbtnEnableLog], "Stop Log");
     h.Receive("one\r\n$GPGLL,two\r\nthree\n");
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     EXPECT_FALSE(h.view.checked[TControl::spbtnEnableLog]);
     EXPECT_EQ(h.view.texts[TControl::spbtnEnableLog], "Start Log");
     h.Receive("$GPGLL,after\r\n");
@@ -45,14 +45,14 @@ TEST_F(DataLogWindow, LogsOnlyWhileSwitchedOnAndSavesThoseLinesWithCrLf) {
     EXPECT_EQ(TempFolder::Read(path + ".TXT"), "one\r\n$GPGLL,two\r\nthree\r\n");
     // The dialog proposes the name chosen last.
     h.view.saveFileAnswer.reset();
-    h.form->btnSaveLogClick();
+    h.app->DataLog().SaveClicked();
     EXPECT_EQ(h.view.saveRequests.back().FileName, path + ".TXT");
 }
 
 TEST_F(DataLogWindow, LogsLinesTheDecodersDropWhole) {
     const std::string x83(83, 'x');
     const std::string x100(100, 'y');
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     h.Receive(x83 + "\r\n" + x100 + "\r\n");
     EXPECT_EQ(View(), (std::vector<std::string>{x83, x100}));
     EXPECT_EQ(TempFolder::Read(Save("long.txt")), x83 + "\r\n" + x100 + "\r\n");
@@ -61,14 +61,14 @@ TEST_F(DataLogWindow, LogsLinesTheDecodersDropWhole) {
 TEST_F(DataLogWindow, ExistingFileIsReplacedOnlyAfterYes) {
     struct Case {
         const char* what;
-        int answer;
+        TMessageAnswer answer;
         const char* content;
     };
     const Case cases[] = {
-        {"No leaves the file", IDNO, "old content"},
-        {"Yes replaces it", IDYES, "line\r\n"},
+        {"No leaves the file", TMessageAnswer::No, "old content"},
+        {"Yes replaces it", TMessageAnswer::Yes, "line\r\n"},
     };
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     h.Receive("line\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -83,22 +83,22 @@ TEST_F(DataLogWindow, ExistingFileIsReplacedOnlyAfterYes) {
 }
 
 TEST_F(DataLogWindow, CancelledDialogWritesNothing) {
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     h.Receive("line\r\n");
-    h.form->btnSaveLogClick();
+    h.app->DataLog().SaveClicked();
     EXPECT_EQ(folder.EntryCount(), 0u);
 }
 
 TEST_F(DataLogWindow, ClearAsksAndOnlyOkEmptiesTheLog) {
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     h.Receive("kept\r\n");
-    h.view.messageBoxAnswers = {IDCANCEL};
-    h.form->btnClearLogClick();
+    h.view.messageBoxAnswers = {TMessageAnswer::Cancel};
+    h.app->DataLog().ClearClicked();
     EXPECT_EQ(h.view.messages.back(), "Warning: Are you sure to clear log?");
     EXPECT_EQ(View(), std::vector<std::string>{"kept"});
 
-    h.view.messageBoxAnswers = {IDOK};
-    h.form->btnClearLogClick();
+    h.view.messageBoxAnswers = {TMessageAnswer::Ok};
+    h.app->DataLog().ClearClicked();
     EXPECT_TRUE(View().empty());
     h.Receive("new\r\n");
     EXPECT_EQ(View(), std::vector<std::string>{"new"});
@@ -108,7 +108,7 @@ TEST_F(DataLogWindow, ClearAsksAndOnlyOkEmptiesTheLog) {
 // A burst longer than the log keeps in memory: the view ends with its newest line, and
 // Save still writes every line.
 TEST_F(DataLogWindow, SaveKeepsEveryLineOfABurstLongerThanTheView) {
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     std::string burst;
     const size_t lines = kDataLogViewLines + 100;
     for (size_t i = 0; i < lines; ++i)
@@ -119,7 +119,7 @@ TEST_F(DataLogWindow, SaveKeepsEveryLineOfABurstLongerThanTheView) {
 }
 
 TEST_F(DataLogWindow, FailedSaveSaysWhyWithTheErrorIcon) {
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     h.Receive("line\r\n");
     h.view.messages.clear();
     h.view.messageIcons.clear();
@@ -140,11 +140,11 @@ TEST(DataLogWindowWithoutTemporaryFolder, SaveWarnsOfTheMissingLines) {
     const char* oldTmpDir = std::getenv("TMPDIR");
     std::string restore = oldTmpDir != nullptr ? oldTmpDir : "";
     setenv("TMPDIR", notAFolder.c_str(), 1);
-    FormHarness h;
+    ControllerHarness h;
     oldTmpDir != nullptr ? setenv("TMPDIR", restore.c_str(), 1) : unsetenv("TMPDIR");
 
     h.Connect();
-    h.form->spbtnEnableLogClick();
+    h.app->DataLog().LogSwitchClicked();
     const std::string line(4000, 'x');
     const size_t lines = kDataLogHeldBytes / (line.size() + 2) + 1 + 3;
     std::string received;
@@ -152,7 +152,7 @@ TEST(DataLogWindowWithoutTemporaryFolder, SaveWarnsOfTheMissingLines) {
         received += line + "\r\n";
     h.Receive(received);
     h.view.saveFileAnswer = folder / "log.TXT";
-    h.form->btnSaveLogClick();
+    h.app->DataLog().SaveClicked();
     EXPECT_EQ(h.view.messages.back(),
               std::string(kApplicationTitle) + ": The log was saved to \"" + folder / "log.TXT" +
                   "\", but 3 of the " + std::to_string(lines) +
@@ -176,19 +176,29 @@ TEST_F(DataLogWindow, SendCommandWritesTheTypedTextWithCrLf) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         h.view.texts[TControl::LabeledEditCommandText] = c.typed;
-        h.form->btnSendCommandClick();
+        h.app->DataLog().SendCommandClicked();
         EXPECT_EQ(h.TakeWritten(), c.written);
     }
     EXPECT_TRUE(h.view.messages.empty());
 }
 
 TEST(DataLogWindowDisconnected, SendCommandReportsTheError) {
-    FormHarness h;
+    ControllerHarness h;
     h.view.texts[TControl::LabeledEditCommandText] = "$PTST,,,,,17*29";
-    h.form->btnSendCommandClick();
+    h.app->DataLog().SendCommandClicked();
     EXPECT_EQ(h.view.messages, std::vector<std::string>{"error: Send message error"});
     EXPECT_EQ(h.view.messageIcons, std::vector<TMessageIcon>{TMessageIcon::Error});
     EXPECT_EQ(h.TakeWritten(), "");
+}
+
+TEST(DataLogReceive, SeesEveryCompletedLineWhileRecording) {
+    ControllerHarness h;
+    h.Connect();
+    h.Receive("before\n");
+    h.app->DataLog().LogSwitchClicked();
+    const std::string x83(83, 'x');
+    h.Receive("one\r\n" + x83 + "\n\n");
+    EXPECT_EQ(h.view.lists[TControl::MemoDataLog], (std::vector<std::string>{"one", x83, ""}));
 }
 
 } // namespace

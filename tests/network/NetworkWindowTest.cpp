@@ -1,7 +1,7 @@
 // The network module console through the controller: the hidden controls, the NETWORK
 // page's enter and leave rules on the 100 ms timer, and leaving configuration mode on
 // disconnect and at a confirmed close.
-#include "FormHarness.h"
+#include "ControllerHarness.h"
 
 #include "network/NetworkConsole.h"
 
@@ -18,11 +18,11 @@ struct NetworkWindow : testing::Test {
     }
     void ShowConfPage(TConfPage page) {
         h.view.pages[TControl::PageControlConf] = page;
-        h.form->PageControlConfChange();
+        h.app->PageChanged();
     }
     // The page rules of a window that offers the NETWORK page.
     void EnterNetworkPage() {
-        h.form->NetworkPageOffered = true;
+        h.app->Network().PageOffered = true;
         ShowConfPage(pgInternalGps);
         ShowConfPage(pgNetwork);
     }
@@ -30,18 +30,18 @@ struct NetworkWindow : testing::Test {
     std::map<int, std::string> Ticks(int count) {
         std::map<int, std::string> written;
         for (int tick = 1; tick <= count; ++tick) {
-            h.form->TimerEthernetRoutineTimer();
+            h.app->Network().Tick();
             if (std::string bytes = h.TakeWritten(); !bytes.empty())
                 written[tick] = bytes;
         }
         return written;
     }
 
-    FormHarness h;
+    ControllerHarness h;
 };
 
 TEST(NetworkWindowAtStart, TestControlsAreHiddenAndTheValuesNone) {
-    FormHarness h;
+    ControllerHarness h;
     for (TControl control :
          {TControl::MemoEthernetTx, TControl::MemoEthernetRx, TControl::EditEthernetText,
           TControl::ButtonEthernetSend, TControl::ButtonEnterEthConfigMode,
@@ -55,21 +55,21 @@ TEST(NetworkPageNotOffered, APageChangeToItIsUndoneAndSendsNothing) {
     // The NETWORK page reported in front on either main page, then Configuration chosen.
     for (TMainPage mainPage : {pgConfiguration, pgDiagnostics}) {
         SCOPED_TRACE(mainPage);
-        FormHarness h;
+        ControllerHarness h;
         h.Connect();
         h.TakeWritten();
         h.view.pages[TControl::PageControlMain] = mainPage;
         h.view.pages[TControl::PageControlConf] = pgInternalGps;
-        h.form->PageControlConfChange();
+        h.app->PageChanged();
         h.view.pages[TControl::PageControlConf] = pgNetwork;
-        h.form->PageControlConfChange();
+        h.app->PageChanged();
         h.view.pages[TControl::PageControlMain] = pgConfiguration;
-        h.form->PageControlMainChange();
+        h.app->PageChanged();
         EXPECT_EQ(h.view.pages[TControl::PageControlConf], pgInternalGps);
         for (int tick = 0; tick < 30; ++tick)
-            h.form->TimerEthernetRoutineTimer();
+            h.app->Network().Tick();
         EXPECT_EQ(h.TakeWritten(), "");
-        EXPECT_FALSE(h.form->NetworkConsole().ConfigMode());
+        EXPECT_FALSE(h.app->Network().Console().ConfigMode());
         EXPECT_TRUE(h.view.lists[TControl::MemoEthernetTx].empty());
     }
 }
@@ -87,7 +87,7 @@ TEST_F(NetworkWindow, EnteringThePageOverUsbRunsTheCommandsUntilTheTimeOut) {
         {16, "$PDBG,163,0,,,,,,*15\n"},
     };
     EXPECT_EQ(Ticks(30), expected);
-    EXPECT_FALSE(h.form->NetworkConsole().ConfigMode());
+    EXPECT_FALSE(h.app->Network().Console().ConfigMode());
 }
 
 TEST_F(NetworkWindow, EnteringThePageOverRs232LeavesConfigurationModeAtOnce) {
@@ -105,7 +105,7 @@ TEST_F(NetworkWindow, LeavingThePageLeavesConfigurationMode) {
 }
 
 TEST_F(NetworkWindow, DisconnectLeavesConfigurationModeBeforeThePortCloses) {
-    h.form->ButtonEnterEthConfigModeClick();
+    h.app->Network().EnterConfigModeClicked();
     h.TakeWritten();
     h.ClickConnect(); // Disconnect
     EXPECT_FALSE(h.comm->IsOpen());
@@ -113,50 +113,52 @@ TEST_F(NetworkWindow, DisconnectLeavesConfigurationModeBeforeThePortCloses) {
 }
 
 TEST_F(NetworkWindow, ConfirmedCloseLeavesConfigurationModeAndCancelDoesNot) {
-    h.form->ButtonEnterEthConfigModeClick();
+    h.app->Network().EnterConfigModeClicked();
     h.TakeWritten();
-    h.view.messageBoxAnswer = IDCANCEL;
-    ASSERT_FALSE(h.form->FormCloseQuery());
+    h.view.messageBoxAnswer = TMessageAnswer::Cancel;
+    ASSERT_FALSE(h.app->CloseRequested());
     EXPECT_EQ(h.TakeWritten(), "");
-    h.view.messageBoxAnswer = IDOK;
-    ASSERT_TRUE(h.form->FormCloseQuery());
+    h.view.messageBoxAnswer = TMessageAnswer::Ok;
+    ASSERT_TRUE(h.app->CloseRequested());
     EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
 }
 
 TEST_F(NetworkWindow, TheTwentiethQueuedCommandIsDropped) {
     for (int click = 0; click < 10; ++click)
-        h.form->ButtonCMD1Click();
-    EXPECT_EQ(h.form->NetworkConsole().QueuedCommands(), 19);
+        h.app->Network().QueryVersionAndAddressClicked();
+    EXPECT_EQ(h.app->Network().Console().QueuedCommands(), 19);
 }
 
 TEST_F(NetworkWindow, ButtonsSendAndReportAFailedSend) {
     h.view.texts[TControl::EditEthernetText] = "AT+DEVNAME";
-    h.form->ButtonEthernetSendClick();
+    h.app->Network().SendClicked();
     EXPECT_EQ(h.TakeWritten(), "AT+DEVNAME\n");
-    h.form->ButtonEnterEthConfigModeClick();
-    h.form->ButtonEnterEthConfigModeClick();
+    h.app->Network().EnterConfigModeClicked();
+    h.app->Network().EnterConfigModeClicked();
     EXPECT_EQ(h.TakeWritten(), "$PDBG,163,1,,,,,,*14\r\n");
-    h.form->ButtonExitEthConfigModeClick();
-    h.form->ButtonExitEthConfigModeClick();
+    h.app->Network().ExitConfigModeClicked();
+    h.app->Network().ExitConfigModeClicked();
     EXPECT_EQ(h.TakeWritten(), "$PDBG,163,0,,,,,,*15\n");
-    h.form->MemoEthernetTxDblClick();
+    h.app->Network().TransmitViewDoubleClicked();
     EXPECT_TRUE(h.view.lists[TControl::MemoEthernetTx].empty());
 
     h.ClickConnect(); // Disconnect
-    h.form->ButtonEthernetSendClick();
+    h.app->Network().SendClicked();
     EXPECT_EQ(h.view.messages.back(), "error: Send message error");
     EXPECT_EQ(h.view.messageIcons.back(), TMessageIcon::Error);
 }
 
 TEST_F(NetworkWindow, CompareIpWarnsAndOpensTheModulesAddressOnlyAfterOk) {
     std::vector<std::string> opened;
-    h.form->OpenWebPage = [&opened](const std::string& address) { opened.push_back(address); };
-    h.view.messageBoxAnswers = {IDCANCEL, IDOK};
+    h.app->Desktop().OpenWebPage = [&opened](const std::string& address) {
+        opened.push_back(address);
+    };
+    h.view.messageBoxAnswers = {TMessageAnswer::Cancel, TMessageAnswer::Ok};
     // The module's address is 0.0.0.0, in no subnet of the PC's.
-    h.form->ButtonCompareIPClick();
+    h.app->Network().CompareIpClicked();
     EXPECT_EQ(h.view.messages.back(), "Warning: The localhost IP is not the same group!");
     EXPECT_TRUE(opened.empty());
-    h.form->LabelEthernetSettingButtonClick();
+    h.app->Network().SettingLinkClicked();
     EXPECT_EQ(opened, std::vector<std::string>{"http://0.0.0.0"});
 }
 

@@ -1,5 +1,5 @@
 // Identification and dispatch: framing results, the header, the maker's rewrite, the
-// query form, groups, and what a rejected line leaves untouched.
+// query app, groups, and what a rejected line leaves untouched.
 #include "SentenceHelpers.h"
 
 #include "nmea/GpsLineFilter.h"

@@ -2,8 +2,8 @@
 // and decode it the way the GPS status page does, in a fresh buffer.
 #pragma once
 
+#include "nmea/Checksum.h"
 #include "nmea/SentenceDecoder.h"
-#include "session/Checksum.h"
 
 #include <cstring>
 #include <memory>

@@ -1,7 +1,7 @@
 // Event delivery and setting rules of the serial component, on a device in memory.
 #include "MemoryComm.h"
 
-#include "app/EventLoop.h"
+#include "session/EventLoop.h"
 
 #include <gtest/gtest.h>
 

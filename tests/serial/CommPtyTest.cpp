@@ -1,9 +1,9 @@
 // The serial component on a real pseudo-terminal made by the test.
 #include "PtyPair.h"
 
-#include "app/EventLoop.h"
 #include "serial/Comm.h"
 #include "serial/posix/TtyLine.h"
+#include "session/EventLoop.h"
 
 #include <gtest/gtest.h>
 

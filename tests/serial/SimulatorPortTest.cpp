@@ -3,11 +3,11 @@
 // has configuration and runtime folders of its own; no other device is opened.
 #include "SimProcess.h"
 
-#include "app/EventLoop.h"
 #include "serial/Comm.h"
 #include "serial/PortList.h"
 #include "serial/PortWatcher.h"
 #include "serial/SimulatorPorts.h"
+#include "session/EventLoop.h"
 
 #include <gtest/gtest.h>
 

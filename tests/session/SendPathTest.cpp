@@ -1,10 +1,7 @@
 // Sending: raw bytes, and proprietary sentences completed with their checksum.
-#include "FakePorts.h"
-#include "FakeView.h"
-#include "MemoryComm.h"
+#include "SessionFixture.h"
 
-#include "app/Mainform.h"
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <gtest/gtest.h>
 
@@ -32,68 +29,43 @@ TEST(AppendChecksum, CompletesTheSentence) {
     EXPECT_EQ(huge.size(), 65535u);
 }
 
-class SendPathTest : public ::testing::Test {
-protected:
-    SendPathTest() {
-        auto memory = std::make_unique<TMemoryComm>();
-        line = memory->line;
-        form = std::make_unique<TForm1>(
-            view, TSynchronize{}, std::make_unique<FakePorts>(std::make_shared<FakePorts::State>()),
-            std::move(memory));
-    }
-    void Connect() { ASSERT_TRUE(form->ConnectDevice("memory", br128000)); }
-
-    FakeView view;
-    std::shared_ptr<MemoryLine> line;
-    std::unique_ptr<TForm1> form;
-};
+using SendPathTest = SessionFixture;
 
 TEST_F(SendPathTest, ReportRequestGoesOutCompletedAndSilently) {
-    Connect();
-    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", false), srSent);
+    Open();
+    EXPECT_EQ(session.SendSentence("$PTST,,,,,17"), srSent);
     EXPECT_EQ(line->Written(), "$PTST,,,,,17*29\r\n");
-    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(observer.errors.empty());
 }
 
-TEST_F(SendPathTest, ConfirmationFollowsTheWrite) {
-    Connect();
-    EXPECT_EQ(form->SendSentence("$PDBG,163,1,,,,,,", true), srSent);
-    EXPECT_EQ(line->Written(), "$PDBG,163,1,,,,,,*14\r\n");
-    EXPECT_EQ(view.messages, std::vector<std::string>{"Settings applied."});
-}
-
-// "Settings applied." after a write that failed would tell the technician that the
-// receiver was programmed when nothing reached it.
-TEST_F(SendPathTest, AFailedWriteIsReportedAndNotConfirmed) {
-    Connect();
+TEST_F(SendPathTest, AFailedWriteIsReported) {
+    Open();
     line->writeFails = true;
-    EXPECT_EQ(form->SendSentence("$PDBG,163,1,,,,,,", true), srWriteFailed);
-    EXPECT_EQ(view.messages, std::vector<std::string>{"error: Send message error"});
-    EXPECT_EQ(view.messageIcons.back(), TMessageIcon::Error);
+    EXPECT_EQ(session.SendSentence("$PDBG,163,1,,,,,,"), srWriteFailed);
+    EXPECT_EQ(observer.errors, std::vector<TSessionError>{TSessionError::WriteFailed});
 }
 
 TEST_F(SendPathTest, WithoutConnectionNothingIsSent) {
-    EXPECT_EQ(form->SendSentence("$PTST,,,,,17", true), srNotConnected);
-    EXPECT_EQ(view.messages, std::vector<std::string>{
-                                 "This function requires a connection. Please connect first."});
-    EXPECT_FALSE(form->SendData("x", 1));
+    EXPECT_EQ(session.SendSentence("$PTST,,,,,17"), srNotConnected);
+    EXPECT_EQ(observer.errors, std::vector<TSessionError>{TSessionError::NotConnected});
+    EXPECT_FALSE(session.SendBytes("x", 1));
     EXPECT_EQ(line->Written(), "");
 }
 
 TEST_F(SendPathTest, OverlongSentenceIsRefused) {
-    Connect();
+    Open();
     // 95 characters + "*hh" CR LF = 100 is still sent; one more is not.
     std::string fits = "$P" + std::string(93, 'A');
-    EXPECT_EQ(form->SendSentence(fits, false), srSent);
+    EXPECT_EQ(session.SendSentence(fits), srSent);
     EXPECT_EQ(line->Written().size(), 100u);
-    EXPECT_EQ(form->SendSentence(fits + "A", true), srTooLong);
-    EXPECT_EQ(view.messages, std::vector<std::string>{"Data overflow"});
+    EXPECT_EQ(session.SendSentence(fits + "A"), srTooLong);
+    EXPECT_EQ(observer.errors, std::vector<TSessionError>{TSessionError::SentenceTooLong});
     EXPECT_EQ(line->Written().size(), 100u);
 }
 
-TEST_F(SendPathTest, SendDataWritesRawBytes) {
-    Connect();
-    EXPECT_TRUE(form->SendData("AT+VER\n", 7));
+TEST_F(SendPathTest, SendBytesWritesRawBytes) {
+    Open();
+    EXPECT_TRUE(session.SendBytes("AT+VER\n", 7));
     EXPECT_EQ(line->Written(), "AT+VER\n");
 }
 

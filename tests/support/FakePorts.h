@@ -2,7 +2,7 @@
 // opened, and a way to announce a change as the hot-plug watcher would.
 #pragma once
 
-#include "app/PortSystem.h"
+#include "serial/PortSystem.h"
 
 #include <set>
 

@@ -2,7 +2,7 @@
 // and answers message boxes with a scripted button.
 #pragma once
 
-#include "app/MainView.h"
+#include "view/MainView.h"
 
 #include <algorithm>
 #include <deque>
@@ -19,13 +19,13 @@ public:
         messageIcons.push_back(TMessageIcon::None);
     }
     using TMainView::MessageBox;
-    int MessageBox(const std::string& text, const std::string& caption, TMessageButtons,
-                   TMessageIcon icon) override {
+    TMessageAnswer MessageBox(const std::string& text, const std::string& caption, TMessageButtons,
+                              TMessageIcon icon) override {
         messages.push_back(caption + ": " + text);
         messageIcons.push_back(icon);
         if (messageBoxAnswers.empty())
             return messageBoxAnswer;
-        int answer = messageBoxAnswers.front();
+        TMessageAnswer answer = messageBoxAnswers.front();
         messageBoxAnswers.pop_front();
         return answer;
     }
@@ -85,8 +85,8 @@ public:
     void SetTextLanguage(TLanguage language) override { textLanguage = language; }
 
     // Answers of the message boxes in turn; messageBoxAnswer once they are used up.
-    std::deque<int> messageBoxAnswers;
-    int messageBoxAnswer = IDOK;
+    std::deque<TMessageAnswer> messageBoxAnswers;
+    TMessageAnswer messageBoxAnswer = TMessageAnswer::Ok;
     // The name "chosen" in the file save dialog; none: Cancel.
     std::optional<std::string> saveFileAnswer;
     std::vector<TSaveFileRequest> saveRequests;

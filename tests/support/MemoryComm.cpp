@@ -95,6 +95,10 @@ public:
         std::lock_guard<std::mutex> guard(line_->mutex);
         if (line_->writeFails)
             return -1;
+        if (line_->failNextWrites > 0) {
+            --line_->failNextWrites;
+            return -1;
+        }
         line_->written.append(static_cast<const char*>(buffer), static_cast<size_t>(count));
         return count;
     }

@@ -22,6 +22,7 @@ struct MemoryLine {
     bool woken = false;
     bool lost = false;
     bool writeFails = false; // every write fails, as on a device gone bad
+    int failNextWrites = 0;  // so many writes fail, the later ones succeed
     uint32_t eventMask = 0;
     int lineErrors = 0;
     std::vector<TLineSettings> applied;

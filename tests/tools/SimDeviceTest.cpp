@@ -4,7 +4,7 @@
 #include "QueueDrain.h"
 #include "Simulator.h"
 
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "Sentence.h"
 #include "Track.h"
 
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <cmath>
 #include <cstdio>

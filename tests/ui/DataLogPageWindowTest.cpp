@@ -27,7 +27,7 @@ protected:
     void StartLogging() {
         QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton);
         line_->Receive("[DEVICE DATA END]\r\n");
-        ASSERT_TRUE(ProcessEventsUntil([this] { return Form().SessionUp; }));
+        ASSERT_TRUE(ProcessEventsUntil([this] { return Controller().Session().IsConnected(); }));
         View().SetActivePage(TControl::PageControlMain, pgDiagnostics);
         View().SetActivePage(TControl::PageControlDiagnosis, pgDataLog);
         Find<QAbstractButton>("spbtnEnableLog")->click();

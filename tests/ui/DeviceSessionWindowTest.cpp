@@ -23,7 +23,7 @@ protected:
     void Connect() {
         QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton);
         line_->Receive("[DEVICE DATA END]\r\n");
-        ASSERT_TRUE(ProcessEventsUntil([this] { return Form().SessionUp; }));
+        ASSERT_TRUE(ProcessEventsUntil([this] { return Controller().Session().IsConnected(); }));
     }
     // What the receiver got since the last call.
     std::string TakeWritten() {
@@ -42,7 +42,7 @@ TEST_F(DeviceSessionWindow, ReadDeviceRequestsTheReport) {
     TakeWritten();
     QTest::mouseClick(Find<QAbstractButton>("SpeedButtonReload"), Qt::LeftButton);
     EXPECT_EQ(TakeWritten(), "$PTST,,,,,17*29\r\n");
-    EXPECT_EQ(Form().ReportCountdown, 5);
+    EXPECT_EQ(Controller().Configuration().ReportCountdown(), 5);
 }
 
 TEST_F(DeviceSessionWindow, ProgramDeviceSendsTheChosenRates) {
@@ -98,15 +98,18 @@ TEST_F(DeviceSessionWindow, CountdownOfOneSecondShowsOneThenClosesItself) {
     QStringList shown;
     QTimer::singleShot(0, label, [&] { shown << label->text(); });
     QObject::connect(
-        &Window().Timer(TTimer::CountdownTimer), &QTimer::timeout, label,
+        &Window().Timer(TTimer::CountdownTick), &QTimer::timeout, label,
         [&] { shown << label->text(); }, Qt::QueuedConnection);
-    Form().Form2.SecondsLeft = 1;
+    Controller().Configuration().Countdown().SecondsLeft = 1;
     QElapsedTimer clock;
     clock.start();
-    Form().Form2.ShowModal(); // returns once the dialog has closed itself
+    Controller()
+        .Configuration()
+        .Countdown()
+        .ShowModal(); // returns once the dialog has closed itself
     EXPECT_GE(clock.elapsed(), 900);
     EXPECT_FALSE(Find<QDialog>("Form2")->isVisible());
-    EXPECT_FALSE(Window().Timer(TTimer::CountdownTimer).isActive());
+    EXPECT_FALSE(Window().Timer(TTimer::CountdownTick).isActive());
     ProcessEventsUntil([&] { return shown.size() >= 2; });
     EXPECT_EQ(shown, QStringList({"Time remaining: \n1 seconds", "Time remaining: \n0 seconds"}));
 }

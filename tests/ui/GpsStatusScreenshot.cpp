@@ -73,14 +73,17 @@ TEST_F(GpsStatusScreenshot, PageShowsTheFixTheSkyAndTheBars) {
     sim_ = std::make_unique<SimProcess>(std::vector<std::string>{"--start", kSkyWithLowSatellites},
                                         folder_);
     Configurator program;
-    program.View().AnswerMessagesWith([](auto&&...) { return IDOK; });
+    program.View().AnswerMessagesWith([](auto&&...) { return TMessageAnswer::Ok; });
     MainWindow& window = program.Window();
     window.resize(960, 640);
     window.show();
 
     // The simulator's entry, selected by its device path: no other port is opened.
-    ASSERT_TRUE(program.Form().ConnectDevice(sim_->Port(), br128000)) << sim_->Log();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return program.Form().SessionUp; }, 15000)) << sim_->Log();
+    ASSERT_TRUE(program.Controller().Connection().ConnectDevice(sim_->Port(), br128000))
+        << sim_->Log();
+    ASSERT_TRUE(
+        ProcessEventsUntil([&] { return program.Controller().Session().IsConnected(); }, 15000))
+        << sim_->Log();
     program.View().SetActivePage(TControl::PageControlMain, pgDiagnostics);
     program.View().SetActivePage(TControl::PageControlDiagnosis, pgGpsStatus);
 

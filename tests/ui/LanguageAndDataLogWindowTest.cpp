@@ -124,7 +124,7 @@ TEST_F(DataLogWindow, FileMenuOffersTheThreeLanguagesWhileOptionStaysHidden) {
     EXPECT_EQ(offered, QStringList({"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese",
                                     "mnuExit"}));
     Find<QMenu>("mnuFile")->actions().at(laTraChinese)->trigger();
-    EXPECT_EQ(Form().LanguageIndex, laTraChinese);
+    EXPECT_EQ(Controller().Languages().LanguageIndex(), laTraChinese);
     EXPECT_TRUE(Find<QAction>("mnuLangTraChinese")->isChecked());
     EXPECT_FALSE(Find<QAction>("mnuLangEnglish")->isChecked());
 }
@@ -137,11 +137,11 @@ TEST_F(DataLogWindow, AboutBoxAndProgressDialogCarryTheirOwnTitles) {
 
 TEST_F(DataLogWindow, LanguageItemsAndTheTransmitViewsDoubleClickReachTheController) {
     Find<QAction>("mnuLangSimpChinese")->trigger();
-    EXPECT_EQ(Form().LanguageIndex, laSimpChinese);
+    EXPECT_EQ(Controller().Languages().LanguageIndex(), laSimpChinese);
     Find<QAction>("mnuLangEnglish")->trigger();
-    EXPECT_EQ(Form().LanguageIndex, laEnglish);
+    EXPECT_EQ(Controller().Languages().LanguageIndex(), laEnglish);
 
-    Form().ButtonEnterEthConfigModeClick();
+    Controller().Network().EnterConfigModeClicked();
     auto* tx = Find<QPlainTextEdit>("MemoEthernetTx");
     EXPECT_EQ(tx->toPlainText(), "$PDBG,163,1,,,,,,*14");
     QTest::mouseDClick(tx->viewport(), Qt::LeftButton);

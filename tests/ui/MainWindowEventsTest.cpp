@@ -39,19 +39,19 @@ TEST_F(MainWindowEvents, OffersReadAndProgramDeviceOnTheConfigurationPageOnly) {
 struct ExitCase {
     const char* how;
     std::function<void(MainWindow&)> close;
-    int answer;
+    TMessageAnswer answer;
     bool staysOpen;
 };
 
 TEST_F(MainWindowEvents, AsksBeforeClosingAndStaysOpenOnCancel) {
     const ExitCase cases[] = {
-        {"close box, Cancel", [](MainWindow& w) { w.close(); }, IDCANCEL, true},
+        {"close box, Cancel", [](MainWindow& w) { w.close(); }, TMessageAnswer::Cancel, true},
         {"EXIT, Cancel", [](MainWindow& w) { w.findChild<QAbstractButton*>("btnExit")->click(); },
-         IDCANCEL, true},
+         TMessageAnswer::Cancel, true},
         {"File Exit, Cancel", [](MainWindow& w) { w.findChild<QAction*>("mnuExit")->trigger(); },
-         IDCANCEL, true},
-        {"EXIT, OK", [](MainWindow& w) { w.findChild<QAbstractButton*>("btnExit")->click(); }, IDOK,
-         false},
+         TMessageAnswer::Cancel, true},
+        {"EXIT, OK", [](MainWindow& w) { w.findChild<QAbstractButton*>("btnExit")->click(); },
+         TMessageAnswer::Ok, false},
     };
     for (const ExitCase& exit : cases) {
         SCOPED_TRACE(exit.how);
@@ -74,15 +74,15 @@ TEST_F(MainWindowEvents, ShowsThePcBaudRateForRs232OnlyAndAppliesIt) {
     QTest::keyClick(interfaceKind, Qt::Key_Down); // RS-232/NMEA-0183
     EXPECT_TRUE(Find<QWidget>("LabelBaudRate")->isVisible());
     EXPECT_TRUE(baudRate->isVisible());
-    EXPECT_EQ(Form().Comm().BaudRate(), br115200);
+    EXPECT_EQ(Controller().Session().Comm().BaudRate(), br115200);
 
     QTest::keyClick(baudRate, Qt::Key_Down); // 57600
-    EXPECT_EQ(Form().Comm().BaudRate(), br57600);
+    EXPECT_EQ(Controller().Session().Comm().BaudRate(), br57600);
 
     QTest::keyClick(interfaceKind, Qt::Key_Up); // USB
     EXPECT_FALSE(Find<QWidget>("LabelBaudRate")->isVisible());
     EXPECT_FALSE(baudRate->isVisible());
-    EXPECT_EQ(Form().Comm().BaudRate(), br128000);
+    EXPECT_EQ(Controller().Session().Comm().BaudRate(), br128000);
 }
 
 class MainWindowWithoutPorts : public WindowFixture {
@@ -102,7 +102,7 @@ TEST_F(MainWindowWithoutPorts, RefusesConnectAndReleasesTheButton) {
     EXPECT_EQ(messages_[0].text, "The select device can not connectable.");
     EXPECT_FALSE(openPort->isChecked());
     EXPECT_EQ(openPort->text(), "Connect");
-    EXPECT_FALSE(Form().Comm().IsOpen());
+    EXPECT_FALSE(Controller().Session().Comm().IsOpen());
 }
 
 class MainWindowConnecting : public WindowFixture {
@@ -126,14 +126,14 @@ TEST_F(MainWindowConnecting, ConnectsWhenTheReportEndArrivesFromTheSerialThread)
     ASSERT_TRUE(ProcessEventsUntil([this] { return Status() == "Connected..."; }));
     EXPECT_TRUE(Find<QWidget>("PanelView")->isVisible());
     EXPECT_TRUE(PageButtonsShown(Window()));
-    EXPECT_TRUE(Window().Timer(TTimer::TimerUpdateSysChk).isActive());
+    EXPECT_TRUE(Window().Timer(TTimer::SystemCheckTick).isActive());
 
     ClickConnect();
     EXPECT_EQ(Status(), "Click to Connect");
     EXPECT_EQ(openPort->text(), "Connect");
     EXPECT_FALSE(openPort->isChecked());
     EXPECT_FALSE(Find<QWidget>("PanelView")->isVisible());
-    EXPECT_FALSE(Form().Comm().IsOpen());
+    EXPECT_FALSE(Controller().Session().Comm().IsOpen());
 }
 
 TEST_F(MainWindowConnecting, PassesTheHandshakeOnADoubleClickOfTheStatus) {

@@ -190,12 +190,9 @@ TEST_F(MainWindowAtStart, RunsTheTimersOtherThanTheSystemCheck) {
         bool running;
     };
     const TimerAtStart timers[] = {
-        {TTimer::Timer1, 1000, true},
-        {TTimer::Timer2, 500, true},
-        {TTimer::TimerUpdateSysChk, 1000, false},
-        {TTimer::TimerEthernetRoutine, 100, true},
-        {TTimer::CountdownTimer, 1000, false},
-        {TTimer::RefreshPause, 1000, false},
+        {TTimer::HandshakeTick, 1000, true},    {TTimer::HalfSecondTick, 500, true},
+        {TTimer::SystemCheckTick, 1000, false}, {TTimer::NetworkConsoleTick, 100, true},
+        {TTimer::CountdownTick, 1000, false},   {TTimer::RefreshPause, 1000, false},
     };
     for (const TimerAtStart& expected : timers) {
         SCOPED_TRACE(static_cast<int>(expected.timer));

@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         QTest::mouseClick(Find<QAbstractButton>("OpenPort"), Qt::LeftButton);
         line_->Receive("[DEVICE DATA END]\r\n");
-        ASSERT_TRUE(ProcessEventsUntil([this] { return Form().SessionUp; }));
+        ASSERT_TRUE(ProcessEventsUntil([this] { return Controller().Session().IsConnected(); }));
         pages_ = Find<QTabWidget>("PageControlConf");
         network_ = Find<QWidget>("TabSheetNetwork");
         // Even a page that the controller would put back at once counts.
@@ -93,7 +93,7 @@ TEST_F(NetworkPageWindow, NeitherWheelNorKeysBringThePageToTheFront) {
     // The 100 ms timer would send queued AT commands and leave configuration mode.
     QTest::qWait(300);
     EXPECT_EQ(WrittenSinceSetUp(), "");
-    EXPECT_FALSE(Form().NetworkConsole().ConfigMode());
+    EXPECT_FALSE(Controller().Network().Console().ConfigMode());
 }
 
 TEST_F(NetworkPageWindow, TheViewNeverSelectsIt) {

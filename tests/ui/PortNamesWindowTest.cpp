@@ -4,7 +4,7 @@
 #include "FakePortTree.h"
 #include "MemoryComm.h"
 
-#include "app/PortSystem.h"
+#include "serial/PortSystem.h"
 
 #include <QComboBox>
 
@@ -43,17 +43,17 @@ TEST(PortNamesWindow, UsbProductStringShowsAsWrittenInEveryLanguage) {
                               std::make_unique<TMemoryComm>(), TAppFolders{});
     auto* ports = configurator.Window().findChild<QComboBox*>(QStringLiteral("cbxDeviceComEnum"));
     ASSERT_NE(ports, nullptr);
-    TForm1& form = configurator.Form();
+    TMainController& app = configurator.Controller();
     for (int language : {0, 1, 2}) { // English, Traditional and Simplified Chinese
         SCOPED_TRACE(language);
-        form.mnuLangTraChineseClick(language);
-        form.EnumeratePorts();
-        form.FillPortSelector();
+        app.Languages().LanguageChosen(language);
+        app.Connection().EnumeratePorts();
+        app.Connection().FillPortSelector();
         ASSERT_EQ(ports->count(), 1);
         EXPECT_EQ(ports->itemText(0), QString::fromUtf8("Bécasse (COM10)"));
         // The text read back finds the entry again, as --port does.
         ports->setCurrentIndex(-1);
-        EXPECT_TRUE(form.SelectPortEntry("Bécasse"));
+        EXPECT_TRUE(app.Connection().SelectPortEntry("Bécasse"));
         EXPECT_EQ(ports->currentIndex(), 0);
     }
 }

@@ -112,19 +112,19 @@ TEST_F(QtMainViewOnWindow, MessageBoxShowsTheIconAskedFor) {
             box->button(QMessageBox::Ok)->click();
         });
         EXPECT_EQ(AskUser(&Window(), "Send message error", "error", TMessageButtons::Ok, c.icon),
-                  IDOK);
+                  TMessageAnswer::Ok);
         EXPECT_EQ(seen, c.shown);
         EXPECT_EQ(caption, "error");
     }
 }
 
 TEST_F(QtMainViewOnWindow, EnablingARunningTimerLeavesItRunning) {
-    QTimer& timer = Window().Timer(TTimer::Timer1);
-    View().SetTimerEnabled(TTimer::Timer1, false);
+    QTimer& timer = Window().Timer(TTimer::HandshakeTick);
+    View().SetTimerEnabled(TTimer::HandshakeTick, false);
     EXPECT_FALSE(timer.isActive());
-    View().SetTimerEnabled(TTimer::Timer1, true);
+    View().SetTimerEnabled(TTimer::HandshakeTick, true);
     int timerId = timer.timerId();
-    View().SetTimerEnabled(TTimer::Timer1, true);
+    View().SetTimerEnabled(TTimer::HandshakeTick, true);
     // Restarting would have registered a new timer.
     EXPECT_EQ(timer.timerId(), timerId);
 }

@@ -46,7 +46,7 @@ protected:
 
     MainWindow& Window() { return configurator_->Window(); }
     QtMainView& View() { return configurator_->View(); }
-    TForm1& Form() { return configurator_->Form(); }
+    TMainController& Controller() { return configurator_->Controller(); }
 
     template <class Kind> Kind* Find(const char* name) {
         auto* found = Window().findChild<Kind*>(QString::fromLatin1(name));
@@ -68,6 +68,6 @@ protected:
     std::shared_ptr<FakePorts::State> ports_;
     std::shared_ptr<MemoryLine> line_;
     std::unique_ptr<Configurator> configurator_;
-    int answer_ = IDOK;
+    TMessageAnswer answer_ = TMessageAnswer::Ok;
     std::vector<ShownMessage> messages_;
 };

@@ -1,6 +1,6 @@
 #include "Sentence.h"
 
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 std::string CompleteSentence(std::string body) {
     // The shared completion appends CR LF too; lines here are kept without it.

@@ -1,8 +1,10 @@
 // t360kv check: connects, reads the device report, counts AIS reception for a while and
-// prints the SYSTEM CHECK page's rows. The receiver passes when its firmware version and
+// prints the system check's rows. The receiver passes when its firmware version and
 // serial number were read and AIS was received.
 #include "Commands.h"
 #include "HeadlessSession.h"
+
+#include "diagnostics/ReceptionCounts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,22 +13,23 @@
 namespace {
 
 constexpr int kDefaultSeconds = 10;
+constexpr char kNotRead[] = "---------";
 
-struct CheckRow {
-    const char* caption;
-    TControl icon;
-    std::string value;
+// Counts AIS reception on the lines the session receives.
+class TReceptionObserver : public TSessionObserver {
+public:
+    void LineReceived(std::string_view line, bool overLong) override {
+        if (!overLong)
+            counter_.LineReceived(line);
+    }
+    const TReceptionCounts& Counts() const { return counter_.Counts(); }
+
+private:
+    TReceptionCounter counter_;
 };
 
-const char* Verdict(int icon) {
-    switch (icon) {
-    case ciPassed:
-        return "PASS";
-    case ciNothingYet:
-        return "NONE"; // nothing received
-    default:
-        return "FAIL";
-    }
+void PrintRow(const char* caption, const char* verdict, const std::string& value) {
+    std::printf("%-20s %-4s  %s\n", caption, verdict, value.c_str());
 }
 
 } // namespace
@@ -56,26 +59,23 @@ int RunCheckCommand(int argc, char** argv) {
     }
 
     THeadlessSession session(stderr);
+    TReceptionObserver counter;
+    session.Session().AddObserver(counter);
     if (!session.Connect(port)) {
         std::fprintf(stderr, "t360kv check: %s\n", session.ConnectFailure(port).c_str());
         return kExitNoDevice;
     }
     session.RunFor(std::chrono::seconds(seconds));
-    session.Form().UpdateSystemCheck();
-
-    TTextView& view = session.View();
-    const CheckRow rows[] = {
-        {"Firmware Version", TControl::ImageChkFwVer, view.Text(TControl::lblValFwVer)},
-        {"Product Serial No.", TControl::ImageChkProdSN, view.Text(TControl::lblValProdSN)},
-        {"RX position reports", TControl::ImageChkRx,
-         "Channel A: " + view.Text(TControl::lblValRxCntA) +
-             "  Channel B: " + view.Text(TControl::lblValRxCntB)},
-    };
-    bool passed = true;
-    for (const CheckRow& row : rows) {
-        int icon = view.ImageIndex(row.icon);
-        passed = passed && icon == ciPassed;
-        std::printf("%-20s %-4s  %s\n", row.caption, Verdict(icon), row.value.c_str());
-    }
+    const TDeviceInfo& report = session.Session().Report();
+    const TReceptionCounts& counts = counter.Counts();
+    PrintRow("Firmware Version", report.FirmwareValid ? "PASS" : "FAIL",
+             report.FirmwareValid ? report.Firmware : kNotRead);
+    PrintRow("Product Serial No.", report.SerialNoValid ? "PASS" : "FAIL",
+             report.SerialNoValid ? report.SerialNo : kNotRead);
+    // NONE: nothing received.
+    PrintRow("RX position reports", counts.AnyReceived() ? "PASS" : "NONE",
+             "Channel A: " + std::to_string(counts.ChannelA()) +
+                 "  Channel B: " + std::to_string(counts.ChannelB()));
+    bool passed = report.FirmwareValid && report.SerialNoValid && counts.AnyReceived();
     return passed ? kExitPassed : kExitFailed;
 }

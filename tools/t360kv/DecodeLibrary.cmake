@@ -11,4 +11,4 @@ add_library(t360kv_decode STATIC
     ${decode_command_dir}/RealText.cpp
     ${decode_command_dir}/SentenceJson.cpp)
 target_include_directories(t360kv_decode PUBLIC ${decode_command_dir})
-target_link_libraries(t360kv_decode PUBLIC t360kv_core)
+target_link_libraries(t360kv_decode PUBLIC t360kv_link)

@@ -1,5 +1,9 @@
 #include "HeadlessSession.h"
 
+#include "dialogs/DialogTexts.h"
+#include "serial/PortNames.h"
+#include "session/SessionErrorText.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -7,6 +11,8 @@ namespace {
 
 // Longer than the handshake's 16 one-second ticks, whatever the phase of the first.
 constexpr std::chrono::seconds kHandshakeWait(20);
+// The session's handshake and restart recovery count seconds.
+constexpr std::chrono::milliseconds kTick(1000);
 
 // The PC-side rates offered for RS-232/NMEA-0183, the first one the default.
 constexpr uint32_t kPcRates[] = {115200, 57600, 38400, 19200, 9600, 4800};
@@ -67,31 +73,69 @@ bool FinishPortOptions(TPortOptions& options, std::string& error) {
     return true;
 }
 
-THeadlessSession::THeadlessSession(std::FILE* chatter) : view_(chatter) {
-    // The timers exist before the controller, which switches them on as it starts.
-    for (TTimer timer : kAllTimers)
-        timers_[timer] = loop_.AddTimer(std::chrono::milliseconds(TimerInterval(timer)),
-                                        [this, timer] { form_->TimerFired(timer); });
-    view_.OnTimerEnabled = [this](TTimer timer, bool enabled) {
-        loop_.SetTimerEnabled(timers_.at(timer), enabled);
-    };
-    form_ = std::make_unique<TForm1>(
-        view_, [this](const std::function<void()>& call) { loop_.Synchronize(call); });
-    // Nothing of the desktop's: a report is written, never opened.
-    form_->OpenTextEditor = nullptr;
+THeadlessSession::THeadlessSession(std::FILE* chatter, bool supervised)
+    : chatter_(chatter), ports_(SystemPorts()),
+      session_([this](const std::function<void()>& call) { loop_.Synchronize(call); }) {
+    session_.AddObserver(*this);
+    if (!supervised)
+        return;
+    loop_.SetTimerEnabled(loop_.AddTimer(kTick, [this] { session_.HandshakeTick(); }), true);
+    loop_.SetTimerEnabled(loop_.AddTimer(kTick, [this] { session_.RecoveryTick(); }), true);
 }
 
-THeadlessSession::~THeadlessSession() {
-    if (form_->PortOpen)
-        form_->ToggleConnection();
+// The session closes its port as it goes, telling no observer: the commands' own
+// observers may be gone by then.
+THeadlessSession::~THeadlessSession() = default;
+
+bool THeadlessSession::Open(const TPortOptions& options) {
+    session_.SetBaudRate(options.Rate);
+    std::vector<std::string> entries;
+    if (ports_->Enumerate(entries))
+        std::erase_if(entries, [](const std::string& name) { return ComNumberOf(name) < 0; });
+    int index = PortEntrySelectedBy(options.Port, entries,
+                                    [this](int n) { return ports_->DevicePath(ComDeviceName(n)); });
+    if (index < 0) {
+        // A device outside the port list (a path given by hand): opened as it is, and
+        // after a restart looked for as it is.
+        session_.SetDevice(options.Port);
+        session_.PortStillPresent = [this, device = options.Port] {
+            std::string reason;
+            return ports_->CanOpen(device, reason);
+        };
+    } else {
+        int n = ComNumberOf(entries[static_cast<size_t>(index)]);
+        std::string reason;
+        if (!ports_->CanOpen(ComDeviceName(n), reason)) {
+            ErrorOccurred(TSessionError::OpenFailed, reason);
+            return false;
+        }
+        if (n < 1 || n > 255) {
+            Say('!', std::string(kWarningCaption) + ": " + kCheckPortText);
+            return false;
+        }
+        session_.SetDevice(ComDeviceName(n));
+        // The receiver is found again after its restart by its port's entry.
+        session_.PortStillPresent = [this, n] { return PortListed(n); };
+    }
+    portOpened_ = session_.Open();
+    return portOpened_;
+}
+
+bool THeadlessSession::PortListed(int number) {
+    std::vector<std::string> names;
+    if (!ports_->Enumerate(names))
+        return false;
+    for (const std::string& name : names)
+        if (name.find(ComTag(number)) != std::string::npos)
+            return true;
+    return false;
 }
 
 bool THeadlessSession::Connect(const TPortOptions& options) {
-    portOpened_ = form_->ConnectDevice(options.Port, options.Rate);
-    if (!portOpened_)
+    if (!Open(options))
         return false;
-    RunUntil([this] { return form_->SessionUp || !form_->PortOpen; }, kHandshakeWait);
-    return form_->SessionUp;
+    RunUntil([this] { return session_.IsConnected() || !session_.IsOpen(); }, kHandshakeWait);
+    return session_.IsConnected();
 }
 
 std::string THeadlessSession::ConnectFailure(const TPortOptions& options) const {
@@ -105,4 +149,28 @@ bool THeadlessSession::RunUntil(const std::function<bool()>& done,
 
 void THeadlessSession::RunFor(std::chrono::milliseconds duration) {
     loop_.RunFor(duration);
+}
+
+void THeadlessSession::Say(char mark, const std::string& text) {
+    std::fprintf(chatter_, "%c %s\n", mark, text.c_str());
+    std::fflush(chatter_);
+}
+
+void THeadlessSession::StateChanged(TSessionState state) {
+    if (state == shownState_)
+        return;
+    shownState_ = state;
+    Say('#', state == TSessionState::Connected    ? "connected"
+             : state == TSessionState::Connecting ? "connecting"
+                                                  : "port closed");
+}
+
+void THeadlessSession::RestartAnnounced() {
+    Say('#', kProgressText);
+}
+
+// A message box's default answer is taken; its words are printed.
+void THeadlessSession::ErrorOccurred(TSessionError error, const std::string& reason) {
+    TErrorMessage message = SessionErrorMessage(error, reason);
+    Say('!', message.Caption.empty() ? message.Text : message.Caption + ": " + message.Text);
 }

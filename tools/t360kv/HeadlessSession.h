@@ -1,17 +1,15 @@
-// The controller as the session commands (check, read, program, report) run it: a
-// TForm1 on the text view, with every timer of the window running on an event loop in
-// real time, and the options that choose the port and the line.
+// The receiver session as the session commands (check, read, program, report, monitor)
+// run it: on an event loop with the session's one-second ticks in real time, its state
+// and messages printed, and the options that choose the port and the line.
 #pragma once
 
-#include "TextView.h"
-
-#include "app/EventLoop.h"
-#include "app/Mainform.h"
+#include "serial/PortSystem.h"
+#include "session/EventLoop.h"
+#include "session/ReceiverSession.h"
 
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -36,32 +34,43 @@ bool ReadPortOption(int argc, char** argv, int& i, TPortOptions& options, std::s
 // Checks the options read and sets Rate; false with `error` set on a mistake.
 bool FinishPortOptions(TPortOptions& options, std::string& error);
 
-class THeadlessSession {
+class THeadlessSession : public TSessionObserver {
 public:
-    // Prints the controller's messages and status to `chatter`.
-    explicit THeadlessSession(std::FILE* chatter);
-    ~THeadlessSession();
+    // Prints the session's state, progress and messages to `chatter`. Without
+    // `supervised`, nothing asks for the report or gives the receiver up: the session
+    // only listens and sends what it is told.
+    explicit THeadlessSession(std::FILE* chatter, bool supervised = true);
+    ~THeadlessSession() override;
     THeadlessSession(const THeadlessSession&) = delete;
     THeadlessSession& operator=(const THeadlessSession&) = delete;
 
-    TForm1& Form() { return *form_; }
-    TTextView& View() { return view_; }
+    TReceiverSession& Session() { return session_; }
 
     // Opens the port and waits for the handshake (at most the 16 seconds after which
-    // the controller gives up). False when the port did not open or the receiver never
+    // the session gives up). False when the port did not open or the receiver never
     // completed its report.
     bool Connect(const TPortOptions& options);
+    // Opens the port as Connect does, without waiting for the handshake.
+    bool Open(const TPortOptions& options);
     // Why Connect failed, for the command's last line: "cannot open P" (the reason has
-    // been printed with the controller's message) or "no receiver answered on P".
+    // been printed with the session's message) or "no receiver answered on P".
     std::string ConnectFailure(const TPortOptions& options) const;
     // Runs the timers and received lines until `done` holds or `timeout` has passed.
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     void RunFor(std::chrono::milliseconds duration);
 
+    void StateChanged(TSessionState state) override;
+    void RestartAnnounced() override;
+    void ErrorOccurred(TSessionError error, const std::string& reason) override;
+
 private:
+    void Say(char mark, const std::string& text);
+    bool PortListed(int number);
+
+    std::FILE* chatter_;
     TEventLoop loop_;
-    TTextView view_;
-    std::map<TTimer, int> timers_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<TPortSystem> ports_;
+    TReceiverSession session_;
+    TSessionState shownState_ = TSessionState::Closed;
     bool portOpened_ = false;
 };

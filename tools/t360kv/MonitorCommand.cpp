@@ -1,18 +1,15 @@
 // t360kv monitor: opens a port, asks the receiver for its device report and prints
-// every line that arrives, as the DATA LOG page would record it.
+// every line that arrives, as the data log records it.
 #include "Commands.h"
-#include "TextView.h"
-
-#include "app/EventLoop.h"
-#include "app/Mainform.h"
+#include "HeadlessSession.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
-constexpr char kReportRequest[] = "$PTST,,,,,17";
 constexpr char kReportEnd[] = "[DEVICE DATA END]";
 
 struct MonitorOptions {
@@ -57,40 +54,46 @@ bool ParseOptions(int argc, char** argv, MonitorOptions& options) {
     return !options.port.empty();
 }
 
+// Prints every line as received, and notes the report's end.
+class TLinePrinter : public TSessionObserver {
+public:
+    void LineReceived(std::string_view line, bool) override {
+        std::printf("< %.*s\n", static_cast<int>(line.size()), line.data());
+        std::fflush(stdout);
+        if (line.find(kReportEnd) != std::string_view::npos)
+            reportEnded = true;
+    }
+    bool reportEnded = false;
+};
+
 } // namespace
 
 int RunMonitorCommand(int argc, char** argv) {
     MonitorOptions options;
     if (!ParseOptions(argc, argv, options))
         return 2;
-
-    TEventLoop loop;
-    TTextView view(stdout);
-    TForm1 form(view, [&loop](const std::function<void()>& call) { loop.Synchronize(call); });
-    bool reportEnded = false;
-    view.OnLogLine = [&](const std::string& line) {
-        if (line.find(kReportEnd) != std::string::npos)
-            reportEnded = true;
-    };
-    form.LoggingOn = true;
-
-    if (!form.ConnectDevice(options.port, options.rate) || !form.Comm().IsOpen()) {
+    THeadlessSession session(stdout, /*supervised=*/false);
+    TLinePrinter printer;
+    TReceiverSession& receiver = session.Session();
+    receiver.AddObserver(printer);
+    TPortOptions port;
+    port.Port = options.port;
+    port.Rate = options.rate;
+    if (!session.Open(port)) {
         std::fprintf(stderr, "t360kv monitor: cannot open %s\n", options.port.c_str());
         return 2;
     }
     if (options.request) {
-        std::printf("> %s\n", kReportRequest);
-        form.SendSentence(kReportRequest, false);
+        std::printf("> %s\n", TReceiverSession::kReportRequest);
+        receiver.RequestReport();
     }
-
     bool untilReportEnd = options.request && options.seconds == 0;
     int seconds = options.seconds > 0 ? options.seconds : kReportWaitSeconds;
-    loop.RunUntil([&] { return (untilReportEnd && reportEnded) || !form.PortOpen; },
-                  std::chrono::seconds(seconds));
-    bool lost = !form.PortOpen;
-    if (form.PortOpen)
-        form.ToggleConnection();
+    session.RunUntil([&] { return (untilReportEnd && printer.reportEnded) || !receiver.IsOpen(); },
+                     std::chrono::seconds(seconds));
+    bool lost = !receiver.IsOpen();
+    receiver.Close();
     if (lost)
         return 1;
-    return options.request && !reportEnded ? 1 : 0;
+    return options.request && !printer.reportEnded ? 1 : 0;
 }

@@ -1,14 +1,19 @@
-// t360kv program: programs the receiver as Program Device does, page by page, waits
-// after each for the receiver's restart and the reconnection, and then checks that the
-// receiver's report shows what was programmed.
+// t360kv program: programs the receiver one group of settings at a time (the baud
+// rates, the internal GPS, the network module's restore), waits after each for the
+// receiver's restart and the reconnection, and then checks that the receiver's report
+// shows what was programmed.
 #include "Commands.h"
 #include "DeviceSettingsText.h"
 #include "HeadlessSession.h"
 
+#include "session/DeviceSettings.h"
 #include "session/SettingCodes.h"
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -20,17 +25,20 @@ constexpr std::chrono::seconds kReconnectWait(30);
 
 struct ProgramOptions {
     TPortOptions port;
-    std::optional<int> rs232Item, nmeaItem; // items of the BAUD RATE selectors
+    std::optional<int32_t> rs232Baud, nmeaBaud;
     std::optional<bool> gpsOn;
-    std::optional<int> gpsModeItem;
+    std::optional<int32_t> gpsModel;
     bool restoreNetwork = false;
 };
 
-template <size_t N> std::optional<int> ItemOf(const TSelectorItem (&items)[N], const char* text) {
-    for (size_t i = 0; i < N; ++i)
-        if (std::strcmp(items[i].Text, text) == 0)
-            return static_cast<int>(i);
-    return std::nullopt;
+// The rate of `text` when the receiver takes it (`codeOf` gives a code).
+std::optional<int32_t> RateOf(const char* text, int (*codeOf)(int32_t)) {
+    char* end = nullptr;
+    long rate = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || rate <= 0 || rate > INT32_MAX ||
+        codeOf(static_cast<int32_t>(rate)) < 0)
+        return std::nullopt;
+    return static_cast<int32_t>(rate);
 }
 
 std::string ReadOptions(int argc, char** argv, ProgramOptions& o) {
@@ -47,12 +55,12 @@ std::string ReadOptions(int argc, char** argv, ProgramOptions& o) {
             return "unexpected argument '" + name + "'";
         const char* value = argv[++i];
         if (name == "--rs232") {
-            o.rs232Item = ItemOf(Rs232BaudCodes, value);
-            if (!o.rs232Item)
+            o.rs232Baud = RateOf(value, Rs232BaudCode);
+            if (!o.rs232Baud)
                 error = "--rs232 takes 115200, 57600, 38400, 19200, 9600 or 4800";
         } else if (name == "--nmea") {
-            o.nmeaItem = ItemOf(NmeaBaudCodes, value);
-            if (!o.nmeaItem)
+            o.nmeaBaud = RateOf(value, NmeaBaudCode);
+            if (!o.nmeaBaud)
                 error = "--nmea takes 38400, 9600 or 4800";
         } else if (name == "--gps") {
             if (std::strcmp(value, "on") != 0 && std::strcmp(value, "off") != 0)
@@ -60,9 +68,9 @@ std::string ReadOptions(int argc, char** argv, ProgramOptions& o) {
             o.gpsOn = std::strcmp(value, "on") == 0;
         } else if (name == "--gps-mode") {
             if (std::strcmp(value, "altitude") == 0)
-                o.gpsModeItem = 0;
+                o.gpsModel = kGpsDynModelAltitude;
             else if (std::strcmp(value, "sea") == 0)
-                o.gpsModeItem = 1;
+                o.gpsModel = kGpsDynModelAtSea;
             else
                 error = "--gps-mode takes sea or altitude";
         } else {
@@ -71,49 +79,39 @@ std::string ReadOptions(int argc, char** argv, ProgramOptions& o) {
     }
     if (!error.empty())
         return error;
-    // Each page programs all of its settings at once.
-    if (o.rs232Item.has_value() != o.nmeaItem.has_value())
+    // Each group of settings is programmed whole.
+    if (o.rs232Baud.has_value() != o.nmeaBaud.has_value())
         return "--rs232 and --nmea go together";
-    if (o.gpsOn.has_value() != o.gpsModeItem.has_value())
+    if (o.gpsOn.has_value() != o.gpsModel.has_value())
         return "--gps and --gps-mode go together";
-    if (!o.rs232Item && !o.gpsOn && !o.restoreNetwork)
+    if (!o.rs232Baud && !o.gpsOn && !o.restoreNetwork)
         return "nothing to program: give --rs232/--nmea, --gps/--gps-mode or --restore-network";
     FinishPortOptions(o.port, error);
     return error;
 }
 
-// Program Device on `page`, then the receiver's restart and the reconnection.
-bool ProgramPage(THeadlessSession& session, int page) {
-    TForm1& form = session.Form();
-    session.View().SetActivePage(TControl::PageControlConf, page);
-    form.SpeedButtonSettingClick();
-    if (!session.RunUntil([&form] { return form.RestartState != rsIdle; }, kAnnouncementWait)) {
+// Sends one group of settings with `program`, then waits for the receiver's restart
+// and the reconnection.
+bool ProgramGroup(THeadlessSession& session, const std::function<TSendResult()>& program) {
+    TReceiverSession& receiver = session.Session();
+    if (program() != srSent)
+        return false; // the session has said why
+    if (!session.RunUntil([&receiver] { return receiver.RestartState() != rsIdle; },
+                          kAnnouncementWait)) {
         std::fprintf(stderr, "t360kv program: the receiver did not announce a restart\n");
         return false;
     }
     bool back = session.RunUntil(
-        [&form] {
-            return form.RestartState == rsPortNotFound ||
-                   (form.RestartState == rsIdle && form.SessionUp);
+        [&receiver] {
+            return receiver.RestartState() == rsPortNotFound ||
+                   (receiver.RestartState() == rsIdle && receiver.IsConnected());
         },
         kReconnectWait);
-    if (!back || !form.SessionUp) {
+    if (!back || !receiver.IsConnected()) {
         std::fprintf(stderr, "t360kv program: the receiver did not come back after its restart\n");
         return false;
     }
     return true;
-}
-
-// What the receiver reports after programming, against what was asked.
-bool ReportShowsProgrammed(const TDeviceInfo& info, const ProgramOptions& o) {
-    bool same = true;
-    if (o.rs232Item)
-        same = same && std::to_string(info.Rs232Baud) == Rs232BaudCodes[*o.rs232Item].Text &&
-               std::to_string(info.NmeaBaud) == NmeaBaudCodes[*o.nmeaItem].Text;
-    if (o.gpsOn)
-        same = same && info.GpsOutputOff == !*o.gpsOn &&
-               info.GpsDynModel == GpsDynModelCodes[*o.gpsModeItem].Code;
-    return same;
 }
 
 } // namespace
@@ -130,27 +128,29 @@ int RunProgramCommand(int argc, char** argv) {
         std::fprintf(stderr, "t360kv program: %s\n", session.ConnectFailure(options.port).c_str());
         return kExitNoDevice;
     }
-    TTextView& view = session.View();
-    if (options.rs232Item) {
-        view.SetItemIndex(TControl::cbxBaud_RS232, *options.rs232Item);
-        view.SetItemIndex(TControl::cbxBaud_NMEA, *options.nmeaItem);
-        if (!ProgramPage(session, pgBaudRate))
-            return kExitFailed;
-    }
-    if (options.gpsOn) {
-        view.SetChecked(TControl::CheckBoxInternalGPSEnable, *options.gpsOn);
-        view.SetItemIndex(TControl::ComboBoxGPSNavStatus, *options.gpsModeItem);
-        if (!ProgramPage(session, pgInternalGps))
-            return kExitFailed;
-    }
-    if (options.restoreNetwork) {
-        view.SetChecked(TControl::CheckBoxNetworkRestore, true);
-        if (!ProgramPage(session, pgRestore))
-            return kExitFailed;
-    }
-    const TDeviceInfo& info = session.Form().DeviceInfo;
-    std::fputs(DeviceSettingsText(info).c_str(), stdout);
-    if (!ReportShowsProgrammed(info, options)) {
+    TReceiverSession& receiver = session.Session();
+    TDeviceSettings programmed;
+    if (options.rs232Baud)
+        programmed.Baud = TBaudSettings{*options.rs232Baud, *options.nmeaBaud};
+    if (options.gpsOn)
+        programmed.Gps = TGpsSettings{*options.gpsOn, *options.gpsModel};
+    if (programmed.Baud && !ProgramGroup(session, [&] {
+            return receiver.Program({programmed.Baud, {}});
+        }))
+        return kExitFailed;
+    if (programmed.Gps && !ProgramGroup(session, [&] {
+            return receiver.Program({{}, programmed.Gps});
+        }))
+        return kExitFailed;
+    if (options.restoreNetwork &&
+        !ProgramGroup(session, [&] { return receiver.RestoreNetworkSettings(); }))
+        return kExitFailed;
+    std::fputs(DeviceSettingsText(receiver.Report()).c_str(), stdout);
+    // What the receiver reports after programming, against what was asked.
+    TDeviceSettings reported = receiver.ReportedSettings();
+    bool same = (!programmed.Baud || reported.Baud == programmed.Baud) &&
+                (!programmed.Gps || reported.Gps == programmed.Gps);
+    if (!same) {
         std::fprintf(stderr, "t360kv program: the receiver reports other settings than those "
                              "programmed\n");
         return kExitFailed;

@@ -24,7 +24,7 @@ int RunReadCommand(int argc, char** argv) {
         return kExitNoDevice;
     }
     // The handshake completes on the report's end marker: its lines have been read.
-    const TDeviceInfo& info = session.Form().DeviceInfo;
+    const TDeviceInfo& info = session.Session().Report();
     std::fputs(DeviceSettingsText(info).c_str(), stdout);
     return info.FirmwareValid && info.SerialNoValid ? kExitPassed : kExitFailed;
 }

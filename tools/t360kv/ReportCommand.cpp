@@ -1,16 +1,20 @@
-// t360kv report: connects, reads the device as Read Device does and writes the
+// t360kv report: connects, asks for the device report again and writes the
 // configuration report to the file given, without opening an editor.
 #include "Commands.h"
 #include "HeadlessSession.h"
 
+#include "configuration/ConfigurationReport.h"
 #include "log/ReportFileName.h"
+#include "platform/FileSystem.h"
+#include "session/SettingCodes.h"
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
-// Read Device offers the report five half-second ticks after its request.
-constexpr std::chrono::seconds kOfferWait(10);
+// The report file is written two and a half seconds after the request, as the window does.
+constexpr std::chrono::milliseconds kReportWait(2500);
 } // namespace
 
 int RunReportCommand(int argc, char** argv) {
@@ -40,13 +44,25 @@ int RunReportCommand(int argc, char** argv) {
         std::fprintf(stderr, "t360kv report: %s\n", session.ConnectFailure(port).c_str());
         return kExitNoDevice;
     }
-    TForm1& form = session.Form();
-    // The questions take their default answers: save, and replace an existing file.
-    session.View().SaveFileName = out;
-    form.spbDbgTestCmdClick();
-    session.RunUntil([&form] { return form.ReportOutcome != roNone; }, kOfferWait);
-    if (form.ReportOutcome != roWritten)
+    TReceiverSession& receiver = session.Session();
+    receiver.RequestReport();
+    session.RunFor(kReportWait);
+    // The GPS settings as read from the report.
+    TReportGpsState gps;
+    if (std::optional<TGpsSettings> read = receiver.ReportedSettings().Gps) {
+        gps.Enabled = read->OutputOn;
+        gps.ModeItem = read->DynModel == kGpsDynModelAtSea ? 1 : 0;
+    }
+    std::string text =
+        ConfigurationReportText(receiver.Report(), gps, kBaudRateCaption, ReadLocalTime());
+    // An existing file is replaced, as the overwrite question's default answer does.
+    std::string fileName = WithDefaultExtension(out, "TXT");
+    TAtomicFileWriter writer(fileName);
+    if (!writer.Write(text) || !writer.Commit()) {
+        std::fprintf(stderr, "! Cannot create file \"%s\": %s.\n", fileName.c_str(),
+                     writer.ErrorText().c_str());
         return kExitFailed;
-    std::printf("%s\n", WithDefaultExtension(out, "TXT").c_str());
+    }
+    std::printf("%s\n", fileName.c_str());
     return kExitPassed;
 }

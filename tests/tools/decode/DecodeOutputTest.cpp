@@ -6,7 +6,7 @@
 #include "JsonWriter.h"
 #include "LinePrinter.h"
 
-#include "session/Checksum.h"
+#include "nmea/Checksum.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,127 @@
+#include "view/IniFile.h"
+
+#include "platform/FileSystem.h"
+#include "platform/TextLines.h"
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string Trim(const std::string& text) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TIniDocument::Line TIniDocument::Classify(std::string text) {
+    Line line;
+    std::string trimmed = Trim(text);
+    if (trimmed.size() >= 2 && trimmed.front() == '[') {
+        size_t close = trimmed.find(']');
+        if (close != std::string::npos)
+            line.Section = Trim(trimmed.substr(1, close - 1));
+    } else if (!trimmed.empty() && trimmed.front() != ';') {
+        size_t equals = text.find('=');
+        if (equals != std::string::npos) {
+            line.Key = Trim(text.substr(0, equals));
+            line.ValueAt = equals + 1;
+        }
+    }
+    line.Text = std::move(text);
+    return line;
+}
+
+TIniDocument TIniDocument::Parse(const std::string& text) {
+    TIniDocument document;
+    for (std::string& line : SplitLines(text))
+        document.lines_.push_back(Classify(std::move(line)));
+    return document;
+}
+
+TIniDocument TIniDocument::Load(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text))
+        return {};
+    return Parse(text);
+}
+
+long TIniDocument::FindSection(const std::string& section) const {
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (!lines_[i].Section.empty() && SameName(lines_[i].Section, section))
+            return static_cast<long>(i);
+    return -1;
+}
+
+std::optional<std::string> TIniDocument::Get(const std::string& section,
+                                             const std::string& key) const {
+    long header = FindSection(section);
+    if (header < 0)
+        return std::nullopt;
+    for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (!line.Section.empty())
+            break;
+        if (line.Key.empty() || !SameName(line.Key, key))
+            continue;
+        std::string value = Trim(line.Text.substr(line.ValueAt));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        return value;
+    }
+    return std::nullopt;
+}
+
+void TIniDocument::Set(const std::string& section, const std::string& key,
+                       const std::string& value) {
+    Line entry = Classify(key + "=" + value);
+    long header = FindSection(section);
+    if (header < 0) {
+        lines_.push_back(Classify("[" + section + "]"));
+        lines_.push_back(std::move(entry));
+        return;
+    }
+    // After the section's last key line, so that blank lines before the next section stay.
+    size_t insertAt = static_cast<size_t>(header) + 1;
+    for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
+        Line& line = lines_[i];
+        if (!line.Section.empty())
+            break;
+        if (line.Key.empty())
+            continue;
+        if (SameName(line.Key, key)) {
+            line = std::move(entry);
+            return;
+        }
+        insertAt = i + 1;
+    }
+    lines_.insert(lines_.begin() + static_cast<long>(insertAt), std::move(entry));
+}
+
+std::string TIniDocument::Text() const {
+    std::string text;
+    for (const Line& line : lines_)
+        text += line.Text + "\r\n";
+    return text;
+}
