@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds with the sanitizers and runs
-# every test, checks that the core library still cross-compiles for Windows, and fuzzes
-# the sentence decoder.
+# Installs what is missing, checks the formatting and the layers between the core's
+# folders, builds with the sanitizers and runs every test, checks that the core library
+# still cross-compiles for Windows, and fuzzes the sentence decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
