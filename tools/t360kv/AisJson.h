@@ -20,9 +20,6 @@ struct AisMessageSource {
 // to_stern, to_port, to_starboard and the arrival word as eta [month, day, hour, minute];
 // spare fields left out. Then the channel and the target table entry.
 void WriteAisMessage(JsonWriter& json, const AisMessageSource& source);
-// The same written at `out`, which has AisMessageRoom bytes of room; returns the end.
-size_t AisMessageRoom(const AisMessage& message);
-char* PutAisMessage(char* out, const AisMessageSource& source);
 
 // The same for the message that `sentence` completed in `ais`.
 void WriteAisMessage(JsonWriter& json, const AisState& ais, const DecodedSentence& sentence);

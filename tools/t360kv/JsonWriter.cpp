@@ -9,32 +9,21 @@
 #include <emmintrin.h>
 #endif
 
-JsonWriter::JsonWriter(std::FILE* out) : out_(out), buffer_(new char[kCapacity]) {}
+JsonWriter::JsonWriter(std::FILE* out)
+    : out_(out), storage_(new char[kCapacity + 1]), buffer_(storage_ + 1), at_(buffer_),
+      end_(buffer_ + kCapacity) {
+    storage_[0] = '\n';
+}
 
 JsonWriter::~JsonWriter() {
     Flush();
-    delete[] buffer_;
+    delete[] storage_;
 }
 
-namespace json_text {
-
-Key MakeKey(std::string_view name, std::string_view suffix, bool first) {
-    Key key{};
-    size_t length = (first ? 0 : 1) + name.size() + suffix.size() + 3;
-    if (length > Key::kCapacity) {
-        std::fprintf(stderr, "member name too long: %.*s\n", static_cast<int>(name.size()),
-                     name.data());
-        std::abort();
-    }
-    char* out = key.Text;
-    if (!first)
-        *out++ = ',';
-    *out++ = '"';
-    out = Put(out, name);
-    out = Put(out, suffix);
-    Put(out, "\":");
-    key.Length = length;
-    return key;
+void MemberNameTooLong(std::string_view name) {
+    std::fprintf(stderr, "member name too long: %.*s\n", static_cast<int>(name.size()),
+                 name.data());
+    std::abort();
 }
 
 namespace {
@@ -98,8 +87,9 @@ void CopyShort(char* to, const char* from, size_t count) {
 
 } // namespace
 
-char* PutString(char* out, std::string_view bytes) {
+void JsonWriter::String(std::string_view bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
+    char* out = Room(6 * bytes.size() + 2);
     *out++ = '"';
     size_t plain = PlainRun(bytes);
     if (plain <= 32)
@@ -122,10 +112,14 @@ char* PutString(char* out, std::string_view bytes) {
         }
     }
     *out++ = '"';
-    return out;
+    at_ = out;
 }
 
-} // namespace json_text
+std::string_view JsonWriter::WrittenSince(size_t mark) const {
+    if (mark < flushed_)
+        return {};
+    return std::string_view(buffer_ + (mark - flushed_), Mark() - mark);
+}
 
 void JsonWriter::MakeRoom(size_t room) {
     Flush();
@@ -134,16 +128,19 @@ void JsonWriter::MakeRoom(size_t room) {
 }
 
 void JsonWriter::EndLine() {
-    char* out = BeginText(1);
-    *out = '\n';
-    EndText(out + 1);
-    if (used_ >= kFlushAt)
+    Punct('\n');
+    if (at_ >= buffer_ + kFlushAt)
         Flush();
 }
 
 bool JsonWriter::Flush() {
-    if (used_ > 0 && std::fwrite(buffer_, 1, used_, out_) != used_)
-        failed_ = true;
-    used_ = 0;
+    size_t used = static_cast<size_t>(at_ - buffer_);
+    if (used > 0) {
+        if (std::fwrite(buffer_, 1, used, out_) != used)
+            failed_ = true;
+        buffer_[-1] = at_[-1];
+        flushed_ += used;
+        at_ = buffer_;
+    }
     return !failed_ && std::fflush(out_) == 0;
 }

@@ -3,11 +3,8 @@
 #include "AisJson.h"
 
 #include <cstring>
-#include <optional>
 
 namespace {
-
-using namespace json_text;
 
 // The start, talker, formatter and subtype, which decide the header text.
 void HeaderKeyOf(const DecodedLine& line, char (&key)[10]) {
@@ -18,68 +15,67 @@ void HeaderKeyOf(const DecodedLine& line, char (&key)[10]) {
     key[9] = 0;
 }
 
+constexpr JsonKey kLine("line"), kAccepted("accepted"), kReason("reason"), kStart("start"),
+    kTalker("talker"), kFormatter("formatter"), kSubtype("subtype"), kGroup("group"),
+    kFields("fields"), kNav("nav"), kAis("ais");
+
 } // namespace
 
-std::string_view LineJson::Header(const DecodedLine& line) {
+void LineJson::WriteHeader(JsonWriter& json, const DecodedLine& line) {
     char key[10];
     HeaderKeyOf(line, key);
     SentenceGroup group = line.Accepted ? line.Row->group : sgNone;
-    if (headerLength_ == 0 || std::memcmp(key, headerKey_, sizeof key) != 0 ||
-        group != headerGroup_ || line.Accepted != headerAccepted_) {
-        // Each string is at most 3 bytes, so the text fits its buffer.
-        char* out = Put(header_, ",\"start\":");
-        out = PutString(out, std::string_view(&line.Start, 1));
-        out = PutString(Put(out, ",\"talker\":"),
-                        std::string_view(line.Talker, strnlen(line.Talker, 3)));
-        out = PutString(Put(out, ",\"formatter\":"),
-                        std::string_view(line.Formatter, strnlen(line.Formatter, 4)));
-        out = PutString(Put(out, ",\"subtype\":"),
-                        line.ProprietarySubtype != 0 ? std::string_view(&line.ProprietarySubtype, 1)
-                                                     : std::string_view());
-        if (line.Accepted) {
-            out = Put(out, ",\"group\":\"");
-            out = Put(Put(out, GroupName(group)), "\"");
-        }
-        headerLength_ = static_cast<size_t>(out - header_);
-        std::memcpy(headerKey_, key, sizeof key);
-        headerGroup_ = group;
-        headerAccepted_ = line.Accepted;
+    if (headerLength_ != 0 && std::memcmp(key, headerKey_, sizeof key) == 0 &&
+        group == headerGroup_ && line.Accepted == headerAccepted_)
+        return json.Raw(std::string_view(header_, headerLength_));
+    size_t mark = json.Mark();
+    json.Key(kStart);
+    json.String(std::string_view(&line.Start, 1));
+    json.Key(kTalker);
+    json.String(std::string_view(line.Talker, strnlen(line.Talker, 3)));
+    json.Key(kFormatter);
+    json.String(std::string_view(line.Formatter, strnlen(line.Formatter, 4)));
+    json.Key(kSubtype);
+    json.String(line.ProprietarySubtype != 0 ? std::string_view(&line.ProprietarySubtype, 1)
+                                             : std::string_view());
+    if (line.Accepted) {
+        json.Key(kGroup);
+        json.String(GroupName(group));
     }
-    return std::string_view(header_, headerLength_);
+    std::string_view header = json.WrittenSince(mark);
+    headerLength_ = header.size() <= sizeof header_ ? header.size() : 0;
+    std::memcpy(header_, header.data(), headerLength_);
+    std::memcpy(headerKey_, key, sizeof key);
+    headerGroup_ = group;
+    headerAccepted_ = line.Accepted;
 }
 
-// The line's object is written in one piece, its room reckoned first from the rooms of
-// its parts.
 void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
-    static constexpr size_t kPrefixRoom = 96; // line, accepted, the longest reason
-    std::string_view header = line.HeaderRead ? Header(line) : std::string_view();
-    std::string_view navigation =
-        line.HasNavigation ? navigation_.Text(line.Navigation) : std::string_view();
-    AisMessageSource ais{line.Message, line.AisBitCount, line.Channel,
-                         std::memcmp(line.Formatter, "BBM", 4) == 0, line.AisTarget};
-    size_t room = kPrefixRoom + header.size() + 2;
-    std::optional<SentenceFieldsText> fields;
-    if (line.Accepted) {
-        fields.emplace(*line.Row, line.DataFieldCount);
-        room += 16 + fields->Room() + 8 + navigation.size() +
-                (line.HasAisMessage ? 8 + AisMessageRoom(line.Message) : 0);
-    }
-
-    char* out = json.BeginText(room);
-    out = PutInt(Put(out, "{\"line\":"), line.Number);
+    json.Punct('{');
+    json.Key(kLine);
+    json.Int(line.Number);
+    json.Key(kAccepted);
+    json.Bool(line.Accepted);
     if (!line.Accepted) {
-        out = Put(out, ",\"accepted\":false,\"reason\":\"");
-        out = Put(Put(out, RejectionName(line.Verdict, line.Result)), "\"");
-        out = Put(out, header);
+        json.Key(kReason);
+        json.String(RejectionName(line.Verdict, line.Result));
+        if (line.HeaderRead)
+            WriteHeader(json, line);
     } else {
-        out = Put(Put(out, ",\"accepted\":true"), header);
-        out = Put(out, ",\"fields\":");
-        out = fields->Put(out, line.Record);
-        if (line.HasNavigation)
-            out = Put(Put(out, ",\"nav\":"), navigation);
-        if (line.HasAisMessage)
-            out = PutAisMessage(Put(out, ",\"ais\":"), ais);
+        if (line.HeaderRead)
+            WriteHeader(json, line);
+        json.Key(kFields);
+        WriteSentenceFields(json, *line.Row, line.Record, line.DataFieldCount);
+        if (line.HasNavigation) {
+            json.Key(kNav);
+            navigation_.Write(json, line.Navigation);
+        }
+        if (line.HasAisMessage) {
+            json.Key(kAis);
+            WriteAisMessage(json, {line.Message, line.AisBitCount, line.Channel,
+                                   std::memcmp(line.Formatter, "BBM", 4) == 0, line.AisTarget});
+        }
     }
-    json.EndText(Put(out, "}"));
+    json.Punct('}');
     json.EndLine();
 }

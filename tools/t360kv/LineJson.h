@@ -11,8 +11,8 @@ public:
     void Write(JsonWriter& json, const DecodedLine& line);
 
 private:
-    // The members from start to group, each after a comma.
-    std::string_view Header(const DecodedLine& line);
+    // The members from start to group.
+    void WriteHeader(JsonWriter& json, const DecodedLine& line);
 
     NavigationJson navigation_;
     // The header members of the last line, kept while the next lines name the same

@@ -7,82 +7,64 @@
 
 namespace {
 
-using namespace json_text;
-
 template <typename T> T Load(const char* at) {
     T value;
     std::memcpy(&value, at, sizeof value);
     return value;
 }
 
-char* PutInts(char* out, const uint8_t* values, int count) {
-    *out++ = '[';
+void WriteInts(JsonWriter& json, const uint8_t* values, int count) {
+    json.Punct('[');
     for (int i = 0; i < count; ++i) {
         if (i > 0)
-            *out++ = ',';
-        out = PutInt(out, values[i]);
+            json.Punct(',');
+        json.Int(values[i]);
     }
-    return Put(out, "]");
+    json.Punct(']');
 }
 
 // One element of a row's kind.
-char* PutElement(char* out, const FieldRow& row, const char* at) {
+void WriteElement(JsonWriter& json, const FieldRow& row, const char* at) {
     switch (row.kind) {
     case fkInt8:
     case fkSetInt8:
-        return PutInt(out, Load<int8_t>(at));
+        return json.Int(Load<int8_t>(at));
     case fkUInt8:
     case fkHexByte:
-        return PutInt(out, Load<uint8_t>(at));
+        return json.Int(Load<uint8_t>(at));
     case fkInt16:
-        return PutInt(out, Load<int16_t>(at));
+        return json.Int(Load<int16_t>(at));
     case fkInt32:
-        return PutInt(out, Load<int32_t>(at));
+        return json.Int(Load<int32_t>(at));
     case fkReal:
-        return FormatReal(out, Load<float>(at));
+        return json.Real(Load<float>(at));
     case fkChar:
     case fkSetChar:
-        return PutString(out, std::string_view(at, 1));
+        return json.String(std::string_view(at, 1));
     case fkText:
-        return PutString(out, std::string_view(at, strnlen(at, row.capacity)));
+        return json.String(std::string_view(at, strnlen(at, row.capacity)));
     case fkTime: {
         UtcTime time = Load<UtcTime>(at);
         uint8_t parts[] = {time.Hour, time.Minute, time.Second, time.Hundredths};
-        return PutInts(out, parts, 4);
+        return WriteInts(json, parts, 4);
     }
     case fkDate: {
         UtcDate date = Load<UtcDate>(at);
-        out = PutInt(Put(out, "["), date.Year);
-        out = PutInt(Put(out, ","), date.Month);
-        return Put(PutInt(Put(out, ","), date.Day), "]");
+        json.Punct('[');
+        json.Int(date.Year);
+        json.Punct(',');
+        json.Int(date.Month);
+        json.Punct(',');
+        json.Int(date.Day);
+        return json.Punct(']');
     }
     case fkHexTriple:
-        return PutInts(out, reinterpret_cast<const uint8_t*>(at), 3);
+        return WriteInts(json, reinterpret_cast<const uint8_t*>(at), 3);
     case fkHexString:
-        return PutInts(out, reinterpret_cast<const uint8_t*>(at),
-                       std::min<int>(Load<uint8_t>(at + 9), 9));
+        return WriteInts(json, reinterpret_cast<const uint8_t*>(at),
+                         std::min<int>(Load<uint8_t>(at + 9), 9));
     default:
-        return out;
-    }
-}
-
-// Room for one element of a row's kind.
-size_t ElementRoom(const FieldRow& row) {
-    switch (row.kind) {
-    case fkReal:
-        return kRealText;
-    case fkChar:
-    case fkSetChar:
-        return StringRoom(1);
-    case fkText:
-        return StringRoom(row.capacity);
-    case fkTime:
-    case fkDate:
-    case fkHexTriple:
-    case fkHexString:
-        return 9 * (kIntText + 1) + 1;
-    default:
-        return kIntText;
+        return;
     }
 }
 
@@ -90,41 +72,33 @@ size_t ElementRoom(const FieldRow& row) {
 // two (latitude, longitude), a flagged byte its value and whether it was present.
 struct Step {
     const FieldRow* Row;
-    Key Name;
-    Key Second;
+    JsonKey Name;
+    JsonKey Second;
 };
 
 } // namespace
 
 struct FieldsPlan {
     std::vector<Step> Steps;
-    size_t Room; // the most text the object can take
 };
 
 namespace {
 
 FieldsPlan PlanOf(const SentenceLayout& layout) {
-    FieldsPlan plan{{}, 2};
+    FieldsPlan plan;
     for (const FieldRow& row : layout.fields) {
-        bool first = plan.Steps.empty();
         switch (row.kind) {
         case fkSkip:
         case fkLiteral:
             continue;
         case fkLatLon:
-            plan.Steps.push_back(
-                {&row, MakeKey(row.name, "lat", first), MakeKey(row.name, "lon", false)});
-            plan.Room += 2 * (Key::kCapacity + kRealText);
+            plan.Steps.push_back({&row, JsonKey(row.name, "lat"), JsonKey(row.name, "lon")});
             continue;
         case fkFlaggedHexByte:
-            plan.Steps.push_back(
-                {&row, MakeKey(row.name, "", first), MakeKey(row.name, "_present", false)});
-            plan.Room += 2 * (Key::kCapacity + kIntText);
+            plan.Steps.push_back({&row, JsonKey(row.name), JsonKey(row.name, "_present")});
             continue;
         default:
-            plan.Steps.push_back({&row, MakeKey(row.name, "", first), {}});
-            plan.Room +=
-                Key::kCapacity + 2 + static_cast<size_t>(row.count) * (ElementRoom(row) + 1);
+            plan.Steps.push_back({&row, JsonKey(row.name), {}});
         }
     }
     return plan;
@@ -145,59 +119,47 @@ const FieldsPlan& PlanFor(const FormatterRow& formatter, const SentenceLayout& l
                 [static_cast<size_t>(&layout - formatter.layouts.data())];
 }
 
-char* PutStep(char* out, const Step& step, const char* record) {
+void WriteStep(JsonWriter& json, const Step& step, const char* record) {
     const FieldRow& row = *step.Row;
     const char* at = record + row.offset;
     switch (row.kind) {
     case fkLatLon: {
         GeoPoint point = Load<GeoPoint>(at);
-        out = FormatReal(Put(out, step.Name), point.Latitude);
-        return FormatReal(Put(out, step.Second), point.Longitude);
+        json.Key(step.Name);
+        json.Real(point.Latitude);
+        json.Key(step.Second);
+        return json.Real(point.Longitude);
     }
     case fkFlaggedHexByte:
-        out = PutInt(Put(out, step.Name), Load<uint8_t>(at));
-        return Put(Put(out, step.Second), at[1] != 0 ? "true" : "false");
+        json.Key(step.Name);
+        json.Int(Load<uint8_t>(at));
+        json.Key(step.Second);
+        return json.Bool(at[1] != 0);
     default:
         break;
     }
-    out = Put(out, step.Name);
+    json.Key(step.Name);
     if (row.count == 1)
-        return PutElement(out, row, at);
-    *out++ = '[';
+        return WriteElement(json, row, at);
+    json.Punct('[');
     for (int i = 0; i < row.count; ++i) {
         if (i > 0)
-            *out++ = ',';
-        out = PutElement(out, row, at + i * BytesWritten(row));
+            json.Punct(',');
+        WriteElement(json, row, at + i * BytesWritten(row));
     }
-    return Put(out, "]");
+    json.Punct(']');
 }
 
 } // namespace
 
-SentenceFieldsText::SentenceFieldsText(const FormatterRow& formatter, uint8_t dataFieldCount)
-    : plan_(nullptr) {
-    for (const SentenceLayout& layout : formatter.layouts)
-        if (layout.dataFields == dataFieldCount)
-            plan_ = &PlanFor(formatter, layout);
-}
-
-size_t SentenceFieldsText::Room() const {
-    return plan_ != nullptr ? plan_->Room : 2;
-}
-
-char* SentenceFieldsText::Put(char* out, const char* record) const {
-    *out++ = '{';
-    if (plan_ != nullptr)
-        for (const Step& step : plan_->Steps)
-            out = PutStep(out, step, record);
-    *out++ = '}';
-    return out;
-}
-
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount) {
-    SentenceFieldsText text(formatter, dataFieldCount);
-    json.EndText(text.Put(json.BeginText(text.Room()), record));
+    json.Punct('{');
+    for (const SentenceLayout& layout : formatter.layouts)
+        if (layout.dataFields == dataFieldCount)
+            for (const Step& step : PlanFor(formatter, layout).Steps)
+                WriteStep(json, step, record);
+    json.Punct('}');
 }
 
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
@@ -242,67 +204,68 @@ NavigationJson::Shown NavigationJson::ShownOf(const NavigationState& state) {
     return shown;
 }
 
-// Every value is at most kRealText characters, so the text fits its 512 bytes.
-size_t NavigationJson::Render(const NavigationState& state) {
-    char* out = text_;
-    out = Put(out, "{\"utc\":[");
-    out = PutInt(out, state.Utc.Hour);
-    out = Put(out, ",");
-    out = PutInt(out, state.Utc.Minute);
-    out = Put(out, ",");
-    out = PutInt(out, state.Utc.Second);
-    out = Put(out, ",");
-    out = PutInt(out, state.Utc.Hundredths);
-    out = Put(out, "],\"date\":[");
-    out = PutInt(out, state.Date.Year);
-    out = Put(out, ",");
-    out = PutInt(out, state.Date.Month);
-    out = Put(out, ",");
-    out = PutInt(out, state.Date.Day);
-    out = Put(out, "],\"lat\":");
-    out = FormatReal(out, state.Position.Latitude);
-    out = Put(out, ",\"lon\":");
-    out = FormatReal(out, state.Position.Longitude);
-    out = Put(out, ",\"fix_quality\":");
-    out = PutInt(out, state.FixQuality);
-    out = Put(out, ",\"fix_mode\":");
-    out = PutInt(out, state.FixMode);
-    out = Put(out, ",\"hdop\":");
-    out = FormatReal(out, state.Hdop);
-    out = Put(out, ",\"pdop\":");
-    out = FormatReal(out, state.Pdop);
-    out = Put(out, ",\"vdop\":");
-    out = FormatReal(out, state.Vdop);
-    out = Put(out, ",\"sats_used\":");
-    out = PutInt(out, state.SatellitesUsed);
-    out = Put(out, ",\"sats_in_view\":");
-    out = PutInt(out, state.SatellitesInView);
-    out = Put(out, ",\"sog\":");
-    out = FormatReal(out, state.SpeedKnots);
-    out = Put(out, ",\"cog\":");
-    out = FormatReal(out, state.CourseTrue);
-    out = Put(out, ",\"time_valid\":");
-    out = Put(out, state.TimeValid ? "true" : "false");
-    out = Put(out, ",\"position_valid\":");
-    out = Put(out, state.PositionValid ? "true" : "false");
-    out = Put(out, ",\"course_valid\":");
-    out = Put(out, state.CourseValid ? "true" : "false");
-    out = Put(out, "}");
-    return static_cast<size_t>(out - text_);
-}
-
-std::string_view NavigationJson::Text(const NavigationState& state) {
-    Shown shown = ShownOf(state);
-    if (!valid_ || shown != shown_) {
-        length_ = Render(state);
-        shown_ = shown;
-        valid_ = true;
-    }
-    return std::string_view(text_, length_);
+void NavigationJson::Render(JsonWriter& json, const NavigationState& state) {
+    static constexpr JsonKey kUtc("utc"), kDate("date"), kLat("lat"), kLon("lon"),
+        kFixQuality("fix_quality"), kFixMode("fix_mode"), kHdop("hdop"), kPdop("pdop"),
+        kVdop("vdop"), kSatsUsed("sats_used"), kSatsInView("sats_in_view"), kSog("sog"),
+        kCog("cog"), kTimeValid("time_valid"), kPositionValid("position_valid"),
+        kCourseValid("course_valid");
+    json.Punct('{');
+    json.Key(kUtc);
+    uint8_t utc[] = {state.Utc.Hour, state.Utc.Minute, state.Utc.Second, state.Utc.Hundredths};
+    WriteInts(json, utc, 4);
+    json.Key(kDate);
+    json.Punct('[');
+    json.Int(state.Date.Year);
+    json.Punct(',');
+    json.Int(state.Date.Month);
+    json.Punct(',');
+    json.Int(state.Date.Day);
+    json.Punct(']');
+    json.Key(kLat);
+    json.Real(state.Position.Latitude);
+    json.Key(kLon);
+    json.Real(state.Position.Longitude);
+    json.Key(kFixQuality);
+    json.Int(state.FixQuality);
+    json.Key(kFixMode);
+    json.Int(state.FixMode);
+    json.Key(kHdop);
+    json.Real(state.Hdop);
+    json.Key(kPdop);
+    json.Real(state.Pdop);
+    json.Key(kVdop);
+    json.Real(state.Vdop);
+    json.Key(kSatsUsed);
+    json.Int(state.SatellitesUsed);
+    json.Key(kSatsInView);
+    json.Int(state.SatellitesInView);
+    json.Key(kSog);
+    json.Real(state.SpeedKnots);
+    json.Key(kCog);
+    json.Real(state.CourseTrue);
+    json.Key(kTimeValid);
+    json.Bool(state.TimeValid);
+    json.Key(kPositionValid);
+    json.Bool(state.PositionValid);
+    json.Key(kCourseValid);
+    json.Bool(state.CourseValid);
+    json.Punct('}');
 }
 
 void NavigationJson::Write(JsonWriter& json, const NavigationState& state) {
-    json.Raw(Text(state));
+    Shown shown = ShownOf(state);
+    if (valid_ && shown == shown_)
+        return json.Raw(std::string_view(text_, length_));
+    size_t mark = json.Mark();
+    Render(json, state);
+    std::string_view text = json.WrittenSince(mark);
+    valid_ = !text.empty() && text.size() <= sizeof text_;
+    if (valid_) {
+        std::memcpy(text_, text.data(), text.size());
+        length_ = text.size();
+        shown_ = shown;
+    }
 }
 
 const char* GroupName(SentenceGroup group) {

@@ -15,16 +15,6 @@
 // fields (the one it was accepted with).
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter, const char* record,
                          uint8_t dataFieldCount);
-// The same as text: the most it takes, and writing it at `out` (which has that room).
-struct FieldsPlan;
-class SentenceFieldsText {
-public:
-    SentenceFieldsText(const FormatterRow& formatter, uint8_t dataFieldCount);
-    size_t Room() const;
-    char* Put(char* out, const char* record) const; // returns the end
-private:
-    const FieldsPlan* plan_; // null: no layout has that many fields
-};
 // The same for the record in `sentence`.
 void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                          const DecodedSentence& sentence);
@@ -35,16 +25,14 @@ void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
 class NavigationJson {
 public:
     void Write(JsonWriter& json, const NavigationState& state);
-    // The text of the object, valid until the next call.
-    std::string_view Text(const NavigationState& state);
 
 private:
     // The bytes of the members shown, compared bit for bit (so -0 and 0 differ).
     using Shown = std::array<uint8_t, 64>;
     static Shown ShownOf(const NavigationState& state);
-    size_t Render(const NavigationState& state);
+    static void Render(JsonWriter& json, const NavigationState& state);
 
-    bool valid_ = false;
+    bool valid_ = false; // false also when the last text did not fit text_
     Shown shown_{};
     char text_[512];
     size_t length_ = 0;

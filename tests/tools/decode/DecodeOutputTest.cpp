@@ -38,11 +38,42 @@ TEST(JsonWriter, WritesEveryLineWholeAcrossItsBuffer) {
         ASSERT_EQ(text.compare(i * 1001, 1001, line + "\n"), 0) << "line " << i;
 }
 
-std::string Escaped(std::string_view bytes) {
-    return JsonText([&](JsonWriter& json) {
-        char* out = json.BeginText(json_text::StringRoom(bytes.size()));
-        json.EndText(json_text::PutString(out, bytes));
+// A member name is written after a comma unless it opens its object, also when the
+// buffer was written out between the brace and the name.
+TEST(JsonWriter, LeavesTheCommaOutBeforeTheFirstMemberOnly) {
+    static constexpr JsonKey kA("a"), kB("b", "_c");
+    std::string text = JsonText([&](JsonWriter& json) {
+        for (bool flushAfterBrace : {false, true}) {
+            json.Punct('{');
+            if (flushAfterBrace)
+                json.Flush();
+            json.Key(kA);
+            json.Int(1);
+            json.Key(kB);
+            json.Bool(true);
+            json.Punct('}');
+            json.EndLine();
+        }
     });
+    EXPECT_EQ(text, "{\"a\":1,\"b_c\":true}\n{\"a\":1,\"b_c\":true}\n");
+}
+
+// Text written since a mark, kept for writing again, is only handed back while it is
+// all still in the buffer.
+TEST(JsonWriter, HandsBackWhatWasWrittenSinceAMarkWhileItIsBuffered) {
+    JsonText([&](JsonWriter& json) {
+        json.Raw("[1,");
+        size_t mark = json.Mark();
+        json.Int(234);
+        EXPECT_EQ(json.WrittenSince(mark), "234");
+        json.Flush();
+        json.Int(5);
+        EXPECT_EQ(json.WrittenSince(mark), "");
+    });
+}
+
+std::string Escaped(std::string_view bytes) {
+    return JsonText([&](JsonWriter& json) { json.String(bytes); });
 }
 
 TEST(JsonWriter, EscapesEveryByteOutsidePrintableAscii) {
