@@ -3,9 +3,9 @@
 #include "AisJson.h"
 
 #include "ais/AisMessageDecoder.h"
+#include "nmea/Checksum.h"
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
-#include "nmea/Checksum.h"
 
 #include <cstdio>
 #include <cstdlib>
