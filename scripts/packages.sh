@@ -5,5 +5,5 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev zlib1g-dev
 # The Chinese texts need a font with their characters, which a fresh system may lack.
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth fonts-wqy-microhei)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix clang libclang-rt-14-dev
-               clang-format)
+               clang-format clang-tidy)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" hyperfine gpsd-clients)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and the layers between the core's
-# folders, builds with the sanitizers and runs every test, checks that the core library
-# still cross-compiles for Windows, and fuzzes the sentence decoder.
+# folders, builds with the sanitizers, checks the names and runs every test, checks that
+# the core library still cross-compiles for Windows, and fuzzes the sentence decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,6 +12,8 @@ bash scripts/check-layers.sh
 
 cmake --preset dev
 cmake --build --preset dev
+# Names are checked on the built tree: clang-tidy parses each unit with the build's flags.
+bash scripts/check-naming.sh build/dev
 ctest --preset dev -j "$(nproc)"
 
 cmake --preset mingw
