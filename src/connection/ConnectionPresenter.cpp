@@ -95,7 +95,7 @@ void TConnectionPresenter::BaudRateChosen() {
     long value = std::strtol(text.c_str(), nullptr, 10);
     TBaudRate rate = br115200;
     for (int i = 0; i < kBaudRateCount; ++i)
-        if (static_cast<long>(BaudValues[i]) == value) {
+        if (static_cast<long>(kBaudValues[i]) == value) {
             rate = static_cast<TBaudRate>(i);
             break;
         }

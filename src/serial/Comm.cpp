@@ -14,7 +14,7 @@ constexpr uint32_t kReadTotalTimeoutMs = 1000;
 
 // Over one second per byte at every rate, so that no sentence write ever times out.
 uint32_t WriteMsPerByte(TBaudRate rate) {
-    return 1000 + 11000 / BaudValues[rate] + 1;
+    return 1000 + 11000 / kBaudValues[rate] + 1;
 }
 
 std::string FormatMessage(const std::string& messageTemplate, int code) {
@@ -113,7 +113,7 @@ void TThreadComm::ApplyCommSettings() {
         return;
     device_->SetupQueues(readBufSize_, writeBufSize_);
     TLineSettings dcb;
-    dcb.BaudRate = BaudValues[baudRate_];
+    dcb.BaudRate = kBaudValues[baudRate_];
     dcb.Parity = static_cast<uint8_t>(parity_);
     dcb.StopBits = static_cast<uint8_t>(stopBits_);
     dcb.ByteSize = static_cast<uint8_t>(4 + static_cast<int>(dataBits_));
@@ -144,17 +144,17 @@ void TThreadComm::DispatchEvent(uint32_t mask) {
         if ((mask & bit) && handler && live())
             handler(this);
     };
-    notify(EV_BREAK, OnBreak);
-    notify(EV_CTS, OnCts);
-    notify(EV_DSR, OnDsr);
-    if ((mask & EV_ERR) && OnError && live())
+    notify(kEvBreak, OnBreak);
+    notify(kEvCts, OnCts);
+    notify(kEvDsr, OnDsr);
+    if ((mask & kEvErr) && OnError && live())
         OnError(this, errors);
-    notify(EV_RING, OnRing);
-    notify(EV_RLSD, OnRlsd);
-    if ((mask & EV_RXCHAR) && OnRxChar && comStat.cbInQue > 0 && live())
+    notify(kEvRing, OnRing);
+    notify(kEvRlsd, OnRlsd);
+    if ((mask & kEvRxChar) && OnRxChar && comStat.cbInQue > 0 && live())
         OnRxChar(this, comStat.cbInQue);
-    notify(EV_RXFLAG, OnRxFlag);
-    notify(EV_TXEMPTY, OnTxEmpty);
+    notify(kEvRxFlag, OnRxFlag);
+    notify(kEvTxEmpty, OnTxEmpty);
     if (OnComStatEvent && live())
         OnComStatEvent(this, mask, comStat);
 }

@@ -16,10 +16,10 @@ class TThreadComm;
 // Runs a function on the GUI thread and returns when it has run (or will never run).
 using TSynchronize = std::function<void(const std::function<void()>&)>;
 
-using TNotifyEvent = std::function<void(TThreadComm* Sender)>;
-using TRxCharEvent = std::function<void(TThreadComm* Sender, uint32_t Count)>;
-using TErrorEvent = std::function<void(TThreadComm* Sender, int Errors)>;
-using TComStatEvent = std::function<void(TThreadComm* Sender, uint32_t Status, TComStat ComStat)>;
+using TNotifyEvent = std::function<void(TThreadComm* sender)>;
+using TRxCharEvent = std::function<void(TThreadComm* sender, uint32_t count)>;
+using TErrorEvent = std::function<void(TThreadComm* sender, int errors)>;
+using TComStatEvent = std::function<void(TThreadComm* sender, uint32_t status, TComStat comStat)>;
 
 // The five event characters; every change re-applies the owner's line settings.
 class TCommEventChars {

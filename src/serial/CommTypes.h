@@ -26,9 +26,9 @@ enum TBaudRate {
 inline constexpr int kBaudRateCount = 15;
 
 // Rate in bit/s of each TBaudRate member, in ordinal order.
-inline constexpr uint32_t BaudValues[kBaudRateCount] = {110,   300,   600,    1200,   2400,
-                                                        4800,  9600,  14400,  19200,  38400,
-                                                        56000, 57600, 115200, 128000, 256000};
+inline constexpr uint32_t kBaudValues[kBaudRateCount] = {110,   300,   600,    1200,   2400,
+                                                         4800,  9600,  14400,  19200,  38400,
+                                                         56000, 57600, 115200, 128000, 256000};
 
 // Ordinals equal the Win32 codes NOPARITY..SPACEPARITY.
 enum TParity { paNone, paOdd, paEven, paMark, paSpace };
@@ -50,28 +50,29 @@ enum TCommEventType {
 };
 inline constexpr int kCommEventTypeCount = 9;
 
-// Win32 event bits, shared by both OS layers so that masks mean the same everywhere.
-inline constexpr uint32_t EV_RXCHAR = 0x0001;
-inline constexpr uint32_t EV_RXFLAG = 0x0002;
-inline constexpr uint32_t EV_TXEMPTY = 0x0004;
-inline constexpr uint32_t EV_CTS = 0x0008;
-inline constexpr uint32_t EV_DSR = 0x0010;
-inline constexpr uint32_t EV_RLSD = 0x0020;
-inline constexpr uint32_t EV_BREAK = 0x0040;
-inline constexpr uint32_t EV_ERR = 0x0080;
-inline constexpr uint32_t EV_RING = 0x0100;
+// Win32 event bits (EV_RXCHAR is kEvRxChar), shared by both OS layers so that masks mean the
+// same everywhere; named apart from windows.h, whose macros would replace the Win32 names.
+inline constexpr uint32_t kEvRxChar = 0x0001;
+inline constexpr uint32_t kEvRxFlag = 0x0002;
+inline constexpr uint32_t kEvTxEmpty = 0x0004;
+inline constexpr uint32_t kEvCts = 0x0008;
+inline constexpr uint32_t kEvDsr = 0x0010;
+inline constexpr uint32_t kEvRlsd = 0x0020;
+inline constexpr uint32_t kEvBreak = 0x0040;
+inline constexpr uint32_t kEvErr = 0x0080;
+inline constexpr uint32_t kEvRing = 0x0100;
 inline constexpr uint32_t kAllCommEvents = 0x01FF;
 
 // Event bit of each TCommEventType member, in ordinal order.
-inline constexpr uint32_t CommEventBits[kCommEventTypeCount] = {
-    EV_BREAK, EV_CTS, EV_DSR, EV_ERR, EV_RING, EV_RLSD, EV_RXCHAR, EV_RXFLAG, EV_TXEMPTY};
+inline constexpr uint32_t kCommEventBits[kCommEventTypeCount] = {
+    kEvBreak, kEvCts, kEvDsr, kEvErr, kEvRing, kEvRlsd, kEvRxChar, kEvRxFlag, kEvTxEmpty};
 
-// Win32 line-error flags as ClearCommError reports them.
-inline constexpr int CE_RXOVER = 0x0001;
-inline constexpr int CE_OVERRUN = 0x0002;
-inline constexpr int CE_RXPARITY = 0x0004;
-inline constexpr int CE_FRAME = 0x0008;
-inline constexpr int CE_BREAK = 0x0010;
+// Win32 line-error flags as ClearCommError reports them (CE_RXOVER is kCeRxOver).
+inline constexpr int kCeRxOver = 0x0001;
+inline constexpr int kCeOverrun = 0x0002;
+inline constexpr int kCeRxParity = 0x0004;
+inline constexpr int kCeFrame = 0x0008;
+inline constexpr int kCeBreak = 0x0010;
 
 // A small set over an enumeration with at most 32 members.
 template <typename E> class TEnumSet {
@@ -104,7 +105,7 @@ constexpr uint32_t EventMaskOf(TCommEventTypes events) {
     uint32_t mask = 0;
     for (int i = 0; i < kCommEventTypeCount; ++i)
         if (events.Contains(static_cast<TCommEventType>(i)))
-            mask |= CommEventBits[i];
+            mask |= kCommEventBits[i];
     return mask;
 }
 

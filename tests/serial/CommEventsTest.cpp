@@ -47,7 +47,7 @@ protected:
 
 TEST_F(CommEventsTest, HandlersRunInTheFixedOrderThenComStat) {
     comm.Open();
-    comm.line->lineErrors = CE_FRAME;
+    comm.line->lineErrors = kCeFrame;
     comm.line->Receive("abc", /*quiet=*/true);
     comm.line->RaiseEvents(kAllCommEvents);
     Deliver(10);
@@ -58,7 +58,7 @@ TEST_F(CommEventsTest, HandlersRunInTheFixedOrderThenComStat) {
 
 TEST_F(CommEventsTest, RxCharWithAnEmptyQueueOnlyReportsComStat) {
     comm.Open();
-    comm.line->RaiseEvents(EV_RXCHAR);
+    comm.line->RaiseEvents(kEvRxChar);
     Deliver(1);
     EXPECT_EQ(calls, std::vector<std::string>{"ComStat 1 0"});
 }
@@ -69,7 +69,7 @@ TEST_F(CommEventsTest, ACloseInsideAHandlerDropsTheRestOfTheEvent) {
         comm.Close();
     };
     comm.Open();
-    comm.line->RaiseEvents(EV_BREAK | EV_CTS | EV_DSR);
+    comm.line->RaiseEvents(kEvBreak | kEvCts | kEvDsr);
     Deliver(2);
     loop.RunFor(100ms);
     EXPECT_EQ(calls, (std::vector<std::string>{"Break", "Cts"}));
@@ -78,7 +78,7 @@ TEST_F(CommEventsTest, ACloseInsideAHandlerDropsTheRestOfTheEvent) {
 TEST_F(CommEventsTest, MonitoredEventsBecomeTheDeviceMask) {
     comm.SetMonitorEvents({evRxChar, evBreak, evTxEmpty});
     comm.Open();
-    EXPECT_EQ(comm.line->eventMask, EV_RXCHAR | EV_BREAK | EV_TXEMPTY);
+    EXPECT_EQ(comm.line->eventMask, kEvRxChar | kEvBreak | kEvTxEmpty);
 }
 
 TEST_F(CommEventsTest, LineSettingsAreReappliedOnlyWhenAValueChanges) {

@@ -130,7 +130,7 @@ TEST_F(CommPtyTest, EveryBaudRateReachesTheDriver) {
     ASSERT_TRUE(comm.IsOpen());
     for (int i = 0; i < kBaudRateCount; ++i) {
         comm.SetBaudRate(static_cast<TBaudRate>(i));
-        EXPECT_EQ(NearLine().BaudRate, BaudValues[i]) << "rate index " << i;
+        EXPECT_EQ(NearLine().BaudRate, kBaudValues[i]) << "rate index " << i;
     }
 }
 

@@ -11,7 +11,7 @@ void MemoryLine::Receive(const std::string& bytes, bool quiet) {
     }
     input += bytes;
     if (!quiet)
-        events.push_back(EV_RXCHAR);
+        events.push_back(kEvRxChar);
     changed.notify_all();
 }
 

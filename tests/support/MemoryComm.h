@@ -27,7 +27,7 @@ struct MemoryLine {
     int lineErrors = 0;
     std::vector<TLineSettings> applied;
 
-    // Queues received bytes and, unless `quiet`, an EV_RXCHAR event for them.
+    // Queues received bytes and, unless `quiet`, a kEvRxChar event for them.
     void Receive(const std::string& bytes, bool quiet = false);
     void RaiseEvents(uint32_t mask);
     void LoseDevice();

@@ -30,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 // How often line status (modem lines, breaks, errors) and a draining output queue are
 // looked at: Linux can poll() only for data, the rest is read from the driver's counters.
 constexpr int kStatusPollMs = 20;
-constexpr uint32_t kLineStatusEvents = EV_CTS | EV_DSR | EV_RLSD | EV_RING | EV_BREAK | EV_ERR;
+constexpr uint32_t kLineStatusEvents = kEvCts | kEvDsr | kEvRlsd | kEvRing | kEvBreak | kEvErr;
 
 // State shared by the device and its event waiter, which may outlive the device.
 struct SharedState {
@@ -84,12 +84,12 @@ public:
             bool stalled = reportedRx_ && shared_->bytesRead.load() == readAtReport_ &&
                            QueueBytes(fd_, FIONREAD) > 0;
             bool watchStatus = hasCounters_ && (mask & kLineStatusEvents);
-            bool watchTx = (mask & EV_TXEMPTY) && shared_->txPending.load();
+            bool watchTx = (mask & kEvTxEmpty) && shared_->txPending.load();
             int timeout = (stalled || watchStatus || watchTx) ? kStatusPollMs : -1;
             int queuedBefore = stalled ? QueueBytes(fd_, FIONREAD) : 0;
 
             pollfd fds[2] = {
-                {fd_, static_cast<short>((mask & EV_RXCHAR) && !stalled ? POLLIN : 0), 0},
+                {fd_, static_cast<short>((mask & kEvRxChar) && !stalled ? POLLIN : 0), 0},
                 {shared_->wakeFd, POLLIN, 0}};
             int n = poll(fds, 2, timeout);
             if (n < 0 && errno != EINTR)
@@ -106,16 +106,16 @@ public:
 
             uint32_t events = 0;
             int queued = QueueBytes(fd_, FIONREAD);
-            if ((mask & EV_RXCHAR) && queued > 0 &&
+            if ((mask & kEvRxChar) && queued > 0 &&
                 ((fds[0].revents & POLLIN) || (stalled && queued > queuedBefore)))
-                events |= EV_RXCHAR;
+                events |= kEvRxChar;
             if (watchStatus)
                 events |= StatusEvents() & mask;
             if (watchTx && QueueBytes(fd_, TIOCOUTQ) == 0) {
                 shared_->txPending = false;
-                events |= EV_TXEMPTY;
+                events |= kEvTxEmpty;
             }
-            if (events & EV_RXCHAR) {
+            if (events & kEvRxChar) {
                 reportedRx_ = true;
                 readAtReport_ = shared_->bytesRead.load();
             }
@@ -133,18 +133,18 @@ private:
             return 0;
         uint32_t events = 0;
         if (now.cts != counters_.cts)
-            events |= EV_CTS;
+            events |= kEvCts;
         if (now.dsr != counters_.dsr)
-            events |= EV_DSR;
+            events |= kEvDsr;
         if (now.dcd != counters_.dcd)
-            events |= EV_RLSD;
+            events |= kEvRlsd;
         if (now.rng != counters_.rng)
-            events |= EV_RING;
+            events |= kEvRing;
         if (now.brk != counters_.brk)
-            events |= EV_BREAK;
+            events |= kEvBreak;
         if (now.frame != counters_.frame || now.overrun != counters_.overrun ||
             now.parity != counters_.parity || now.buf_overrun != counters_.buf_overrun)
-            events |= EV_ERR;
+            events |= kEvErr;
         counters_ = now;
         return events;
     }
@@ -213,15 +213,15 @@ public:
             return 0;
         int errors = 0;
         if (now.buf_overrun != errorCounters_.buf_overrun)
-            errors |= CE_RXOVER;
+            errors |= kCeRxOver;
         if (now.overrun != errorCounters_.overrun)
-            errors |= CE_OVERRUN;
+            errors |= kCeOverrun;
         if (now.parity != errorCounters_.parity)
-            errors |= CE_RXPARITY;
+            errors |= kCeRxParity;
         if (now.frame != errorCounters_.frame)
-            errors |= CE_FRAME;
+            errors |= kCeFrame;
         if (now.brk != errorCounters_.brk)
-            errors |= CE_BREAK;
+            errors |= kCeBreak;
         errorCounters_ = now;
         return errors;
     }
