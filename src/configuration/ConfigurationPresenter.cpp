@@ -28,9 +28,9 @@ template <size_t N> const TSelectorItem* ItemAt(const TSelectorItem (&items)[N],
 TConfigurationPresenter::TConfigurationPresenter(TMainView& view, TReceiverSession& session,
                                                  const TTexts& texts, const TDesktop& desktop)
     : view_(view), session_(session), texts_(texts), desktop_(desktop), countdown_(view) {
-    FillSelector(view_, TControl::cbxBaud_RS232, Rs232BaudCodes, kRs232BaudAtStart);
-    FillSelector(view_, TControl::cbxBaud_NMEA, NmeaBaudCodes, -1);
-    FillSelector(view_, TControl::ComboBoxGPSNavStatus, GpsDynModelCodes, -1);
+    FillSelector(view_, TControl::cbxBaud_RS232, kRs232BaudCodes, kRs232BaudAtStart);
+    FillSelector(view_, TControl::cbxBaud_NMEA, kNmeaBaudCodes, -1);
+    FillSelector(view_, TControl::ComboBoxGPSNavStatus, kGpsDynModelCodes, -1);
     view_.SetChecked(TControl::CheckBoxInternalGPSEnable, false);
     view_.SetEnabled(TControl::LabelGPSNavStatus, true);
     view_.SetEnabled(TControl::ComboBoxGPSNavStatus, true);
@@ -105,8 +105,8 @@ void TConfigurationPresenter::ConfirmApplied(TSendResult result) {
 }
 
 void TConfigurationPresenter::ProgramBaudRatesClicked() {
-    const TSelectorItem* rs232 = ItemAt(Rs232BaudCodes, view_.ItemIndex(TControl::cbxBaud_RS232));
-    const TSelectorItem* nmea = ItemAt(NmeaBaudCodes, view_.ItemIndex(TControl::cbxBaud_NMEA));
+    const TSelectorItem* rs232 = ItemAt(kRs232BaudCodes, view_.ItemIndex(TControl::cbxBaud_RS232));
+    const TSelectorItem* nmea = ItemAt(kNmeaBaudCodes, view_.ItemIndex(TControl::cbxBaud_NMEA));
     if (rs232 == nullptr || nmea == nullptr)
         return;
     TDeviceSettings settings;
@@ -116,7 +116,7 @@ void TConfigurationPresenter::ProgramBaudRatesClicked() {
 
 void TConfigurationPresenter::ProgramInternalGpsClicked() {
     const TSelectorItem* model =
-        ItemAt(GpsDynModelCodes, view_.ItemIndex(TControl::ComboBoxGPSNavStatus));
+        ItemAt(kGpsDynModelCodes, view_.ItemIndex(TControl::ComboBoxGPSNavStatus));
     if (model == nullptr)
         return;
     TDeviceSettings settings;

@@ -28,6 +28,6 @@ std::string ConfigurationReportText(const TDeviceInfo& report, const TReportGpsS
     values.GpsEnabled = gps.Enabled;
     values.GpsModeCaption = kGpsModeCaption;
     // Item 0 names itself; item 1 stands for everything else, no selection included.
-    values.GpsModeText = GpsDynModelCodes[gps.ModeItem == 0 ? 0 : 1].Text;
+    values.GpsModeText = kGpsDynModelCodes[gps.ModeItem == 0 ? 0 : 1].Text;
     return ConfigReportText(ConfigReportLines(values));
 }

@@ -15,15 +15,15 @@ template <size_t N> int CodeOfRate(const TSelectorItem (&items)[N], int32_t baud
 } // namespace
 
 int Rs232BaudCode(int32_t baud) {
-    return CodeOfRate(Rs232BaudCodes, baud);
+    return CodeOfRate(kRs232BaudCodes, baud);
 }
 
 int NmeaBaudCode(int32_t baud) {
-    return CodeOfRate(NmeaBaudCodes, baud);
+    return CodeOfRate(kNmeaBaudCodes, baud);
 }
 
 int GpsDynModelCode(int32_t model) {
-    for (const TSelectorItem& item : GpsDynModelCodes)
+    for (const TSelectorItem& item : kGpsDynModelCodes)
         if (item.Code == model)
             return item.Code;
     return -1;
