@@ -26,7 +26,7 @@ bool IsPcRate(uint32_t value) {
 
 TBaudRate RateOf(uint32_t value) {
     for (int i = 0; i < kBaudRateCount; ++i)
-        if (BaudValues[i] == value)
+        if (kBaudValues[i] == value)
             return static_cast<TBaudRate>(i);
     return br115200;
 }

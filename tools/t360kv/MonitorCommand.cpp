@@ -23,7 +23,7 @@ constexpr int kReportWaitSeconds = 10;
 bool ParseRate(const char* text, TBaudRate& rate) {
     long value = std::strtol(text, nullptr, 10);
     for (int i = 0; i < kBaudRateCount; ++i)
-        if (BaudValues[i] == static_cast<uint32_t>(value)) {
+        if (kBaudValues[i] == static_cast<uint32_t>(value)) {
             rate = static_cast<TBaudRate>(i);
             return true;
         }
