@@ -81,7 +81,7 @@ void Configurator::ConnectEvents() {
     QObject::connect(Control<QAbstractButton>(window_, "OpenPort"), &QAbstractButton::clicked, to,
                      [connection] { connection->ConnectClicked(); });
     QObject::connect(Control<StatusLabel>(window_, "LabelConnectionStatus"),
-                     &StatusLabel::doubleClicked, to,
+                     &StatusLabel::DoubleClicked, to,
                      [connection] { connection->StatusDoubleClicked(); });
     // activated: chosen by the user, not set by the controller.
     QObject::connect(Control<QComboBox>(window_, "ComboBoxDeviceItem"), &QComboBox::activated, to,
@@ -111,7 +111,7 @@ void Configurator::ConnectEvents() {
     ConnectButton("SpeedButtonClearCheck", [systemCheck] { systemCheck->RefreshClicked(); });
     TGpsStatusPresenter* gpsStatus = &controller_.GpsStatus();
     QObject::connect(
-        Control<TPaintSatelliteChart>(window_, "SatelliteMap"), &TPaintSatelliteChart::mapDrawn, to,
+        Control<TPaintSatelliteChart>(window_, "SatelliteMap"), &TPaintSatelliteChart::MapDrawn, to,
         [gpsStatus](int width, int height) { gpsStatus->SatelliteMapDrawn(width, height); });
 
     ConnectButton("spbtnEnableLog", [dataLog] { dataLog->LogSwitchClicked(); });

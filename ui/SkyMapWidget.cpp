@@ -110,5 +110,5 @@ void TPaintSatelliteChart::DrawMap() {
         painter.drawPixmap(rect(), background_);
     DrawSkyMap(painter, LayoutSkyMap(width(), height()));
     painter.end();
-    emit mapDrawn(width(), height());
+    emit MapDrawn(width(), height());
 }

@@ -41,7 +41,7 @@ public:
 
 signals:
     // The map was drawn at this size; symbols are to be placed on its geometry.
-    void mapDrawn(int width, int height);
+    void MapDrawn(int width, int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,6 @@
 
 void StatusLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
+        emit DoubleClicked();
     QLabel::mouseDoubleClickEvent(event);
 }

@@ -10,7 +10,7 @@ public:
     using QLabel::QLabel;
 
 signals:
-    void doubleClicked();
+    void DoubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -192,9 +192,9 @@ TEST(GpsStatusPage, FieldsFollowTheirSentences) {
     EXPECT_EQ(lost.FixMode, "Lost");
     EXPECT_EQ(lost.Hdop, "N/A");
 
-    TGpsPageUpdate void_ = f.Sentence("$GPRMC,081531.00,V,,,,,,,270225,,,N");
-    EXPECT_FALSE(void_.Latitude) << "a position that is not valid keeps the old texts";
-    EXPECT_FALSE(void_.Sog);
+    TGpsPageUpdate invalidFix = f.Sentence("$GPRMC,081531.00,V,,,,,,,270225,,,N");
+    EXPECT_FALSE(invalidFix.Latitude) << "a position that is not valid keeps the old texts";
+    EXPECT_FALSE(invalidFix.Sog);
 }
 
 // Only encapsulation sentences ("!") that complete an AIS message count; an equipment
