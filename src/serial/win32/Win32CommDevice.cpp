@@ -2,6 +2,7 @@
 // nature, so the port is never duplicated; the event waiter reaches it through state that
 // it shares with the device, and the device closes it under that state's lock.
 #include "serial/CommDevice.h"
+#include "serial/CommTypes.h"
 
 // The standard library may have defined these already.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -15,6 +16,13 @@
 #include <memory>
 #include <mutex>
 #include <string>
+
+// Masks and error flags pass between the component and the port unchanged.
+static_assert(kEvRxChar == EV_RXCHAR && kEvRxFlag == EV_RXFLAG && kEvTxEmpty == EV_TXEMPTY &&
+              kEvCts == EV_CTS && kEvDsr == EV_DSR && kEvRlsd == EV_RLSD && kEvBreak == EV_BREAK &&
+              kEvErr == EV_ERR && kEvRing == EV_RING);
+static_assert(kCeRxOver == CE_RXOVER && kCeOverrun == CE_OVERRUN && kCeRxParity == CE_RXPARITY &&
+              kCeFrame == CE_FRAME && kCeBreak == CE_BREAK);
 
 namespace {
 
