@@ -25,11 +25,13 @@ struct ToolRun {
 
 class SessionCommandsTest : public SimulatorSession {
 protected:
-    // Runs t360kv with `arguments` (no blanks in them) in this test's runtime folder;
-    // its standard error goes to a file of its own, shown when an expectation fails.
-    ToolRun Run(const std::string& arguments) {
+    // Runs t360kv with `arguments` (no blanks in them) in this test's runtime folder, with
+    // `environment` (NAME=value ...) set for the tool alone; its standard error goes to a
+    // file of its own, shown when an expectation fails.
+    ToolRun Run(const std::string& arguments, const std::string& environment = {}) {
         errorFile = runtimeDir + "/t360kv.err";
-        std::string command = std::string(T360KV_TOOL_PATH) + " " + arguments + " 2>" + errorFile;
+        std::string command =
+            environment + " " + std::string(T360KV_TOOL_PATH) + " " + arguments + " 2>" + errorFile;
         ToolRun run;
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr)
@@ -134,6 +136,20 @@ TEST_F(SessionCommandsTest, PortIsFoundByTheTextOfItsEntry) {
     ToolRun run = Run("read --port " + std::filesystem::path(sim->Port()).filename().string());
     EXPECT_EQ(run.exitCode, 0) << Errors();
     EXPECT_NE(run.out.find("serial=TL360K2409001\n"), std::string::npos) << run.out;
+}
+
+// A path the port list does not hold is opened as given; after the restart that
+// programming causes, the same path is opened again while it is there.
+TEST_F(SessionCommandsTest, ProgramReconnectsToAPortOutsideThePortList) {
+    StartSimulator({"--restart-quiet", "1"});
+    // The tool looks for ports in another runtime folder: the simulator's is not listed.
+    const std::string elsewhere = runtimeDir + "/elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    ToolRun program = Run("program --port " + sim->Port() + " --rs232 4800 --nmea 4800",
+                          "XDG_RUNTIME_DIR=" + elsewhere);
+    EXPECT_EQ(program.exitCode, 0) << Errors();
+    EXPECT_NE(program.out.find("rs232_baud=4800\nnmea_baud=4800\n"), std::string::npos)
+        << program.out;
 }
 
 TEST_F(SessionCommandsTest, RefusedPortSaysWhy) {
