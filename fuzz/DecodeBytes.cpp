@@ -33,8 +33,7 @@ void Decode(SentenceBuffer& buffer, DecoderState& state) {
         if (row == nullptr)
             std::abort();
         WriteSentenceFields(Sink(), *row, state.Sentence);
-        static NavigationJson navigation;
-        navigation.Write(Sink(), state.Navigation);
+        WriteNavigation(Sink(), state.Navigation);
         Sink().EndLine();
     }
 }

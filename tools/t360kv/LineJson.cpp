@@ -68,7 +68,7 @@ void LineJson::Write(JsonWriter& json, const DecodedLine& line) {
         WriteSentenceFields(json, *line.Row, line.Record, line.DataFieldCount);
         if (line.HasNavigation) {
             json.Key(kNav);
-            navigation_.Write(json, line.Navigation);
+            WriteNavigation(json, line.Navigation);
         }
         if (line.HasAisMessage) {
             json.Key(kAis);

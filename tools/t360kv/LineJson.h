@@ -14,7 +14,6 @@ private:
     // The members from start to group.
     void WriteHeader(JsonWriter& json, const DecodedLine& line);
 
-    NavigationJson navigation_;
     // The header members of the last line, kept while the next lines name the same
     // sentence (most of a recording is a few sentences over and over); writing them for
     // every line made decoding AIS captures about 4 % slower.

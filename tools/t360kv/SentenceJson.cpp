@@ -169,42 +169,7 @@ void WriteSentenceFields(JsonWriter& json, const FormatterRow& formatter,
                         sentence.DataFieldCount);
 }
 
-namespace {
-
-template <typename T> void Append(std::array<uint8_t, 64>& shown, size_t& at, const T& value) {
-    std::memcpy(shown.data() + at, &value, sizeof value);
-    at += sizeof value;
-}
-
-} // namespace
-
-static_assert(sizeof(UtcTime) + sizeof(UtcDate) + sizeof(GeoPoint) + 2 + 3 * sizeof(float) + 2 +
-                      2 * sizeof(float) + 3 <=
-                  std::tuple_size_v<std::array<uint8_t, 64>>,
-              "the members shown fit");
-
-NavigationJson::Shown NavigationJson::ShownOf(const NavigationState& state) {
-    Shown shown{};
-    size_t at = 0;
-    Append(shown, at, state.Utc);
-    Append(shown, at, state.Date);
-    Append(shown, at, state.Position);
-    Append(shown, at, state.FixQuality);
-    Append(shown, at, state.FixMode);
-    Append(shown, at, state.Hdop);
-    Append(shown, at, state.Pdop);
-    Append(shown, at, state.Vdop);
-    Append(shown, at, state.SatellitesUsed);
-    Append(shown, at, state.SatellitesInView);
-    Append(shown, at, state.SpeedKnots);
-    Append(shown, at, state.CourseTrue);
-    Append(shown, at, state.TimeValid);
-    Append(shown, at, state.PositionValid);
-    Append(shown, at, state.CourseValid);
-    return shown;
-}
-
-void NavigationJson::Render(JsonWriter& json, const NavigationState& state) {
+void WriteNavigation(JsonWriter& json, const NavigationState& state) {
     static constexpr JsonKey kUtc("utc"), kDate("date"), kLat("lat"), kLon("lon"),
         kFixQuality("fix_quality"), kFixMode("fix_mode"), kHdop("hdop"), kPdop("pdop"),
         kVdop("vdop"), kSatsUsed("sats_used"), kSatsInView("sats_in_view"), kSog("sog"),
@@ -251,21 +216,6 @@ void NavigationJson::Render(JsonWriter& json, const NavigationState& state) {
     json.Key(kCourseValid);
     json.Bool(state.CourseValid);
     json.Punct('}');
-}
-
-void NavigationJson::Write(JsonWriter& json, const NavigationState& state) {
-    Shown shown = ShownOf(state);
-    if (valid_ && shown == shown_)
-        return json.Raw(std::string_view(text_, length_));
-    size_t mark = json.Mark();
-    Render(json, state);
-    std::string_view text = json.WrittenSince(mark);
-    valid_ = !text.empty() && text.size() <= sizeof text_;
-    if (valid_) {
-        std::memcpy(text_, text.data(), text.size());
-        length_ = text.size();
-        shown_ = shown;
-    }
 }
 
 const char* GroupName(SentenceGroup group) {
