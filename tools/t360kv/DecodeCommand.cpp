@@ -6,6 +6,7 @@
 
 #include "nmea/GpsLineFilter.h"
 #include "nmea/SentenceDecoder.h"
+#include "platform/StandardStreams.h"
 #include "session/LineSplitter.h"
 
 #include <cstdio>
@@ -89,6 +90,8 @@ int RunDecodeCommand(int argc, char** argv) {
             return 2;
         }
 
+    // The JSON lines are the same bytes on every system, and a capture is read as it is.
+    UseBinaryStandardStreams();
     LineDecoder decoder;
     int status = 0;
     for (const char* path : paths) {
