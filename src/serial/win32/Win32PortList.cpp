@@ -3,6 +3,7 @@
 // ends the enumeration, keeping the ports found before it.
 #include "serial/PortList.h"
 #include "serial/win32/PortsClassGuid.h"
+#include "serial/win32/SerialDeviceMap.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -83,6 +84,7 @@ bool EnumerateSerialPorts(std::vector<TPortEntry>& ports) {
         ports.push_back({AnsiToUtf8(name), "\\\\.\\COM" + std::to_string(number), number});
     }
     SetupDiDestroyDeviceInfoList(list);
+    AddDeviceMapPorts(ports);
     return true;
 }
 
