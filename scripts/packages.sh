@@ -5,7 +5,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev zlib1g-dev
 # The Chinese texts need a font with their characters, which a fresh system may lack.
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth fonts-wqy-microhei)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev clang-format clang-tidy)
-# The Windows programs: mingw-w64, GoogleTest's sources and zlib for it, wine to run them.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libz-mingw-w64-dev
-                  wine wine64 xvfb xauth)
+# The Windows programs: mingw-w64, GoogleTest's sources and zlib for it, wine to run them;
+# their end-to-end test runs the simulator of the native build.
+WINDOWS_PACKAGES=("${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix googletest
+                  libz-mingw-w64-dev wine wine64 xvfb xauth)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" hyperfine gpsd-clients)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows programs with mingw-w64 into build/windows/ (t360kv.exe with the Lang
 # folder beside it) and runs their tests under wine, in a wine prefix of the build's own
-# (build/windows/wine) so that a user's ~/.wine is left alone.
+# (build/windows/wine) so that a user's ~/.wine is left alone; then runs t360kv.exe end to
+# end against the receiver simulator (tests/windows/ToolUnderWine.sh).
 #
 #   scripts/windows.sh
 set -euo pipefail
@@ -37,3 +38,6 @@ if ((failed != 0)); then
     exit 1
 fi
 echo "$cases test cases of $(ls "$results" | wc -l) Windows test programs passed under wine."
+
+# t360kv.exe end to end, against the native simulator through a COM port of wine.
+bash tests/windows/ToolUnderWine.sh

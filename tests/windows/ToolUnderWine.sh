@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# End to end under wine: t360kv.exe against the receiver simulator, reached through a real
+# COM port of wine.
+#
+#   tests/windows/ToolUnderWine.sh      (scripts/windows.sh runs it after the unit tests)
+#
+# Needs build/windows/t360kv.exe and its wine prefix (scripts/windows.sh makes both). The
+# simulator runs natively; it and the Linux t360kv, whose decode output is the reference,
+# come from the dev build, which is brought up to date here.
+#
+# The port: the simulator registers its pseudo-terminal as a link of a fixed name, and
+# wine's HKLM\Software\Wine\Ports maps a free COM number to that link, so wine's mount
+# manager makes the COM port (the prefix's dosdevices link and the serial device map)
+# when its session starts. Wine's serial layer needs modem-line ioctls that a
+# pseudo-terminal refuses; the tool runs with ModemLinesShim.cpp preloaded, which answers
+# them in the device's place. The simulator, the port's registry value and its link are
+# removed on every exit.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$PWD
+
+tool=$root/build/windows/t360kv.exe
+work=$root/build/windows/e2e
+export WINEPREFIX=$root/build/windows/wine
+export WINEDEBUG=-all
+if [[ ! -f $tool || ! -f $WINEPREFIX/system.reg ]]; then
+    echo "ToolUnderWine: $tool and its wine prefix are missing; run scripts/windows.sh" >&2
+    exit 1
+fi
+
+cmake --preset dev >/dev/null
+cmake --build build/dev --target t360kv-sim t360kv
+simulator=$root/build/dev/tools/t360kv-sim/t360kv-sim
+linux_tool=$root/build/dev/tools/t360kv/t360kv
+
+rm -rf "$work"
+mkdir -p "$work/runtime"
+shim=$work/modem-lines.so
+"${CXX:-g++}" -std=c++20 -shared -fPIC -O2 -Wall -Wextra -Werror -o "$shim" \
+    tests/windows/ModemLinesShim.cpp -ldl
+
+# The simulator's link has the same path at every start.
+export XDG_RUNTIME_DIR=$work/runtime
+sim_link=$XDG_RUNTIME_DIR/t360kv-sim/ttySIMWINE
+
+# A wine session left by the unit tests ends first; the mount manager reads the ports
+# when a session starts.
+wineserver -w
+com=5
+while [[ -e $WINEPREFIX/dosdevices/com$com || -L $WINEPREFIX/dosdevices/com$com ]]; do
+    com=$((com + 1))
+done
+port=COM$com
+
+sim_pid=
+stop_simulator() {
+    if [[ -n $sim_pid ]]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+        sim_pid=
+    fi
+}
+cleanup() {
+    stop_simulator
+    wine reg delete 'HKLM\Software\Wine\Ports' /v "$port" /f >/dev/null 2>&1 || true
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    rm -f "$WINEPREFIX/dosdevices/com$com"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+wine reg add 'HKLM\Software\Wine\Ports' /v "$port" /t REG_SZ /d "$sim_link" /f >/dev/null
+wineserver -w
+# One session for all the runs. Its standard error is a log of its own: wine's server
+# holds the pseudo-terminal as its controlling terminal, and when the simulator stops it
+# answers the hang-up with a dump of its objects.
+wineserver -p 2>"$work/wineserver.log"
+
+# start_simulator OPTION...: starts t360kv-sim and waits for its link.
+start_simulator() {
+    "$simulator" --name ttySIMWINE "$@" >"$work/simulator.out" 2>"$work/simulator.log" &
+    sim_pid=$!
+    for _ in $(seq 50); do
+        [[ -L $sim_link ]] && return 0
+        sleep 0.1
+    done
+    echo "ToolUnderWine: t360kv-sim $* did not register $sim_link" >&2
+    cat "$work/simulator.log" >&2
+    exit 1
+}
+
+# run NAME ARGUMENT...: runs t360kv.exe; its standard output goes to $work/NAME.raw as it is
+# and to $work/NAME.out without the CR that text mode writes before each LF, its standard
+# error to $work/NAME.err also without, its exit code to $status.
+status=0
+run() {
+    local name=$1
+    shift
+    status=0
+    LD_PRELOAD=$shim timeout 120 wine "$tool" "$@" >"$work/$name.raw" 2>"$work/$name.err-raw" ||
+        status=$?
+    tr -d '\r' <"$work/$name.raw" >"$work/$name.out"
+    tr -d '\r' <"$work/$name.err-raw" >"$work/$name.err"
+}
+
+failures=0
+# fail NAME WHAT: reports a failed expectation with the run's output and standard error
+# (decode's output runs to megabytes: its head is shown).
+fail() {
+    local name=$1
+    failures=$((failures + 1))
+    {
+        echo "ToolUnderWine: FAILED: $2"
+        echo "--- standard output of t360kv.exe (first lines):"
+        head -n 40 "$work/$name.out" 2>/dev/null || true
+        echo "--- standard error of t360kv.exe (last lines):"
+        tail -n 60 "$work/$name.err" 2>/dev/null || true
+        echo "--- the simulator's log (last lines):"
+        tail -n 20 "$work/simulator.log" 2>/dev/null || true
+        echo "---"
+    } >&2
+}
+expect_status() {
+    if ((status != $2)); then
+        fail "$1" "t360kv.exe $1 exited with $status, expected $2"
+        return 1
+    fi
+}
+expect_line() {
+    if ! grep -qxE -- "$2" "$work/$1.out"; then
+        fail "$1" "t360kv.exe $1 printed no line matching '$2'"
+        return 1
+    fi
+}
+passed() {
+    echo "ToolUnderWine: $1"
+}
+
+# The program needs no DLL beside it: every DLL it imports is one of the system's.
+system32=$WINEPREFIX/drive_c/windows/system32
+imports=$(x86_64-w64-mingw32-objdump -p "$tool" | sed -n 's/^[[:space:]]*DLL Name: //p')
+foreign=0
+for dll in $imports; do
+    if ! find "$system32" -maxdepth 1 -iname "$dll" | grep -q .; then
+        echo "ToolUnderWine: FAILED: t360kv.exe imports $dll, which is no system DLL" >&2
+        foreign=$((foreign + 1))
+    fi
+done
+if ((foreign == 0)); then
+    passed "t360kv.exe imports only system DLLs: $(echo "$imports" | tr '\n' ' ')"
+fi
+failures=$((failures + foreign))
+
+# (d) decode: the same bytes as the Linux build, from files and from standard input.
+captures=()
+while IFS= read -r -d '' file; do
+    captures+=("$file")
+done < <(find tests/data/nmea/captures tests/data/ais -type f ! -path '*/reference/*' \
+    ! -name '*.gz' -print0 | sort -z)
+gzip -dc tests/data/ais/marnav/ais-sample.txt.gz >"$work/ais-sample.txt"
+captures+=("$work/ais-sample.txt")
+"$linux_tool" decode "${captures[@]}" >"$work/decode.linux" 2>"$work/decode.linux-summary"
+run decode decode "${captures[@]}"
+if expect_status decode 0; then
+    if ! cmp "$work/decode.linux" "$work/decode.raw"; then
+        fail decode "decode of ${#captures[@]} captures: its output differs from the Linux build's ($work/decode.linux, $work/decode.raw)"
+    elif ! cmp -s "$work/decode.err" "$work/decode.linux-summary"; then
+        fail decode "decode's summary differs from the Linux build's ($work/decode.linux-summary)"
+    else
+        passed "decode of ${#captures[@]} captures: the same $(wc -c <"$work/decode.raw") bytes as the Linux build"
+    fi
+fi
+stdin_capture=tests/data/nmea/captures/gpsd/nmea-fuzzy-cases.log
+"$linux_tool" decode <"$stdin_capture" >"$work/decode-stdin.linux" 2>/dev/null
+run decode-stdin decode <"$stdin_capture"
+if expect_status decode-stdin 0; then
+    if cmp "$work/decode-stdin.linux" "$work/decode-stdin.raw"; then
+        passed "decode of standard input: the same bytes as the Linux build"
+    else
+        fail decode-stdin "decode of $stdin_capture from standard input differs from the Linux build's"
+    fi
+fi
+
+# (e) ports: the simulator's COM port is listed.
+run ports ports
+if expect_status ports 0; then
+    if grep -qxF "Communications Port ($port)	\\\\.\\$port" "$work/ports.out"; then
+        passed "ports lists $port"
+    else
+        fail ports "ports did not list 'Communications Port ($port)<tab>\\\\.\\$port'"
+    fi
+fi
+
+# (a) check: firmware, serial number and both channels' counts.
+start_simulator --rate 20
+run check check --port "$port" --seconds 3
+if expect_status check 0 &&
+    expect_line check 'Firmware Version     PASS  T360KV V1\.0\.8 2024-11-05' &&
+    expect_line check 'Product Serial No\.   PASS  TL360K2409001' &&
+    expect_line check 'RX position reports  PASS  Channel A: [0-9]+  Channel B: [0-9]+'; then
+    passed "check --port $port: $(grep 'RX position' "$work/check.out")"
+fi
+stop_simulator
+
+# (b) program, then read shows the new baud rates, and report writes them.
+start_simulator --restart-quiet 1
+run program program --port "$port" --rs232 19200 --nmea 9600
+if expect_status program 0 && expect_line program 'rs232_baud=19200' &&
+    expect_line program 'nmea_baud=9600'; then
+    passed "program --rs232 19200 --nmea 9600: the receiver came back with them"
+fi
+run read-back read --port "$port"
+if expect_status read-back 0 && expect_line read-back 'firmware=T360KV V1\.0\.8 2024-11-05' &&
+    expect_line read-back 'serial=TL360K2409001' && expect_line read-back 'rs232_baud=19200' &&
+    expect_line read-back 'nmea_baud=9600'; then
+    passed "then read: $(grep baud= "$work/read-back.out" | tr '\n' ' ')"
+fi
+report=$work/programmed
+run report report --port "$port" --out "Z:${report//\//\\}"
+if expect_status report 0; then
+    if ! grep -q $'RS-232 Baud Rate = 19200\r$' "$report.TXT" 2>/dev/null; then
+        fail report "report did not write 'RS-232 Baud Rate = 19200' with CR LF to $report.TXT"
+    else
+        passed "report wrote $report.TXT"
+    fi
+fi
+stop_simulator
+
+# (c) a silent receiver: the session gives up after its handshake and the tool exits 2.
+start_simulator --silent
+started=$SECONDS
+run silent check --port "$port" --seconds 1
+if expect_status silent 2; then
+    if [[ -s $work/silent.out ]]; then
+        fail silent "check of a silent receiver printed results"
+    elif ! grep -qxF "t360kv check: no receiver answered on $port" "$work/silent.err"; then
+        fail silent "check of a silent receiver did not say 'no receiver answered on $port'"
+    else
+        passed "a silent receiver: exit 2 after $((SECONDS - started)) s, 'no receiver answered on $port'"
+    fi
+fi
+stop_simulator
+
+if ((failures != 0)); then
+    echo "ToolUnderWine: $failures expectations failed; the runs' files are in $work" >&2
+    exit 1
+fi
+echo "t360kv.exe passed end to end under wine, through $port."
