@@ -7,5 +7,5 @@ RUN_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth fonts-wqy-microhei)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev clang-format clang-tidy)
 # The Windows programs: mingw-w64, GoogleTest's sources and zlib for it, wine to run them.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libz-mingw-w64-dev
-                  wine wine64 xvfb xauth)
+                  wine wine64 xvfb xauth fonts-wqy-microhei)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" hyperfine gpsd-clients)

@@ -77,9 +77,14 @@ void TWin32Configurator::MapActions() {
     onControl(TControl::ButtonCompareIP, [network] { network->CompareIpClicked(); });
     onControl(TControl::LabelEthernetSettingButton, [network] { network->SettingLinkClicked(); });
 
+    // The language items are one group: the chosen one takes the check mark.
     TLanguagePresenter* languages = &controller_.Languages();
+    TWin32MainView* view = &view_;
     for (int tag = 0; tag < static_cast<int>(std::size(kLanguageItems)); ++tag)
-        onControl(kLanguageItems[tag], [languages, tag] { languages->LanguageChosen(tag); });
+        onControl(kLanguageItems[tag], [languages, view, tag] {
+            view->SetChecked(kLanguageItems[tag], true);
+            languages->LanguageChosen(tag);
+        });
 }
 
 void TWin32Configurator::ControlActivated(int id) {
