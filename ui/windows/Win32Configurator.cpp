@@ -107,6 +107,10 @@ void TWin32Configurator::TimerFired(TTimer timer) {
     controller_.TimerFired(timer);
 }
 
+void TWin32Configurator::SatelliteMapDrawn(int width, int height) {
+    controller_.GpsStatus().SatelliteMapDrawn(width, height);
+}
+
 bool TWin32Configurator::CloseRequested() {
     return controller_.CloseRequested();
 }

@@ -37,6 +37,7 @@ private:
     void ControlActivated(int id) override;
     void PageChosen(int id) override;
     void TimerFired(TTimer timer) override;
+    void SatelliteMapDrawn(int width, int height) override;
     bool CloseRequested() override;
     void MapActions();
 

@@ -367,7 +367,9 @@ void TWin32MainView::SetTextLanguage(TLanguage language) {
 }
 
 void TWin32MainView::ShowSatelliteViews(const TSatelliteViewData& views) {
-    satelliteViews_ = views;
+    window_.SkyMap().ShowSymbols(views.Symbols);
+    window_.SnrChart().ShowBars(views.Bars, views.ValueMarksVisible);
+    // Each paints its whole area from a back buffer: no erasing first.
     for (int area : {idSatelliteMap, idSnrChart})
-        InvalidateRect(window_.Control(area), nullptr, TRUE);
+        InvalidateRect(window_.Control(area), nullptr, FALSE);
 }

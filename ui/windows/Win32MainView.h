@@ -71,9 +71,6 @@ public:
     void SetTextLanguage(TLanguage language) override;
     void ShowSatelliteViews(const TSatelliteViewData& views) override;
 
-    // The satellite views last shown, for their painting.
-    const TSatelliteViewData& SatelliteViews() const { return satelliteViews_; }
-
 private:
     // The child window of `control`; null, with a note to the debugger, when none.
     HWND Find(TControl control) const;
@@ -83,7 +80,6 @@ private:
     TWin32MainWindow& window_;
     TLanguage language_ = laEnglish;
     std::unordered_map<int, TWin32LogView> logs_;
-    TSatelliteViewData satelliteViews_;
     MessageAnswer answer_;
     SaveFileAnswer saveAnswer_;
 };

@@ -520,9 +520,13 @@ void TWin32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
             DrawCheckIcon(item.hDC, item.rcItem, icon->second);
         return;
     }
-    // The sky map and the SNR chart: their white ground and frame.
-    FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FrameRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNSHADOW));
+    if (id == idSnrChart) {
+        snrChart_.Paint(item.hDC, item.rcItem, fonts_[0]);
+        return;
+    }
+    const std::optional<SIZE> drawn = skyMap_.Paint(item.hDC, item.rcItem, dpi_);
+    if (drawn && events_ != nullptr)
+        events_->SatelliteMapDrawn(drawn->cx, drawn->cy);
 }
 
 void TWin32MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {

@@ -13,6 +13,8 @@
 #include "Win32AuxiliaryWindows.h"
 #include "Win32ControlTable.h"
 #include "Win32GdiPlus.h"
+#include "Win32SkyMap.h"
+#include "Win32SnrChart.h"
 #include "view/MainView.h"
 
 #include <array>
@@ -29,6 +31,8 @@ public:
     // The user brought a page of the page control `id` to the front.
     virtual void PageChosen(int id) = 0;
     virtual void TimerFired(TTimer timer) = 0;
+    // The sky map was drawn anew at this size (at 96 DPI): its symbols go on that geometry.
+    virtual void SatelliteMapDrawn(int width, int height) = 0;
     // Asked whenever the window is about to close; false keeps it open.
     virtual bool CloseRequested() = 0;
 };
@@ -43,6 +47,11 @@ public:
     HWND Handle() const { return window_; }
     HMENU MenuBar() const { return menuBar_; }
     TWin32AuxiliaryWindows& Auxiliary() { return *auxiliary_; }
+    // The GPS STATUS page's drawings; a change shows at their next painting.
+    TWin32SkyMap& SkyMap() { return skyMap_; }
+    TWin32SnrChart& SnrChart() { return snrChart_; }
+    UINT Dpi() const { return dpi_; }
+    HFONT Font() const { return fonts_[0]; }
     void SetEvents(TWin32WindowEvents* events) { events_ = events; }
     // The program ends its message loop once the window is gone.
     void QuitWhenDestroyed() { quitWhenDestroyed_ = true; }
@@ -111,6 +120,8 @@ private:
     std::unordered_map<int, int> checkIcons_;
     std::array<bool, std::size(kAllTimers)> running_{};
     std::unique_ptr<TWin32AuxiliaryWindows> auxiliary_;
+    TWin32SkyMap skyMap_;
+    TWin32SnrChart snrChart_;
     TWin32WindowEvents* events_ = nullptr;
     bool quitWhenDestroyed_ = false;
 };
