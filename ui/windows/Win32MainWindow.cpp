@@ -200,6 +200,8 @@ TWin32MainWindow::~TWin32MainWindow() {
         DestroyWindow(window_);
     for (HFONT font : fonts_)
         DeleteObject(font);
+    if (paneBrush_ != nullptr)
+        DeleteObject(paneBrush_);
 }
 
 void TWin32MainWindow::CreateControls() {
@@ -502,19 +504,64 @@ void TWin32MainWindow::OnCommand(int id, int code) {
 }
 
 LRESULT TWin32MainWindow::OnControlColor(HDC dc, HWND control) {
-    auto found = textColors_.find(GetDlgCtrlID(control));
-    if (found == textColors_.end())
+    const int id = GetDlgCtrlID(control);
+    auto found = textColors_.find(id);
+    const bool onPane = OnPane(id);
+    if (found == textColors_.end() && !onPane)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    ::SetTextColor(dc, found->second);
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    if (found != textColors_.end())
+        ::SetTextColor(dc, found->second);
+    const HBRUSH ground = onPane ? PaneBrush() : GetSysColorBrush(COLOR_BTNFACE);
+    SetBkColor(dc, onPane ? paneColour_ : GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(ground);
+}
+
+bool TWin32MainWindow::OnPane(int id) const {
+    auto found = controls_.find(id);
+    if (found == controls_.end())
+        return false;
+    const TControlState& state = found->second;
+    const bool textOnGround = state.Kind == TKind::Label || state.Kind == TKind::CenteredLabel ||
+                              state.Kind == TKind::CheckBox || state.Kind == TKind::CheckIcon;
+    return textOnGround && state.Place >= TPlace::BaudRate;
+}
+
+HBRUSH TWin32MainWindow::PaneBrush() {
+    if (paneBrush_ != nullptr)
+        return paneBrush_;
+    // A theme may draw the pages' pane in another colour than the window's face: the
+    // texts on a page stand on the pane's colour, read from the pane as drawn.
+    HWND pages = Control(ControlId(TControl::PageControlDiagnosis));
+    RECT area{};
+    GetClientRect(pages, &area);
+    paneColour_ = GetSysColor(COLOR_BTNFACE);
+    if (area.right > 0 && area.bottom > 0) {
+        HDC screen = GetDC(pages);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP picture = CreateCompatibleBitmap(screen, area.right, area.bottom);
+        HGDIOBJ before = SelectObject(memory, picture);
+        SendMessageW(pages, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        RECT display = area;
+        SendMessageW(pages, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        const COLORREF drawn = GetPixel(memory, (display.left + display.right) / 2,
+                                        (display.top + display.bottom) / 2);
+        if (drawn != CLR_INVALID)
+            paneColour_ = drawn;
+        SelectObject(memory, before);
+        DeleteObject(picture);
+        DeleteDC(memory);
+        ReleaseDC(pages, screen);
+    }
+    paneBrush_ = CreateSolidBrush(paneColour_);
+    return paneBrush_;
 }
 
 void TWin32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     if (KindOf(id) == TKind::CheckIcon) {
-        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(item.hDC, &item.rcItem, PaneBrush());
         auto icon = checkIcons_.find(id);
         if (icon != checkIcons_.end())
             DrawCheckIcon(item.hDC, item.rcItem, icon->second);
@@ -574,6 +621,12 @@ LRESULT TWin32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Layout();
         return 0;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        if (paneBrush_ != nullptr)
+            DeleteObject(paneBrush_);
+        paneBrush_ = nullptr; // read again from the pane at the next painting
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

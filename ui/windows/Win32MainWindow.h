@@ -97,6 +97,9 @@ private:
     void AddToolTip(int id, const wchar_t* text);
     void OnCommand(int id, int code);
     LRESULT OnControlColor(HDC dc, HWND control);
+    // Whether the control's text stands on the ground of a page rather than the window's.
+    bool OnPane(int id) const;
+    HBRUSH PaneBrush();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void ApplyFonts();
@@ -117,6 +120,8 @@ private:
     std::unordered_map<int, TControlState> controls_;
     std::vector<TPageControl> pageControls_;
     std::unordered_map<int, COLORREF> textColors_;
+    HBRUSH paneBrush_ = nullptr;
+    COLORREF paneColour_ = 0;
     std::unordered_map<int, int> checkIcons_;
     std::array<bool, std::size(kAllTimers)> running_{};
     std::unique_ptr<TWin32AuxiliaryWindows> auxiliary_;
