@@ -5,8 +5,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev zlib1g-dev
 # The Chinese texts need a font with their characters, which a fresh system may lack.
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth fonts-wqy-microhei)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev clang-format clang-tidy)
-# The Windows programs: mingw-w64, GoogleTest's sources and zlib for it, wine to run them;
-# their end-to-end test runs the simulator of the native build.
+# The Windows programs: mingw-w64, GoogleTest's sources and zlib for it, wine to run them
+# (with a font for the window's Chinese texts); their end-to-end test runs the simulator
+# of the native build.
 WINDOWS_PACKAGES=("${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix googletest
-                  libz-mingw-w64-dev wine wine64 xvfb xauth)
+                  libz-mingw-w64-dev wine wine64 xvfb xauth fonts-wqy-microhei)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" hyperfine gpsd-clients)

@@ -19,11 +19,22 @@ export WINEDEBUG=-all
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
     echo "Creating the wine prefix $WINEPREFIX"
     wineboot --init >/dev/null 2>&1
+    # The window's Chinese texts in menus and message boxes: wine's menu font has no
+    # Chinese characters, Windows links it to its Chinese fonts, here to WenQuanYi.
+    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    # A documents folder of the prefix's own, not the user's, for the settings file.
+    documents=$WINEPREFIX/drive_c/users/$(id -un)/Documents
+    [[ -L $documents ]] && rm "$documents" && mkdir "$documents"
+    wineserver -w
 fi
 
 results=build/windows/test-results
 rm -rf "$results"
-ctest --preset windows -j "$(nproc)"
+# The window's tests need a display.
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$(nproc)"
 
 # Each test program wrote its cases' results; the sum says how many ran under wine.
 cases=0

@@ -1,0 +1,60 @@
+// The main window's controls as a table: what each one is, where it sits and what it
+// shows at start. Positions are in pixels at 96 DPI within the area of the control's
+// place; a negative X or Y counts from the area's right or bottom edge, and a width or
+// height of 0 or less stretches to that edge less its amount.
+#pragma once
+
+#include "Win32Api.h"
+
+#include <cstdint>
+#include <span>
+
+enum class TPlace : uint8_t {
+    Top,           // the top strip, always shown
+    Panel,         // PanelView: shown once the handshake has completed
+    Configuration, // the Configuration page of PageControlMain
+    Diagnostics,   // the Diagnostics page of PageControlMain
+    BaudRate,      // the pages of PageControlConf ...
+    InternalGps,
+    Network,
+    Restore,
+    SystemCheck, // ... and of PageControlDiagnosis
+    GpsStatus,
+    DataLog,
+};
+
+enum class TKind : uint8_t {
+    Label,
+    CenteredLabel,
+    StatusLabel, // centred, and reports double clicks
+    Button,
+    CheckBox,
+    ToggleButton, // a push button that stays pressed
+    DropDownList,
+    SortedDropDownList,
+    ReadOnlyEdit,
+    Edit,
+    LogView,
+    PageControl,
+    CheckIcon,
+    DrawingArea,
+    Background, // PanelView: the ground under the pages
+};
+
+struct TControlSpec {
+    int Id;
+    TKind Kind;
+    TPlace Place;
+    const char* Text; // ASCII; items of a list are given by the controller
+    int X, Y, Width, Height;
+    bool Shown = true;
+};
+
+std::span<const TControlSpec> MainWindowControls();
+
+// The window's client size at 96 DPI.
+inline constexpr int kClientWidth = 800;
+inline constexpr int kClientHeight = 650;
+// The top strip's columns after the PC baud rate's move left while it is hidden.
+inline constexpr int kBaudColumnX = 176;
+inline constexpr int kBaudColumnWidth = 98;

@@ -1,0 +1,123 @@
+// t360kv-win: the configurator's window on Windows.
+//
+//   t360kv-win [--port TEXT] [--connect] [--page PAGE] [--screenshot FILE.png [--after MS]]
+//
+// The options serve demonstrations: --port selects the port entry of TEXT (COMn, or
+// text the entry contains, as for t360kv), --connect clicks Connect once the window is
+// up, --page brings a page to the front, --screenshot saves a picture of the window MS
+// milliseconds (default 1500) after start and quits.
+#include "Win32Api.h"
+
+#include "Win32Configurator.h"
+#include "Win32ControlIds.h"
+#include "Win32LaunchOptions.h"
+#include "Win32Screenshot.h"
+#include "Win32WideText.h"
+#include "platform/DocumentsFolder.h"
+#include "platform/FileSystem.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+std::vector<std::wstring> CommandLineArguments() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> result;
+    for (int i = 1; i < count; ++i)
+        result.emplace_back(arguments[i]);
+    LocalFree(arguments);
+    return result;
+}
+
+// Messages for whoever started the program: its console, if it has one.
+void Tell(const std::string& text) {
+    if (AttachConsole(ATTACH_PARENT_PROCESS) != FALSE) {
+        std::FILE* console = nullptr;
+        if (freopen_s(&console, "CONOUT$", "w", stderr) == 0)
+            std::fputs(text.c_str(), stderr);
+    } else {
+        std::fputs(text.c_str(), stderr);
+    }
+    std::fflush(stderr);
+}
+
+struct TScreenshot {
+    HWND Window;
+    std::wstring File;
+    TWin32Configurator* Configurator;
+    const TWin32LaunchOptions* Options;
+};
+TScreenshot* pendingScreenshot = nullptr;
+
+void CALLBACK TakeScreenshot(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    TScreenshot& shot = *pendingScreenshot;
+    // The page asked for, also when the connection has brought another one forward.
+    if (shot.Options->Page >= 0) {
+        shot.Configurator->ChoosePage(TControl::PageControlMain,
+                                      shot.Options->PageControl == TControl::PageControlConf
+                                          ? pgConfiguration
+                                          : pgDiagnostics);
+        shot.Configurator->ChoosePage(shot.Options->PageControl, shot.Options->Page);
+    }
+    const bool saved = SaveWindowPicture(shot.Window, shot.File);
+    if (!saved)
+        Tell("cannot write " + Utf8FromWide(shot.File) + "\n");
+    // Quitting without the exit question.
+    PostQuitMessage(saved ? 0 : 1);
+}
+
+int RunMessageLoop(HWND window) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+int main() {
+    const TWin32LaunchOptions options = ParseLaunchOptions(CommandLineArguments());
+    if (!options.Message.empty()) {
+        Tell(options.Message);
+        return options.Help ? 0 : 2;
+    }
+    try {
+        TWin32Configurator configurator(nullptr, nullptr,
+                                        TAppFolders{DocumentsFolder(), ProgramFolder()});
+        TWin32MainWindow& window = configurator.Window();
+        window.QuitWhenDestroyed();
+        if (!options.Port.empty() &&
+            !configurator.Controller().Connection().SelectPortEntry(options.Port)) {
+            Tell("no port entry for \"" + options.Port + "\"\n");
+            return 2;
+        }
+        if (options.Page >= 0) {
+            configurator.ChoosePage(
+                TControl::PageControlMain,
+                options.PageControl == TControl::PageControlConf ? pgConfiguration : pgDiagnostics);
+            configurator.ChoosePage(options.PageControl, options.Page);
+        }
+        ShowWindow(window.Handle(), SW_SHOWNORMAL);
+        UpdateWindow(window.Handle());
+        if (options.Connect)
+            PostMessageW(window.Control(ControlId(TControl::OpenPort)), BM_CLICK, 0, 0);
+        TScreenshot shot{window.Handle(), options.Screenshot, &configurator, &options};
+        if (!options.Screenshot.empty()) {
+            pendingScreenshot = &shot;
+            SetTimer(nullptr, 0, static_cast<UINT>(options.ScreenshotDelayMs), TakeScreenshot);
+        }
+        return RunMessageLoop(window.Handle());
+    } catch (const std::exception& error) {
+        MessageBoxA(nullptr, error.what(), "Tidelane T360KV Configurator", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}
