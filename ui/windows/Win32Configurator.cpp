@@ -114,3 +114,8 @@ void TWin32Configurator::SatelliteMapDrawn(int width, int height) {
 bool TWin32Configurator::CloseRequested() {
     return controller_.CloseRequested();
 }
+
+// The list is read again after the controller's debounce, on its half-second ticks.
+void TWin32Configurator::PortsChanged() {
+    controller_.Connection().DeviceChangeNotified();
+}

@@ -39,6 +39,7 @@ private:
     void TimerFired(TTimer timer) override;
     void SatelliteMapDrawn(int width, int height) override;
     bool CloseRequested() override;
+    void PortsChanged() override;
     void MapActions();
 
     TWin32MainWindow window_;

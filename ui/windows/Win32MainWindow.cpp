@@ -8,6 +8,7 @@
 #include "Win32MainMenu.h"
 #include "Win32WideText.h"
 #include "log/DataLogPage.h"
+#include "serial/win32/PortNotifications.h"
 #include "view/Texts.h"
 
 #include <commctrl.h>
@@ -185,6 +186,9 @@ TWin32MainWindow::TWin32MainWindow() {
 
     CreateControls();
     CreateTabs();
+    // Without notifications the list is still right at start; it then misses ports that
+    // come and go, as it would on a system that sends none.
+    portNotifications_ = static_cast<HDEVNOTIFY>(RegisterPortNotifications(window_));
     auxiliary_ = std::make_unique<TWin32AuxiliaryWindows>(window_, dpi_);
     for (const auto& [id, control] : auxiliary_->Controls())
         controls_[id] = TControlState{control, TKind::Label, TPlace::Top, true};
@@ -195,6 +199,8 @@ TWin32MainWindow::TWin32MainWindow() {
 
 TWin32MainWindow::~TWin32MainWindow() {
     events_ = nullptr;
+    if (portNotifications_ != nullptr)
+        UnregisterDeviceNotification(portNotifications_);
     auxiliary_.reset();
     if (window_ != nullptr)
         DestroyWindow(window_);
@@ -626,6 +632,10 @@ LRESULT TWin32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (paneBrush_ != nullptr)
             DeleteObject(paneBrush_);
         paneBrush_ = nullptr; // read again from the pane at the next painting
+        return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_DEVICECHANGE:
+        if (events_ != nullptr && IsPortChangeMessage(message, wParam, lParam))
+            events_->PortsChanged();
         return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

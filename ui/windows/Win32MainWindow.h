@@ -35,6 +35,8 @@ public:
     virtual void SatelliteMapDrawn(int width, int height) = 0;
     // Asked whenever the window is about to close; false keeps it open.
     virtual bool CloseRequested() = 0;
+    // The system said that serial ports came or went.
+    virtual void PortsChanged() = 0;
 };
 
 class TWin32MainWindow {
@@ -114,6 +116,7 @@ private:
     HWND window_ = nullptr;
     HMENU menuBar_ = nullptr;
     HWND toolTip_ = nullptr;
+    HDEVNOTIFY portNotifications_ = nullptr;
     UINT dpi_ = 96;
     TLanguage language_ = laEnglish;
     std::array<HFONT, 4> fonts_{};
