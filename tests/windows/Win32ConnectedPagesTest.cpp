@@ -15,6 +15,13 @@
 #include "Win32Screenshot.h"
 #include "nmea/Checksum.h"
 
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+} // namespace Gdiplus
+#include <gdiplus.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -166,6 +173,43 @@ TEST_F(ConnectedWindow, GpsStatusPageDrawsTheCycleWhereTheCorePlacesIt) {
     }
     ASSERT_EQ(Window().SnrChart().Bars().size(), 16u);
     EXPECT_EQ(Window().SnrChart().Bars()[11], (TSnrBar{"75", 27, kLime}));
+}
+
+// The picture that --screenshot saves: the menu bar and the client area, where the
+// window's face shows at the corners, not the frame that a virtual display leaves black.
+TEST_F(ConnectedWindow, PictureHoldsTheMenuBarAndTheClientArea) {
+    ShowPage(kPages[4]);
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring file = std::wstring(folder) + L"t360kv-win-picture-test.png";
+    ASSERT_TRUE(SaveWindowPicture(Window().Handle(), file));
+
+    RECT client{};
+    GetClientRect(Window().Handle(), &client);
+    MENUBARINFO menu{};
+    menu.cbSize = sizeof menu;
+    ASSERT_TRUE(GetMenuBarInfo(Window().Handle(), OBJID_MENU, 0, &menu));
+    POINT clientOrigin{0, 0};
+    ClientToScreen(Window().Handle(), &clientOrigin);
+    // The menu bar and the line under it.
+    const int menuHeight = clientOrigin.y - menu.rcBar.top;
+    ASSERT_GT(menuHeight, 0);
+    {
+        Gdiplus::Bitmap picture(file.c_str());
+        ASSERT_EQ(static_cast<int>(picture.GetWidth()), client.right);
+        ASSERT_EQ(static_cast<int>(picture.GetHeight()), client.bottom + menuHeight);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const int right = client.right - 1;
+        const int bottom = client.bottom + menuHeight - 1;
+        for (const POINT corner : {POINT{0, menuHeight}, POINT{right, menuHeight}, POINT{0, bottom},
+                                   POINT{right, bottom}}) {
+            Gdiplus::Color colour;
+            picture.GetPixel(corner.x, corner.y, &colour);
+            EXPECT_EQ(RGB(colour.GetR(), colour.GetG(), colour.GetB()), face)
+                << "at " << corner.x << "," << corner.y;
+        }
+    }
+    DeleteFileW(file.c_str());
 }
 
 // What a control needs across for its text on one line.

@@ -30,20 +30,32 @@ bool PngEncoder(CLSID& encoder) {
     return false;
 }
 
+// The menu bar and the client area, as on the screen. The frame is left out: where no
+// window manager draws it (a virtual display) it is black.
+RECT PictureArea(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    MENUBARINFO menu{};
+    menu.cbSize = sizeof menu;
+    if (GetMenuBarInfo(window, OBJID_MENU, 0, &menu) != FALSE && menu.rcBar.bottom > menu.rcBar.top)
+        client.top = menu.rcBar.top;
+    return client;
+}
+
 } // namespace
 
 bool SaveWindowPicture(HWND window, const std::wstring& file) {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    const RECT area = PictureArea(window);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(memory, picture);
     // The window as it is on the screen, where every control has drawn itself.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const bool taken = BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top,
+    const bool taken = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top,
                               SRCCOPY | CAPTUREBLT) != FALSE;
     SelectObject(memory, previous);
     DeleteDC(memory);

@@ -1,4 +1,4 @@
-// A picture of a window, frame and menu included, saved as a PNG file.
+// A picture of a window, its menu bar and client area, saved as a PNG file.
 #pragma once
 
 #include "Win32Api.h"
