@@ -8,13 +8,8 @@
 # simulator runs natively; it and the Linux t360kv, whose decode output is the reference,
 # come from the dev build, which is brought up to date here.
 #
-# The port: the simulator registers its pseudo-terminal as a link of a fixed name, and
-# wine's HKLM\Software\Wine\Ports maps a free COM number to that link, so wine's mount
-# manager makes the COM port (the prefix's dosdevices link and the serial device map)
-# when its session starts. Wine's serial layer needs modem-line ioctls that a
-# pseudo-terminal refuses; the tool runs with ModemLinesShim.cpp preloaded, which answers
-# them in the device's place. The simulator, the port's registry value and its link are
-# removed on every exit.
+# The port: the simulator behind a COM port of wine (WineEndToEnd.sh), which is removed
+# again on every exit.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
@@ -33,62 +28,7 @@ cmake --build build/dev --target t360kv-sim t360kv
 simulator=$root/build/dev/tools/t360kv-sim/t360kv-sim
 linux_tool=$root/build/dev/tools/t360kv/t360kv
 
-rm -rf "$work"
-mkdir -p "$work/runtime"
-shim=$work/modem-lines.so
-"${CXX:-g++}" -std=c++20 -shared -fPIC -O2 -Wall -Wextra -Werror -o "$shim" \
-    tests/windows/ModemLinesShim.cpp -ldl
-
-# The simulator's link has the same path at every start.
-export XDG_RUNTIME_DIR=$work/runtime
-sim_link=$XDG_RUNTIME_DIR/t360kv-sim/ttySIMWINE
-
-# A wine session left by the unit tests ends first; the mount manager reads the ports
-# when a session starts.
-wineserver -w
-com=5
-while [[ -e $WINEPREFIX/dosdevices/com$com || -L $WINEPREFIX/dosdevices/com$com ]]; do
-    com=$((com + 1))
-done
-port=COM$com
-
-sim_pid=
-stop_simulator() {
-    if [[ -n $sim_pid ]]; then
-        kill "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-        sim_pid=
-    fi
-}
-cleanup() {
-    stop_simulator
-    wine reg delete 'HKLM\Software\Wine\Ports' /v "$port" /f >/dev/null 2>&1 || true
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    rm -f "$WINEPREFIX/dosdevices/com$com"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-wine reg add 'HKLM\Software\Wine\Ports' /v "$port" /t REG_SZ /d "$sim_link" /f >/dev/null
-wineserver -w
-# One session for all the runs. Its standard error is a log of its own: wine's server
-# holds the pseudo-terminal as its controlling terminal, and when the simulator stops it
-# answers the hang-up with a dump of its objects.
-wineserver -p 2>"$work/wineserver.log"
-
-# start_simulator OPTION...: starts t360kv-sim and waits for its link.
-start_simulator() {
-    "$simulator" --name ttySIMWINE "$@" >"$work/simulator.out" 2>"$work/simulator.log" &
-    sim_pid=$!
-    for _ in $(seq 50); do
-        [[ -L $sim_link ]] && return 0
-        sleep 0.1
-    done
-    echo "ToolUnderWine: t360kv-sim $* did not register $sim_link" >&2
-    cat "$work/simulator.log" >&2
-    exit 1
-}
+source tests/windows/WineEndToEnd.sh
 
 # run NAME ARGUMENT...: runs t360kv.exe; its standard output goes to $work/NAME.raw as it is
 # and to $work/NAME.out without the CR that text mode writes before each LF, its standard
@@ -138,19 +78,11 @@ passed() {
 }
 
 # The program needs no DLL beside it: every DLL it imports is one of the system's.
-system32=$WINEPREFIX/drive_c/windows/system32
-imports=$(x86_64-w64-mingw32-objdump -p "$tool" | sed -n 's/^[[:space:]]*DLL Name: //p')
-foreign=0
-for dll in $imports; do
-    if ! find "$system32" -maxdepth 1 -iname "$dll" | grep -q .; then
-        echo "ToolUnderWine: FAILED: t360kv.exe imports $dll, which is no system DLL" >&2
-        foreign=$((foreign + 1))
-    fi
-done
-if ((foreign == 0)); then
-    passed "t360kv.exe imports only system DLLs: $(echo "$imports" | tr '\n' ' ')"
+if only_system_imports "$tool"; then
+    passed "t360kv.exe imports only system DLLs"
+else
+    failures=$((failures + 1))
 fi
-failures=$((failures + foreign))
 
 # (d) decode: the same bytes as the Linux build, from files and from standard input.
 captures=()
