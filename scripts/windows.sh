@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows programs with mingw-w64 into build/windows/ (t360kv.exe with the Lang
 # folder beside it) and runs their tests under wine, in a wine prefix of the build's own
-# (build/windows/wine) so that a user's ~/.wine is left alone; then runs t360kv.exe end to
-# end against the receiver simulator (tests/windows/ToolUnderWine.sh).
+# (build/windows/wine) so that a user's ~/.wine is left alone; then runs t360kv.exe and the
+# window t360kv-win.exe end to end against the receiver simulator
+# (tests/windows/ToolUnderWine.sh, tests/windows/WindowUnderWine.sh).
 #
 #   scripts/windows.sh
 set -euo pipefail
@@ -50,5 +51,7 @@ if ((failed != 0)); then
 fi
 echo "$cases test cases of $(ls "$results" | wc -l) Windows test programs passed under wine."
 
-# t360kv.exe end to end, against the native simulator through a COM port of wine.
+# t360kv.exe and the window end to end, against the native simulator through a COM port
+# of wine.
 bash tests/windows/ToolUnderWine.sh
+xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/windows/WindowUnderWine.sh
