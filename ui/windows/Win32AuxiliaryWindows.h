@@ -8,6 +8,7 @@
 #include "view/MainView.h"
 
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,9 +27,17 @@ public:
     // Moves `window` to where it shows: the centre of the screen, the progress dialog
     // the centre of the main window.
     void Place(TWindow window) const;
+    // Titles the about box with the About menu item's caption, as the user reads it,
+    // and brings its read-me text to the top.
+    void PrepareAboutBox(const std::wstring& aboutItemCaption) const;
 
 private:
     HWND owner_;
+    HFONT linkFont_ = nullptr;
     std::array<HWND, 3> windows_{};
     std::vector<std::pair<int, HWND>> controls_;
 };
+
+// "About Tidelane T360KV Configurator" from the About item's caption "About(&A)", in
+// the caption's language: without its access key.
+std::wstring AboutTitle(const std::wstring& aboutItemCaption);

@@ -5,6 +5,7 @@
 #include "Win32ControlIds.h"
 #include "Win32MainMenu.h"
 #include "Win32WideText.h"
+#include "dialogs/DialogTexts.h"
 
 #include <shellapi.h>
 
@@ -51,6 +52,9 @@ void TWin32Configurator::MapActions() {
     onControl(TControl::btnExit, [app] { app->ExitClicked(); });
     onControl(TControl::mnuExit, [app] { app->ExitClicked(); });
     onControl(TControl::mnuAbout, [app] { app->AboutChosen(); });
+    // The about box's company name and web address both lead to the maker's web page.
+    for (int link : {idMakerCompany, idMakerWebUrl})
+        on(link, [app] { app->Desktop().OpenWebPage(kMakerWebUrl); });
 
     onControl(TControl::SpeedButtonReload, [configuration] { configuration->ReadDeviceClicked(); });
     onControl(TControl::SpeedButtonSetting,

@@ -42,6 +42,7 @@ enum TOwnControl : int {
     idMakerCompany,
     idMakerWebUrl,
     idWaitInfo,
+    idAboutLogo,
 };
 
 // SetTimer's id of each timer.

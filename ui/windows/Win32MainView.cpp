@@ -11,6 +11,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -281,6 +282,13 @@ bool TWin32MainView::Checked(TControl control) {
 }
 
 void TWin32MainView::ShowWindow(TWindow window) {
+    if (window == TWindow::frmAbout) {
+        const TMenuItemPlace about = MenuItemOf(window_.MenuBar(), TControl::mnuAbout);
+        wchar_t caption[64] = {};
+        GetMenuStringW(about.Menu, about.Item, caption, static_cast<int>(std::size(caption)),
+                       MenuFlag(about));
+        window_.Auxiliary().PrepareAboutBox(caption);
+    }
     window_.Auxiliary().Place(window);
     HWND shown = window_.Auxiliary().Window(window);
     ::ShowWindow(shown, SW_SHOW);

@@ -504,6 +504,10 @@ void TWin32MainWindow::OnCommand(int id, int code) {
         if (code == STN_DBLCLK)
             events_->ControlActivated(id);
         break;
+    case TKind::Label: // the about box's links
+        if (code == STN_CLICKED)
+            events_->ControlActivated(id);
+        break;
     default:
         break;
     }
