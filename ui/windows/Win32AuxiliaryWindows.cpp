@@ -27,7 +27,8 @@ bool IsLink(int id) {
 void DrawLogo(HDC dc, const RECT& area) {
     Gdiplus::Graphics graphics(dc);
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    Gdiplus::SolidBrush cream(Gdiplus::Color(0xFF, 0xF8, 0xE1));
+    Gdiplus::SolidBrush cream(
+        Gdiplus::Color(GetRValue(kCream), GetGValue(kCream), GetBValue(kCream)));
     graphics.FillRectangle(&cream, static_cast<INT>(area.left), static_cast<INT>(area.top),
                            static_cast<INT>(area.right - area.left),
                            static_cast<INT>(area.bottom - area.top));
