@@ -31,6 +31,13 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineserver -w
 fi
 
+# One wine server and one set of wine's services for the whole run, ended with it: a
+# test program starting while the server of the one before shuts down fails ("recvmsg:
+# Connection reset by peer"), and services a test program starts keep its output open.
+wineserver --persistent
+trap 'wineserver --kill' EXIT
+wineboot >/dev/null 2>&1
+
 results=build/windows/test-results
 rm -rf "$results"
 # The window's tests need a display.
