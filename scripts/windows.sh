@@ -31,7 +31,7 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineserver -w
 fi
 
-# One wine server and one set of wine's services for the whole run, ended with it: a
+# One wine server and one set of wine's services for the test programs, ended after them: a
 # test program starting while the server of the one before shuts down fails ("recvmsg:
 # Connection reset by peer"), and services a test program starts keep its output open.
 wineserver --persistent
@@ -42,6 +42,10 @@ results=build/windows/test-results
 rm -rf "$results"
 # The window's tests need a display.
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$(nproc)"
+# The end-to-end test below starts a session of its own, once this one has ended.
+wineserver --kill
+wineserver --wait
+trap - EXIT
 
 # Each test program wrote its cases' results; the sum says how many ran under wine.
 cases=0
