@@ -34,8 +34,17 @@ fi
 
 results=build/windows/test-results
 rm -rf "$results"
-# The window's tests need a display.
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$(nproc)"
+# The test programs under one wine server and one set of wine's services, on one display
+# (the window's tests need it): a test program starting while the server of the one
+# before shuts down fails ("recvmsg: Connection reset by peer"), services a test program
+# starts keep its output open, and services started without a display give every window
+# of the session a size of nothing. The server ends with the run: the end-to-end test
+# below starts a session of its own.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    wineserver --persistent
+    trap "wineserver --kill; wineserver --wait" EXIT
+    wineboot >/dev/null 2>&1
+    ctest --preset windows -j "$(nproc)"'
 
 # Each test program wrote its cases' results; the sum says how many ran under wine.
 cases=0

@@ -18,10 +18,11 @@ enum DecodeResult : uint8_t {
     drFields,           // the parser refused the fields: their count or a value
 };
 
-// The records a decoded line may change.
+// The records a decoded line may change. They start empty wherever the state lives, also
+// as a member that its owner does not initialise.
 struct DecoderState {
-    DecodedSentence Sentence;
-    NavigationState Navigation;
+    DecodedSentence Sentence{};
+    NavigationState Navigation{};
     AisState Ais;
 };
 

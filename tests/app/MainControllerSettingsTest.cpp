@@ -28,7 +28,7 @@ struct Folders {
     }
     std::string Documents() const { return root / "documents"; }
     std::string SettingsFile() const {
-        return Documents() + "/Norax/TidelaneT360KVConfig/NoraxT360KVConfig.ini";
+        return root / "documents/Norax/TidelaneT360KVConfig/NoraxT360KVConfig.ini";
     }
     void StoreSettings(const std::string& content) const {
         fs::create_directories(fs::path(SettingsFile()).parent_path());

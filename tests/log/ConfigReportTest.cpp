@@ -1,6 +1,8 @@
 // The configuration report: its 24 lines byte for byte, the questions and the file
 // dialog around saving it, the file written in one step, and the editor.
 #include "ControllerHarness.h"
+#include "SystemErrorTexts.h"
+#include "TempFolder.h"
 
 #include "log/ConfigReport.h"
 #include "log/ReportFileName.h"
@@ -8,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -37,12 +38,7 @@ std::string ReadFile(const fs::path& path) {
 
 class ConfigReportTest : public ::testing::Test {
 protected:
-    ConfigReportTest() {
-        std::string pattern = ::testing::TempDir() + "t360kv-report-XXXXXX";
-        folder = mkdtemp(pattern.data());
-        h.Connect();
-    }
-    ~ConfigReportTest() override { fs::remove_all(folder); }
+    ConfigReportTest() { h.Connect(); }
 
     // A report with serial number 12345, firmware V1.00, 38400 and 4800 baud, GPS on, at sea.
     void ReadExampleReport() {
@@ -63,7 +59,8 @@ protected:
     }
 
     ControllerHarness h;
-    fs::path folder;
+    TempFolder temporary;
+    fs::path folder{temporary.Path()};
 };
 
 TEST_F(ConfigReportTest, ExampleReportIsWrittenByteForByte) {
@@ -187,7 +184,7 @@ TEST_F(ConfigReportTest, FileThatCannotBeCreatedIsNamedAndOpensNoEditor) {
     Save(file);
     EXPECT_EQ(h.app->Configuration().ReportOutcome(), roFailed);
     EXPECT_EQ(h.view.messages.back(),
-              "Cannot create file \"" + file + "\": No such file or directory.");
+              "Cannot create file \"" + file + "\": " + NoSuchFolderErrorText() + ".");
     EXPECT_TRUE(h.editorOpened.empty());
 }
 

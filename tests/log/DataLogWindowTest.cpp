@@ -1,13 +1,13 @@
 // The DATA LOG page through the controller: the log switch, the lines the receive path
 // logs, Clear, Save with its questions, and the command line.
 #include "ControllerHarness.h"
+#include "SystemErrorTexts.h"
 #include "TempFolder.h"
+#include "TemporaryFolderOverride.h"
 
 #include "log/DataLog.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -126,9 +126,9 @@ TEST_F(DataLogWindow, FailedSaveSaysWhyWithTheErrorIcon) {
     std::string path = Save("missing/log.TXT");
     EXPECT_EQ(h.view.messages,
               std::vector<std::string>{std::string(kApplicationTitle) + ": Cannot create file \"" +
-                                       path +
-                                       "\": No such file or directory. Nothing was saved; a file "
-                                       "of that name is left as it was."});
+                                       path + "\": " + NoSuchFolderErrorText() +
+                                       ". Nothing was saved; a file of that name is left as it "
+                                       "was."});
     EXPECT_EQ(h.view.messageIcons, std::vector<TMessageIcon>{TMessageIcon::Error});
 }
 
@@ -136,12 +136,10 @@ TEST_F(DataLogWindow, FailedSaveSaysWhyWithTheErrorIcon) {
 // memory, and Save says how many lines the file lacks.
 TEST(DataLogWindowWithoutTemporaryFolder, SaveWarnsOfTheMissingLines) {
     TempFolder folder;
-    std::string notAFolder = folder.Write("plain-file", "") + "/tmp";
-    const char* oldTmpDir = std::getenv("TMPDIR");
-    std::string restore = oldTmpDir != nullptr ? oldTmpDir : "";
-    setenv("TMPDIR", notAFolder.c_str(), 1);
+    folder.Write("plain-file", "");
+    std::string notAFolder = folder / "plain-file/tmp";
+    TemporaryFolderOverride temporary(notAFolder);
     ControllerHarness h;
-    oldTmpDir != nullptr ? setenv("TMPDIR", restore.c_str(), 1) : unsetenv("TMPDIR");
 
     h.Connect();
     h.app->DataLog().LogSwitchClicked();
@@ -157,7 +155,7 @@ TEST(DataLogWindowWithoutTemporaryFolder, SaveWarnsOfTheMissingLines) {
               std::string(kApplicationTitle) + ": The log was saved to \"" + folder / "log.TXT" +
                   "\", but 3 of the " + std::to_string(lines) +
                   " lines logged are missing from it: the temporary folder \"" + notAFolder +
-                  "\" could not hold them (Not a directory).");
+                  "\" could not hold them (" + NotAFolderErrorText() + ").");
     EXPECT_EQ(h.view.messageIcons.back(), TMessageIcon::Warning);
     EXPECT_EQ(TempFolder::Read(folder / "log.TXT").size(), (lines - 3) * (line.size() + 2));
 }

@@ -1,14 +1,36 @@
 // The merge of GNSS sentences into NavigationState and its validity flags.
 #include "SentenceHelpers.h"
 
+#include "nmea/SentenceDecoder.h"
+
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 
 namespace {
 
 const std::string kValidGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
 const std::string kValidRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A";
+
+// A decoder's records start with nothing valid even in memory that an earlier object
+// left behind: a window made after another showed the GPS as "Fixed" before any sentence.
+TEST(NavigationState, NewDecoderStateKnowsNothingWhateverItsMemoryHeld) {
+    auto memory = std::make_unique<unsigned char[]>(sizeof(DecoderState));
+    std::memset(memory.get(), 0x01, sizeof(DecoderState));
+    auto* state = ::new (memory.get()) DecoderState;
+    const NavigationState& nav = state->Navigation;
+    EXPECT_FALSE(nav.PositionValid);
+    EXPECT_FALSE(nav.TimeValid);
+    EXPECT_FALSE(nav.CourseValid);
+    EXPECT_FALSE(nav.FaultDataValid);
+    EXPECT_FALSE(nav.FixReported);
+    EXPECT_EQ(nav.SatellitesInView, 0);
+    EXPECT_EQ(state->Sentence.Formatter[0], '\0');
+    state->~DecoderState();
+}
 
 TEST(MergeRmc, AValidFixSetsTimeAndPositionValid) {
     TestDecoder decoder;

@@ -45,8 +45,14 @@ TEST(FileSystem, FolderTreeWithItsParents) {
     EXPECT_FALSE(CreateFolderTree(folder / "file/sub"));
     EXPECT_TRUE(FileExists(folder / "file"));
     EXPECT_FALSE(FileExists(folder / "a"));
-    EXPECT_EQ(JoinPath("/x/", "y"), "/x/y");
-    EXPECT_EQ(JoinPath("/x", "y"), "/x/y");
+}
+
+TEST(FileSystem, JoinPathAddsOneSeparatorOfTheSystem) {
+    const std::string joined = std::string("x") + kPathSeparator + "y";
+    EXPECT_EQ(JoinPath("x", "y"), joined);
+    EXPECT_EQ(JoinPath(std::string("x") + kPathSeparator, "y"), joined);
+    EXPECT_EQ(JoinPath("x/", "y"), "x/y") << "a folder given with '/' keeps it";
+    EXPECT_EQ(JoinPath("", "y"), "y");
 }
 
 } // namespace

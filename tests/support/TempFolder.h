@@ -1,10 +1,12 @@
-// A fresh folder under /tmp for one test, removed with everything in it afterwards.
+// A fresh folder in the system's temporary folder for one test, removed with everything
+// in it afterwards. Names below it are written with '/' and come back with the system's
+// separator, so that a path the test builds compares equal to one the product joins.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -12,10 +14,17 @@
 class TempFolder {
 public:
     TempFolder() {
-        char pattern[] = "/tmp/t360kv-test-XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::filesystem::path candidate =
+                base / ("t360kv-test-" + std::to_string(random() % 1000000000u));
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = candidate.string();
+                return;
+            }
+        }
+        throw std::runtime_error("no fresh temporary folder in " + base.string());
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -25,7 +34,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    std::string operator/(const std::string& name) const {
+        return (std::filesystem::path(path_) / std::filesystem::path(name).make_preferred())
+            .string();
+    }
 
     // Writes `bytes` to the file `name` in the folder; returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const {

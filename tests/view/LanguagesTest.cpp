@@ -2,6 +2,7 @@
 // in their code pages, and the about box's read-me text.
 #include "TempFolder.h"
 
+#include "platform/FileSystem.h"
 #include "view/CodePages.h"
 #include "view/Languages.h"
 #include "view/ReadMe.h"
@@ -43,10 +44,12 @@ std::string ShippedFile(const char* name) {
 }
 
 TEST(Languages, StoredIndexAndFilesBesideTheProgram) {
-    EXPECT_EQ(LanguageFilePath("/opt/t360kv/", LanguageOfIndex(2)), "/opt/t360kv/Lang/Lang-CN.ini");
-    EXPECT_EQ(ReadMeFilePath("/opt/t360kv/", LanguageOfIndex(1)), "/opt/t360kv/Lang/ReadMe-TW.txt");
-    EXPECT_EQ(ReadMeFilePath("/opt/t360kv/", LanguageOfIndex(3)),
-              "/opt/t360kv/Lang/ReadMe-EN_DIVEVIZAZIZE.txt");
+    // The program's folder ends in a separator, as ProgramFolder gives it.
+    const std::string program = std::string("t360kv") + kPathSeparator;
+    const std::string lang = program + "Lang" + kPathSeparator;
+    EXPECT_EQ(LanguageFilePath(program, LanguageOfIndex(2)), lang + "Lang-CN.ini");
+    EXPECT_EQ(ReadMeFilePath(program, LanguageOfIndex(1)), lang + "ReadMe-TW.txt");
+    EXPECT_EQ(ReadMeFilePath(program, LanguageOfIndex(3)), lang + "ReadMe-EN_DIVEVIZAZIZE.txt");
     EXPECT_EQ(LanguageInfo(laSimpChinese).FontCharset, 134);
     EXPECT_EQ(LanguageInfo(laTraChinese).FontCharset, 136);
 }

@@ -9,6 +9,10 @@ std::string SystemTemporaryFolder() {
     DWORD length = GetTempPathA(sizeof folder, folder);
     if (length == 0 || length > MAX_PATH)
         return ".";
+    // GetTempPath ends the folder with a separator; it is named without one, as on the
+    // other systems, unless it is a drive's root.
+    if (length > 3 && folder[length - 1] == '\\')
+        --length;
     return std::string(folder, length);
 }
 

@@ -2,6 +2,7 @@
 // instance id is read only as a check that the device can be read; a device that cannot
 // ends the enumeration, keeping the ports found before it.
 #include "serial/PortList.h"
+#include "serial/win32/FriendlyNames.h"
 #include "serial/win32/PortsClassGuid.h"
 #include "serial/win32/SerialDeviceMap.h"
 
@@ -15,7 +16,6 @@
 
 #include <setupapi.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -43,23 +43,6 @@ bool InstanceIdReadable(HDEVINFO list, SP_DEVINFO_DATA& device) {
     return read;
 }
 
-// The list's names are UTF-8 on every system; SetupAPI's narrow functions answer in the
-// ANSI code page.
-std::string AnsiToUtf8(const char* text) {
-    int wideLength = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (wideLength <= 0)
-        return text;
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), wideLength);
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return text;
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), length, nullptr, nullptr);
-    utf8.resize(static_cast<size_t>(length - 1)); // without the terminator
-    return utf8;
-}
-
 } // namespace
 
 bool EnumerateSerialPorts(std::vector<TPortEntry>& ports) {
@@ -77,11 +60,9 @@ bool EnumerateSerialPorts(std::vector<TPortEntry>& ports) {
                                                reinterpret_cast<BYTE*>(name), sizeof name, nullptr))
             break;
         name[kFriendlyNameSize - 1] = '\0';
-        const char* com = std::strstr(name, "(COM");
-        if (com == nullptr)
-            continue; // a printer port
-        int number = std::atoi(com + 4);
-        ports.push_back({AnsiToUtf8(name), "\\\\.\\COM" + std::to_string(number), number});
+        TPortEntry entry;
+        if (PortEntryOfFriendlyName(name, GetACP(), entry))
+            ports.push_back(entry);
     }
     SetupDiDestroyDeviceInfoList(list);
     AddDeviceMapPorts(ports);

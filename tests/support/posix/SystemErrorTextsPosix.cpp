@@ -1,0 +1,9 @@
+#include "SystemErrorTexts.h"
+
+std::string NoSuchFolderErrorText() {
+    return "No such file or directory";
+}
+
+std::string NotAFolderErrorText() {
+    return "Not a directory";
+}
