@@ -3,6 +3,7 @@
 // it shares with the device, and the device closes it under that state's lock.
 #include "serial/CommDevice.h"
 #include "serial/CommTypes.h"
+#include "serial/win32/DeviceGoneErrors.h"
 
 // The standard library may have defined these already.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -40,21 +41,6 @@ UniqueHandle NewEvent(bool manualReset) {
 void Rearm(OVERLAPPED& overlapped, HANDLE event) {
     overlapped = OVERLAPPED{};
     overlapped.hEvent = event;
-}
-
-// Errors with which a wait fails once the port has been unplugged or its driver stopped.
-bool MeansDeviceGone(DWORD error) {
-    switch (error) {
-    case ERROR_ACCESS_DENIED:
-    case ERROR_BAD_COMMAND:
-    case ERROR_DEVICE_NOT_CONNECTED:
-    case ERROR_GEN_FAILURE:
-    case ERROR_OPERATION_ABORTED:
-    case ERROR_INVALID_HANDLE:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // How long a wait that failed for another reason (an empty event mask, for one) rests
