@@ -257,31 +257,31 @@ TEST_F(ConnectedWindow, EveryPageShowsItsControlsWholeInEveryLanguage) {
             ShowPage(page);
             const RECT area = PageArea(page.pages);
             std::vector<std::pair<int, RECT>> shown;
-            for (const TControlSpec& spec : MainWindowControls()) {
-                HWND control = Window().Control(spec.Id);
-                if (spec.Place != page.place || !IsWindowVisible(control))
+            for (const TControlSpec& entry : MainWindowControls()) {
+                HWND control = Window().Control(entry.Id);
+                if (entry.Place != page.place || !IsWindowVisible(control))
                     continue;
                 RECT place{};
                 GetWindowRect(control, &place);
                 MapWindowPoints(nullptr, Window().Handle(), reinterpret_cast<POINT*>(&place), 2);
-                if (spec.Kind == TKind::DropDownList || spec.Kind == TKind::SortedDropDownList)
+                if (entry.Kind == TKind::DropDownList || entry.Kind == TKind::SortedDropDownList)
                     place.bottom =
                         place.top +
                         static_cast<LONG>(SendMessageW(control, CB_GETITEMHEIGHT, WPARAM(-1), 0)) +
                         6;
                 EXPECT_TRUE(place.left >= area.left && place.top >= area.top &&
                             place.right <= area.right && place.bottom <= area.bottom)
-                    << "control " << spec.Id << " reaches out of its page";
+                    << "control " << entry.Id << " reaches out of its page";
                 for (const auto& [other, otherPlace] : shown) {
                     RECT common{};
                     EXPECT_FALSE(IntersectRect(&common, &place, &otherPlace))
-                        << "controls " << other << " and " << spec.Id << " overlap";
+                        << "controls " << other << " and " << entry.Id << " overlap";
                 }
-                shown.emplace_back(spec.Id, place);
+                shown.emplace_back(entry.Id, place);
                 RECT inside{};
                 GetClientRect(control, &inside);
-                EXPECT_LE(TextWidthNeeded(control, spec.Kind), inside.right)
-                    << "the text of control " << spec.Id << " is cut";
+                EXPECT_LE(TextWidthNeeded(control, entry.Kind), inside.right)
+                    << "the text of control " << entry.Id << " is cut";
             }
             EXPECT_FALSE(shown.empty());
             if (folder != nullptr) {

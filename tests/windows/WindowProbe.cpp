@@ -28,10 +28,10 @@ constexpr DWORD kPollMs = 100;
 constexpr UINT kAnswerWithinMs = 2000; // a window that takes longer counts as hung
 
 int IdOfControl(const std::string& name) {
-    for (const TControlSpec& spec : MainWindowControls())
-        if (spec.Id >= kControlIdBase && spec.Id < kOwnControlIdBase &&
-            name == ControlName(static_cast<TControl>(spec.Id - kControlIdBase)))
-            return spec.Id;
+    for (const TControlSpec& entry : MainWindowControls())
+        if (entry.Id >= kControlIdBase && entry.Id < kOwnControlIdBase &&
+            name == ControlName(static_cast<TControl>(entry.Id - kControlIdBase)))
+            return entry.Id;
     return 0;
 }
 

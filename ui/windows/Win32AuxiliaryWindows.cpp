@@ -217,15 +217,15 @@ std::vector<TWindowSpec> WindowSpecs() {
 TWin32AuxiliaryWindows::TWin32AuxiliaryWindows(HWND owner, UINT dpi) : owner_(owner) {
     RegisterAuxiliaryClass();
     auto scale = [dpi](int value) { return MulDiv(value, static_cast<int>(dpi), 96); };
-    for (const TWindowSpec& spec : WindowSpecs()) {
-        RECT frame{0, 0, scale(spec.ClientWidth), scale(spec.ClientHeight)};
-        AdjustWindowRectExForDpi(&frame, spec.Style, FALSE, spec.ExStyle, dpi);
-        HWND window = CreateWindowExW(spec.ExStyle, kWindowClass, L"", spec.Style, 0, 0,
+    for (const TWindowSpec& entry : WindowSpecs()) {
+        RECT frame{0, 0, scale(entry.ClientWidth), scale(entry.ClientHeight)};
+        AdjustWindowRectExForDpi(&frame, entry.Style, FALSE, entry.ExStyle, dpi);
+        HWND window = CreateWindowExW(entry.ExStyle, kWindowClass, L"", entry.Style, 0, 0,
                                       frame.right - frame.left, frame.bottom - frame.top, owner,
                                       nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(spec.Window));
-        windows_[static_cast<size_t>(spec.Window)] = window;
-        for (const TChild& child : spec.Children) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(entry.Window));
+        windows_[static_cast<size_t>(entry.Window)] = window;
+        for (const TChild& child : entry.Children) {
             HWND control = CreateWindowExW(
                 0, child.Class, WideFromCodePage(1252, child.Text).c_str(), child.Style,
                 scale(child.X), scale(child.Y), scale(child.Width), scale(child.Height), window,

@@ -212,14 +212,14 @@ TWin32MainWindow::~TWin32MainWindow() {
 
 void TWin32MainWindow::CreateControls() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const TControlSpec& spec : MainWindowControls()) {
-        const TWindowKind kind = WindowKind(spec.Kind);
+    for (const TControlSpec& entry : MainWindowControls()) {
+        const TWindowKind kind = WindowKind(entry.Kind);
         HWND control = CreateWindowExW(
-            kind.ExStyle, kind.Class, WideFromCodePage(1252, spec.Text).c_str(),
+            kind.ExStyle, kind.Class, WideFromCodePage(1252, entry.Text).c_str(),
             WS_CHILD | WS_CLIPSIBLINGS | kind.Style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), instance, nullptr);
-        controls_[spec.Id] = TControlState{control, spec.Kind, spec.Place, spec.Shown};
-        if (spec.Kind == TKind::LogView)
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.Id)), instance, nullptr);
+        controls_[entry.Id] = TControlState{control, entry.Kind, entry.Place, entry.Shown};
+        if (entry.Kind == TKind::LogView)
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // as much as memory holds
     }
     for (const TFixedItems& list : kFixedItems) {
@@ -239,10 +239,10 @@ void TWin32MainWindow::CreateControls() {
 }
 
 void TWin32MainWindow::CreateTabs() {
-    for (const TTabsSpec& spec : kTabs) {
-        TPageControl pages{ControlId(spec.Control), {}};
+    for (const TTabsSpec& entry : kTabs) {
+        TPageControl pages{ControlId(entry.Control), {}};
         HWND tabs = Control(pages.Id);
-        for (const TPageCaption& tab : spec.Tabs) {
+        for (const TPageCaption& tab : entry.Tabs) {
             std::wstring caption = WideFromCodePage(1252, tab.Caption);
             TCITEMW item{};
             item.mask = TCIF_TEXT;
@@ -368,8 +368,8 @@ bool TWin32MainWindow::PlaceShown(TPlace place) const {
 }
 
 void TWin32MainWindow::UpdateVisibility() {
-    for (const TControlSpec& spec : MainWindowControls()) {
-        const TControlState& state = controls_.at(spec.Id);
+    for (const TControlSpec& entry : MainWindowControls()) {
+        const TControlState& state = controls_.at(entry.Id);
         const bool shown = state.Shown && PlaceShown(state.Place);
         if ((IsWindowVisible(state.Window) != FALSE) != shown ||
             ((GetWindowLongW(state.Window, GWL_STYLE) & WS_VISIBLE) != 0) != shown)
@@ -415,19 +415,19 @@ void TWin32MainWindow::Layout() {
         return; // still being built
     const bool baudShown = controls_.at(ControlId(TControl::ComboBoxBaudRate)).Shown;
     // In table order, so that a page control has its place before the controls on it.
-    for (const TControlSpec& spec : MainWindowControls()) {
-        const RECT area = AreaOf(spec.Place);
+    for (const TControlSpec& entry : MainWindowControls()) {
+        const RECT area = AreaOf(entry.Place);
         const int areaWidth = area.right - area.left;
         const int areaHeight = area.bottom - area.top;
-        int x = spec.X < 0 ? areaWidth + Scale(spec.X) : Scale(spec.X);
-        const int y = spec.Y < 0 ? areaHeight + Scale(spec.Y) : Scale(spec.Y);
-        const int width = spec.Width > 0 ? Scale(spec.Width) : areaWidth - x + Scale(spec.Width);
-        int height = spec.Height > 0 ? Scale(spec.Height) : areaHeight - y + Scale(spec.Height);
-        if (spec.Place == TPlace::Top && !baudShown && spec.X >= kBaudColumnX + kBaudColumnWidth)
+        int x = entry.X < 0 ? areaWidth + Scale(entry.X) : Scale(entry.X);
+        const int y = entry.Y < 0 ? areaHeight + Scale(entry.Y) : Scale(entry.Y);
+        const int width = entry.Width > 0 ? Scale(entry.Width) : areaWidth - x + Scale(entry.Width);
+        int height = entry.Height > 0 ? Scale(entry.Height) : areaHeight - y + Scale(entry.Height);
+        if (entry.Place == TPlace::Top && !baudShown && entry.X >= kBaudColumnX + kBaudColumnWidth)
             x -= Scale(kBaudColumnWidth);
-        if (IsDropDown(spec.Kind))
+        if (IsDropDown(entry.Kind))
             height += Scale(kDropDownHeight);
-        MoveWindow(Control(spec.Id), area.left + x, area.top + y, width, height, TRUE);
+        MoveWindow(Control(entry.Id), area.left + x, area.top + y, width, height, TRUE);
     }
 }
 
@@ -442,8 +442,8 @@ void TWin32MainWindow::ApplyFonts() {
               CreateWindowFont(language_, TFontStyle::Bold, dpi_),
               CreateWindowFont(language_, TFontStyle::Italic, dpi_),
               CreateWindowFont(language_, TFontStyle::LargeBold, dpi_)};
-    for (const TControlSpec& spec : MainWindowControls())
-        SendMessageW(Control(spec.Id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[0]), TRUE);
+    for (const TControlSpec& entry : MainWindowControls())
+        SendMessageW(Control(entry.Id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[0]), TRUE);
     auxiliary_->SetFonts(fonts_[0], fonts_[1], fonts_[2], fonts_[3]);
     for (HFONT font : old)
         DeleteObject(font);
