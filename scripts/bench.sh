@@ -11,6 +11,7 @@ cmake --build --preset release
 bench=build/release/bench
 "$bench/session/receive_path_bench"
 "$bench/session/pty_lines_bench" 5
+"$bench/ui/stations_page_bench" 10
 "$bench/nmea/nmea_decode_bench"
 "$bench/ais/ais_decode_bench"
 # The whole command against gpsdecode -j, on the captures and on the AIS-heavy corpus.
