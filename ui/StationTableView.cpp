@@ -7,6 +7,16 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <array>
+
+namespace {
+
+// Characters each column is first wide enough for, in TStationColumn order: the widest
+// usual value, not the longest possible one (the user may widen a column).
+constexpr std::array<int, kStationColumnCount> kColumnCharacters = {9, 16, 7, 10, 16, 16, 12, 13,
+                                                                    5, 5,  4, 6,  5,  5,  5,  9};
+
+} // namespace
 
 StationTableView::StationTableView(QWidget* parent) : QTableView(parent), model_(this) {
     setModel(&model_);
@@ -23,6 +33,7 @@ StationTableView::StationTableView(QWidget* parent) : QTableView(parent), model_
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setHighlightSections(false);
     ShowSortMark();
+    SizeColumns();
 
     // The header flips its own mark before it reports the click; the mark is set again
     // from the rows once the presenter has sorted them.
@@ -62,6 +73,21 @@ void StationTableView::RowsChanged(const TStationRowChanges& changes) {
     verticalScrollBar()->setValue(scrolledTo);
     horizontalScrollBar()->setValue(scrolledAcross);
     ShowSortMark();
+}
+
+void StationTableView::SizeColumns() {
+    const QFontMetrics text = fontMetrics();
+    const QFontMetrics header = horizontalHeader()->fontMetrics();
+    // Room for the cell's margins, and in the header for the sort mark.
+    const int cellMargin = text.averageCharWidth() * 2;
+    const int markRoom = header.height() + cellMargin;
+    for (int column = 0; column < kStationColumnCount; ++column) {
+        const QString title =
+            QString::fromLatin1(StationColumnTitle(static_cast<TStationColumn>(column)));
+        const int cells = kColumnCharacters[static_cast<size_t>(column)] * text.averageCharWidth();
+        setColumnWidth(column,
+                       std::max(cells + cellMargin, header.horizontalAdvance(title) + markRoom));
+    }
 }
 
 void StationTableView::ShowSortMark() {

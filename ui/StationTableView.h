@@ -26,6 +26,7 @@ signals:
     void RowDoubleClicked(int row);
 
 private:
+    void SizeColumns();
     void ShowSortMark();
     void RememberSelection();
     void SelectRemembered();
