@@ -37,6 +37,8 @@ void DrawSector(QPainter& painter, QPointF centre, double radius, double bearing
 } // namespace
 
 CoveragePlot::CoveragePlot(QWidget* parent) : QWidget(parent) {
+    // The bands are named before the first coverage arrives.
+    coverage_.BandTitles = {"0-5 NM", "5-10 NM", "10-20 NM", "20-40 NM", "40+ NM"};
     setMinimumSize(200, 200 + LegendHeight());
     setMouseTracking(true);
 }
