@@ -2,6 +2,8 @@
 
 #include "AnsiText.h"
 
+#include <algorithm>
+
 namespace {
 
 // Numbers read best aligned on their right, texts on their left.
@@ -50,9 +52,9 @@ void StationTableModel::RowsChanged(const TStationRowChanges& changes) {
         size_t last = first;
         while (last + 1 < changed.size() && changed[last + 1] == changed[last] + 1)
             ++last;
-        const int top = changed[first];
-        const int bottom = changed[last];
-        if (top >= 0 && bottom < rowCount_)
+        const int top = std::max(changed[first], 0);
+        const int bottom = std::min(changed[last], rowCount_ - 1);
+        if (top <= bottom)
             emit dataChanged(index(top, 0), index(bottom, lastColumn), {Qt::DisplayRole});
         first = last + 1;
     }
