@@ -29,6 +29,8 @@ const ChangeCase kChangeCases[] = {
     {"runs and a lone row", 10, {false, {1, 2, 3, 7}}, {1, 2, 3, 7}, false},
     {"first and last rows", 10, {false, {0, 9}}, {0, 9}, false},
     {"nothing", 10, {false, {}}, {}, false},
+    // Rows beyond the table are no rows; the ones before them still changed.
+    {"a run past the end", 10, {false, {8, 9, 10, 11}}, {8, 9}, false},
     {"a new order", 10, {true, {}}, {}, true},
     // More rows than announced without the flag: reading everything again is always right.
     {"rows added unannounced", 12, {false, {2}}, {}, true},
