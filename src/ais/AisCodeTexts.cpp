@@ -17,7 +17,7 @@ std::string CategoryDetail(unsigned digit) {
 } // namespace
 
 std::string ShipTypeText(unsigned code) {
-    static constexpr const char* kSpecial[] = {"Fishing",
+    static constexpr const char* kThirties[] = {"Fishing",
                                                "Towing",
                                                "Towing, longer than 200 m or broader than 25 m",
                                                "Dredging or underwater operations",
@@ -49,7 +49,7 @@ std::string ShipTypeText(unsigned code) {
     case 2:
         return "Wing in ground, " + CategoryDetail(digit);
     case 3:
-        return kSpecial[digit];
+        return kThirties[digit];
     case 4:
         return "High speed craft, " + CategoryDetail(digit);
     case 5:
@@ -87,7 +87,7 @@ std::string NavigationalStatusText(unsigned code) {
 }
 
 std::string AidTypeText(unsigned code) {
-    static constexpr const char* kTexts[] = {"Not specified",
+    static constexpr const char* kTexts[] = {"Default, type not given",
                                              "Reference point",
                                              "RACON",
                                              "Fixed structure off shore",

@@ -9,7 +9,7 @@
 std::string ShipTypeText(unsigned code);
 // "Under way using engine" ... "Not defined" (15).
 std::string NavigationalStatusText(unsigned code);
-// "Cardinal mark N" ...; 0 "Not specified".
+// "Cardinal mark N" ...; 0 "Default, type not given".
 std::string AidTypeText(unsigned code);
 
 // Bit n set: message type n was heard from the station.

@@ -53,7 +53,11 @@ std::string ValueText(const AisField& field, const AisMessage& message, size_t o
     case akText:
     case akTextToEnd: {
         const char* text = reinterpret_cast<const char*>(message.Bytes + offset);
-        return std::string(text, strnlen(text, kAisMessageSize - offset));
+        std::string value(text, strnlen(text, kAisMessageSize - offset));
+        // Texts are padded with "@" or blanks to their width.
+        while (!value.empty() && (value.back() == ' ' || value.back() == '@'))
+            value.pop_back();
+        return value;
     }
     case akNone:
         return "";

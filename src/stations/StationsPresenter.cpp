@@ -49,14 +49,19 @@ void TStationsPresenter::SetLanguage(TLanguage language) {
     Refresh(true);
 }
 
-// The texts change with new messages and, through "s ago", with each second.
+// The texts change with new messages, the receiver's position and, through "s ago",
+// with each second.
 void TStationsPresenter::Refresh(bool force) {
     int64_t now = clock_();
-    if (!force && now == shownSecond_ && list_.Revision() == shownRevision_)
+    std::optional<TGeoPosition> own = ReceiverPosition(decoder_.Navigation, list_);
+    bool sameOwn =
+        own.has_value() == shownOwn_.has_value() &&
+        (!own || (own->Latitude == shownOwn_->Latitude && own->Longitude == shownOwn_->Longitude));
+    if (!force && now == shownSecond_ && list_.Revision() == shownRevision_ && sameOwn)
         return;
     shownSecond_ = now;
     shownRevision_ = list_.Revision();
-    std::optional<TGeoPosition> own = ReceiverPosition(decoder_.Navigation, list_);
+    shownOwn_ = own;
     TStationRowChanges changes = table_.Refresh(now, own);
     if (force || changes.Reordered || !changes.Changed.empty())
         view_.StationRowsChanged(changes.Reordered || force ? TStationRowChanges{true, {}}

@@ -49,5 +49,6 @@ private:
     bool coverageShown_ = false;
     int64_t shownSecond_ = -1;
     uint64_t shownRevision_ = ~uint64_t{0};
+    std::optional<TGeoPosition> shownOwn_;
     std::string shownCount_;
 };
