@@ -14,5 +14,6 @@ bench=build/release/bench
 "$bench/ui/stations_page_bench" 10
 "$bench/nmea/nmea_decode_bench"
 "$bench/ais/ais_decode_bench"
+"$bench/stations/stations_bench"
 # The whole command against gpsdecode -j, on the captures and on the AIS-heavy corpus.
 bash scripts/bench-decode.sh
