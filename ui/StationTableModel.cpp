@@ -72,7 +72,8 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     if (rows_ == nullptr || !index.isValid() || index.row() >= rows_->RowCount())
         return {};
     const auto column = static_cast<TStationColumn>(index.column());
-    if (role == Qt::DisplayRole)
+    // The tip shows a cell cut short by its column whole.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return ToQString(rows_->Cell(index.row(), column));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |

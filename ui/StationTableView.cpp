@@ -11,10 +11,24 @@
 
 namespace {
 
-// Characters each column is first wide enough for, in TStationColumn order: the widest
-// usual value, not the longest possible one (the user may widen a column).
-constexpr std::array<int, kStationColumnCount> kColumnCharacters = {9, 16, 7, 10, 16, 16, 12, 13,
-                                                                    5, 5,  4, 6,  5,  5,  5,  9};
+// What each column is first wide enough for, in TStationColumn order: a usual value, not
+// the longest possible one (the user may widen a column).
+constexpr std::array<const char*, kStationColumnCount> kUsualCells = {"000000000",
+                                                                      "HARBOUR STAR 8",
+                                                                      "BQ12345",
+                                                                      "Base station",
+                                                                      "Cargo, all ships",
+                                                                      "Under way using engine",
+                                                                      " 00\u00B000.0000'N",
+                                                                      "000\u00B000.0000'E",
+                                                                      "00.0",
+                                                                      "000.0",
+                                                                      "000",
+                                                                      "000.0",
+                                                                      "000",
+                                                                      "00000",
+                                                                      "00000",
+                                                                      "00 min ago"};
 
 } // namespace
 
@@ -84,7 +98,8 @@ void StationTableView::SizeColumns() {
     for (int column = 0; column < kStationColumnCount; ++column) {
         const QString title =
             QString::fromLatin1(StationColumnTitle(static_cast<TStationColumn>(column)));
-        const int cells = kColumnCharacters[static_cast<size_t>(column)] * text.averageCharWidth();
+        const int cells =
+            text.horizontalAdvance(QString::fromUtf8(kUsualCells[static_cast<size_t>(column)]));
         setColumnWidth(column,
                        std::max(cells + cellMargin, header.horizontalAdvance(title) + markRoom));
     }

@@ -64,6 +64,14 @@ protected:
         return shown;
     }
 
+    static bool AllNamed(const QAbstractItemModel& model) {
+        const int nameColumn = static_cast<int>(TStationColumn::Name);
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.index(row, nameColumn).data().toString().isEmpty())
+                return false;
+        return true;
+    }
+
     std::string folder_;
     std::unique_ptr<SimProcess> sim_;
 };
@@ -90,13 +98,14 @@ TEST_F(AisStationsScreenshot, PageListsTheFleetAroundTheReceiver) {
     auto* plot = window.findChild<CoveragePlot*>(QStringLiteral("PaintBoxCoverage"));
     ASSERT_NE(grid, nullptr);
     ASSERT_NE(plot, nullptr);
-    // Every vessel heard with its class known, and the fix placing them all.
+    // Every vessel heard with its class and its name (from its static data, sent less
+    // often than its position), and the fix placing them all.
     auto fleetPlaced = [&] {
         const TCoverageView& coverage = plot->Coverage();
         const int placed =
             std::accumulate(coverage.BandCounts.begin(), coverage.BandCounts.end(), 0);
         return ClassesShown(*grid->model()) == kFleetClasses && coverage.HasOwnPosition &&
-               placed == static_cast<int>(kFleetClasses.size());
+               placed == static_cast<int>(kFleetClasses.size()) && AllNamed(*grid->model());
     };
     EXPECT_TRUE(ProcessEventsUntil(fleetPlaced, 30000)) << sim_->Log();
 
