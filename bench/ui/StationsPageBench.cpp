@@ -2,7 +2,9 @@
 // simulator floods the link: the lines the session handles per second, how long each
 // stations tick takes (the table and coverage refresh), and the longest stall of the
 // event loop, which is what a user feels as a window that stops responding.
-//   stations_page_bench [SECONDS] [AIS_RATE]
+//   stations_page_bench [SECONDS] [AIS_RATE] [AIS_CAPTURE]
+// With a capture, the simulator replays its sentences instead of its own few vessels, so
+// the table fills with as many stations as the capture holds.
 #include "Configurator.h"
 #include "PageIndex.h"
 #include "SimProcess.h"
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -92,7 +95,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     const std::string rate = argc > 2 ? argv[2] : "100000";
-    SimProcess sim({"--rate", rate});
+    std::vector<std::string> simArguments = {"--rate", rate};
+    if (argc > 3)
+        simArguments.insert(simArguments.end(), {"--ais", argv[3]});
+    SimProcess sim(simArguments);
 
     LineCounter counter; // outlives the session, which keeps a reference
     Configurator program;
