@@ -11,7 +11,13 @@ cmake --build --preset release
 bench=build/release/bench
 "$bench/session/receive_path_bench"
 "$bench/session/pty_lines_bench" 5
+# The window with AIS STATIONS in front while the simulator floods it with a full table.
+marnav=$(mktemp)
+trap 'rm -f "$marnav"' EXIT
+gzip -dc tests/data/ais/marnav/ais-sample.txt.gz >"$marnav"
+"$bench/ui/stations_page_bench" 10 100000 "$marnav"
 "$bench/nmea/nmea_decode_bench"
 "$bench/ais/ais_decode_bench"
+"$bench/stations/stations_bench"
 # The whole command against gpsdecode -j, on the captures and on the AIS-heavy corpus.
 bash scripts/bench-decode.sh

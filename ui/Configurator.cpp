@@ -1,6 +1,8 @@
 #include "Configurator.h"
 
+#include "AnsiText.h"
 #include "SkyMapWidget.h"
+#include "StationTableView.h"
 #include "StatusLabel.h"
 
 #include <QAbstractButton>
@@ -132,6 +134,20 @@ void Configurator::ConnectEvents() {
                      [network] { network->TransmitViewDoubleClicked(); });
     new DoubleClicks(Control<QPlainTextEdit>(window_, "MemoEthernetRx")->viewport(), to,
                      [network] { network->ReceiveViewDoubleClicked(); });
+
+    TStationsPresenter* stations = &controller_.Stations();
+    auto* grid = Control<StationTableView>(window_, "GridStations");
+    QObject::connect(grid, &StationTableView::SortClicked, to,
+                     [stations](TStationColumn column) { stations->SortClicked(column); });
+    QObject::connect(grid, &StationTableView::RowDoubleClicked, to,
+                     [stations](int row) { stations->DetailsRequested(row); });
+    // textEdited: typed by the user, not set by the controller.
+    QObject::connect(Control<QLineEdit>(window_, "EditStationFilter"), &QLineEdit::textEdited, to,
+                     [stations](const QString& text) { stations->FilterEdited(ToAnsi(text)); });
+    ConnectButton("ButtonStationDetails",
+                  [stations, grid] { stations->DetailsRequested(grid->currentIndex().row()); });
+    ConnectButton("ButtonClearStations", [stations] { stations->ClearClicked(); });
+    ConnectButton("ButtonExportStations", [stations] { stations->ExportClicked(); });
 
     TLanguagePresenter* languages = &controller_.Languages();
     const char* languageItems[] = {"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese"};

@@ -5,6 +5,33 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+struct PageName {
+    const char* name;
+    TControl pageControl;
+    int page;
+};
+
+constexpr PageName kPages[] = {
+    {"baud-rate", TControl::PageControlConf, pgBaudRate},
+    {"internal-gps", TControl::PageControlConf, pgInternalGps},
+    {"restore", TControl::PageControlConf, pgRestore},
+    {"system-check", TControl::PageControlDiagnosis, pgSystemCheck},
+    {"gps-status", TControl::PageControlDiagnosis, pgGpsStatus},
+    {"data-log", TControl::PageControlDiagnosis, pgDataLog},
+    {"ais-stations", TControl::PageControlDiagnosis, pgAisStations},
+};
+
+QString PageNames() {
+    QStringList names;
+    for (const PageName& page : kPages)
+        names << QString::fromLatin1(page.name);
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
     LaunchOptions options;
     QCommandLineParser parser;
@@ -22,7 +49,11 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
     QCommandLineOption after(QStringLiteral("after"),
                              QStringLiteral("Milliseconds from start to the picture."),
                              QStringLiteral("ms"), QString::number(options.screenshotDelayMs));
-    parser.addOptions({port, connect, screenshot, after});
+    QCommandLineOption page(QStringLiteral("page"),
+                            QStringLiteral("Bring a page to the front: ") + PageNames() +
+                                QStringLiteral("."),
+                            QStringLiteral("page"));
+    parser.addOptions({port, connect, screenshot, after, page});
     parser.process(app);
 
     options.port = parser.value(port);
@@ -33,6 +64,19 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
     if (!valid || options.screenshotDelayMs < 0) {
         std::fprintf(stderr, "--after needs a number of milliseconds\n");
         std::exit(2);
+    }
+    if (parser.isSet(page)) {
+        const QString name = parser.value(page);
+        for (const PageName& known : kPages)
+            if (name == QLatin1String(known.name)) {
+                options.pageControl = known.pageControl;
+                options.page = known.page;
+            }
+        if (options.page < 0) {
+            std::fprintf(stderr, "no page named %s; the pages are %s\n", qPrintable(name),
+                         qPrintable(PageNames()));
+            std::exit(2);
+        }
     }
     return options;
 }

@@ -2,6 +2,8 @@
 // The configurator itself reads no options.
 #pragma once
 
+#include "view/MainView.h"
+
 #include <QString>
 
 class QCoreApplication;
@@ -11,6 +13,9 @@ struct LaunchOptions {
     bool connect = false; // click Connect once the window is up
     QString screenshot;   // save a picture of the window here, then quit
     int screenshotDelayMs = 1500;
+    // The page to bring to the front: its page control and index; none by default.
+    TControl pageControl = TControl::PageControlMain;
+    int page = -1;
 };
 
 // Parses the command line; prints help or an error and ends the program when asked

@@ -28,6 +28,7 @@ constexpr TimerDescription kTimers[] = {
     {TTimer::NetworkConsoleTick, "TimerEthernetRoutine"},
     {TTimer::CountdownTick, "CountdownTimer"},
     {TTimer::RefreshPause, "RefreshPause"},
+    {TTimer::StationsTick, "TimerStations"},
 };
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {

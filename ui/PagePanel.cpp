@@ -5,6 +5,7 @@
 #include "GpsStatusPageWidgets.h"
 #include "NetworkPage.h"
 #include "PageIndex.h"
+#include "StationsPageWidgets.h"
 #include "SystemCheckPage.h"
 
 #include "view/MainView.h"
@@ -41,6 +42,7 @@ constexpr PageDescription kDiagnosisPages[] = {
     {"TabSheetSystemCheck", "SYSTEM CHECK"},
     {"TabSheetGpsStatus", "GPS STATUS"},
     {"TabSheetDataLog", "DATA LOG"},
+    {"TabSheetAisStations", "AIS STATIONS"},
 };
 
 QTabWidget* CreatePageControl(const char* name, QWidget* parent) {
@@ -95,6 +97,7 @@ QWidget* CreatePagePanel(QWidget* parent) {
     FillNetworkPage(configurationPages[pgNetwork]);
     FillSystemCheckPage(diagnosisPages[pgSystemCheck]);
     FillGpsStatusPage(diagnosisPages[pgGpsStatus]);
+    FillAisStationsPage(diagnosisPages[pgAisStations]);
 
     auto* reload = new QPushButton(QStringLiteral("Read Device"), panel);
     reload->setObjectName(QStringLiteral("SpeedButtonReload"));

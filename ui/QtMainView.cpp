@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "CheckIcons.h"
+#include "CoveragePlot.h"
 #include "DataLogView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -10,6 +11,8 @@
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 #include "SortedComboBox.h"
+#include "StationDetailsWindow.h"
+#include "StationTableView.h"
 #include "view/Texts.h"
 
 #include <QAbstractButton>
@@ -293,4 +296,28 @@ void QtMainView::ShowSatelliteViews(const TSatelliteViewData& views) {
         chart->ShowBars(views.Bars, views.ValueMarksVisible);
     if (auto* map = window_.findChild<TPaintSatelliteChart*>(QStringLiteral("SatelliteMap")))
         map->ShowSymbols(views.Symbols);
+}
+
+void QtMainView::SetStationRows(const TStationRows& rows) {
+    if (auto* table = FindAs<StationTableView>(TControl::GridStations))
+        table->SetRows(rows);
+}
+
+void QtMainView::StationRowsChanged(const TStationRowChanges& changes) {
+    if (auto* table = FindAs<StationTableView>(TControl::GridStations))
+        table->RowsChanged(changes);
+}
+
+void QtMainView::ShowCoverage(const TCoverageView& coverage) {
+    if (auto* plot = FindAs<CoveragePlot>(TControl::PaintBoxCoverage))
+        plot->Show(coverage);
+}
+
+// Made at the first station asked for and kept: the next station replaces its lines.
+void QtMainView::ShowStationDetails(const std::string& title,
+                                    const std::vector<TStationDetail>& details) {
+    auto* window = window_.findChild<StationDetailsWindow*>();
+    if (window == nullptr)
+        window = new StationDetailsWindow(&window_);
+    window->ShowDetails(title, details);
 }

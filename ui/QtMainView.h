@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class MainWindow;
 class QObject;
@@ -65,6 +66,11 @@ public:
     std::string EditText(TControl edit) override;
     void SetTextLanguage(TLanguage language) override;
     void ShowSatelliteViews(const TSatelliteViewData& views) override;
+    void SetStationRows(const TStationRows& rows) override;
+    void StationRowsChanged(const TStationRowChanges& changes) override;
+    void ShowCoverage(const TCoverageView& coverage) override;
+    void ShowStationDetails(const std::string& title,
+                            const std::vector<TStationDetail>& details) override;
 
 private:
     // The widget or action named after `control`; a menu stands for its menu action.

@@ -1,21 +1,23 @@
 // t360kv-gui: the configurator's window.
 //
-//   t360kv-gui [--port TEXT] [--connect] [--screenshot FILE.png [--after MS]]
+//   t360kv-gui [--port TEXT] [--connect] [--page PAGE] [--screenshot FILE.png [--after MS]]
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (a device
 // path, COMn, or text the entry contains, as for t360kv), --connect clicks Connect once
-// the window is up, --screenshot saves a picture of the window MS milliseconds (default
-// 1500) after start and quits, also without a display (QT_QPA_PLATFORM=offscreen, or
-// under Xvfb).
+// the window is up, --page brings a page to the front, --screenshot saves a picture of
+// the window MS milliseconds (default 1500) after start and quits, also without a display
+// (QT_QPA_PLATFORM=offscreen, or under Xvfb).
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
+#include "PageIndex.h"
 #include "app/Settings.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/FileSystem.h"
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -25,6 +27,22 @@ namespace {
 void ClickConnect(MainWindow& window) {
     auto* openPort = window.findChild<QAbstractButton*>(QStringLiteral("OpenPort"));
     QTimer::singleShot(0, openPort, &QAbstractButton::click);
+}
+
+// Brings the page forward as the user's click on its tabs would, so that the controller
+// hears of the change.
+void BringPageForward(MainWindow& window, const LaunchOptions& options) {
+    if (options.page < 0)
+        return;
+    auto tabs = [&window](TControl control) {
+        return window.findChild<QTabWidget*>(QString::fromLatin1(ControlName(control)));
+    };
+    const int area =
+        options.pageControl == TControl::PageControlConf ? pgConfiguration : pgDiagnostics;
+    QTabWidget* main = tabs(TControl::PageControlMain);
+    QTabWidget* pages = tabs(options.pageControl);
+    main->setCurrentIndex(TabOfPage(main, area));
+    pages->setCurrentIndex(TabOfPage(pages, options.page));
 }
 
 void TakeScreenshot(QWidget& window, const QString& file) {
@@ -52,11 +70,15 @@ int main(int argc, char** argv) {
             return 2;
         }
         window.show();
+        BringPageForward(window, options);
         if (options.connect)
             ClickConnect(window);
+        // The page asked for also when the connection has brought another one forward.
         if (!options.screenshot.isEmpty())
-            QTimer::singleShot(options.screenshotDelayMs, &window,
-                               [&window, &options] { TakeScreenshot(window, options.screenshot); });
+            QTimer::singleShot(options.screenshotDelayMs, &window, [&window, &options] {
+                BringPageForward(window, options);
+                TakeScreenshot(window, options.screenshot);
+            });
         return app.exec();
     } catch (const std::exception& error) {
         ShowException(error);

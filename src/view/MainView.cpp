@@ -150,6 +150,22 @@ const char* ControlName(TControl control) {
         return "ButtonCMD1";
     case TControl::ButtonCompareIP:
         return "ButtonCompareIP";
+    case TControl::TabSheetAisStations:
+        return "TabSheetAisStations";
+    case TControl::GridStations:
+        return "GridStations";
+    case TControl::EditStationFilter:
+        return "EditStationFilter";
+    case TControl::ButtonStationDetails:
+        return "ButtonStationDetails";
+    case TControl::ButtonClearStations:
+        return "ButtonClearStations";
+    case TControl::ButtonExportStations:
+        return "ButtonExportStations";
+    case TControl::PaintBoxCoverage:
+        return "PaintBoxCoverage";
+    case TControl::LabelStationCount:
+        return "LabelStationCount";
     }
     return "";
 }
@@ -168,6 +184,8 @@ int TimerInterval(TTimer timer) {
         return 1000;
     case TTimer::RefreshPause:
         return 1000;
+    case TTimer::StationsTick:
+        return 500;
     }
     return 1000;
 }

@@ -7,6 +7,7 @@
 #include "skyview/SatelliteSymbols.h"
 #include "skyview/SnrBar.h"
 #include "view/Languages.h"
+#include "view/StationRows.h"
 
 #include <array>
 #include <string>
@@ -96,6 +97,15 @@ enum class TControl {
     ButtonExitEthConfigMode,
     ButtonCMD1,
     ButtonCompareIP,
+    // AIS STATIONS page
+    TabSheetAisStations,
+    GridStations,
+    EditStationFilter,
+    ButtonStationDetails,
+    ButtonClearStations,
+    ButtonExportStations,
+    PaintBoxCoverage,
+    LabelStationCount,
 };
 
 const char* ControlName(TControl control);
@@ -109,10 +119,12 @@ enum class TTimer {
     NetworkConsoleTick, // 100 ms: the network module's queued commands
     CountdownTick,      // 1 s: the countdown dialog
     RefreshPause,
+    StationsTick, // 500 ms: the AIS STATIONS page's table and coverage
 };
 inline constexpr TTimer kAllTimers[] = {TTimer::HandshakeTick,   TTimer::HalfSecondTick,
                                         TTimer::SystemCheckTick, TTimer::NetworkConsoleTick,
-                                        TTimer::CountdownTick,   TTimer::RefreshPause};
+                                        TTimer::CountdownTick,   TTimer::RefreshPause,
+                                        TTimer::StationsTick};
 
 // Interval of each timer, in milliseconds.
 int TimerInterval(TTimer timer);
@@ -120,7 +132,7 @@ int TimerInterval(TTimer timer);
 // Pages of the three page controls, by index.
 enum TMainPage { pgConfiguration = 0, pgDiagnostics = 1 };
 enum TConfPage { pgBaudRate = 0, pgInternalGps = 1, pgNetwork = 2, pgRestore = 3 };
-enum TDiagnosisPage { pgSystemCheck = 0, pgGpsStatus = 1, pgDataLog = 2 };
+enum TDiagnosisPage { pgSystemCheck = 0, pgGpsStatus = 1, pgDataLog = 2, pgAisStations = 3 };
 
 // Buttons of a message box, and the button pressed (by its Win32 result code).
 enum class TMessageButtons { Ok, OkCancel, YesNo };
@@ -218,4 +230,14 @@ public:
 
     // Draws the bars of the SNR chart and places the symbols on the sky map.
     virtual void ShowSatelliteViews(const TSatelliteViewData& views) = 0;
+
+    // The AIS STATIONS page. The window keeps `rows` (which outlive it) and reads cells
+    // from it whenever it draws; StationRowsChanged tells it which rows to read again.
+    virtual void SetStationRows(const TStationRows& rows) = 0;
+    virtual void StationRowsChanged(const TStationRowChanges& changes) = 0;
+    virtual void ShowCoverage(const TCoverageView& coverage) = 0;
+    // One station's details in a window of their own, not modal; `title` names the
+    // station. A second call replaces what the window shows.
+    virtual void ShowStationDetails(const std::string& title,
+                                    const std::vector<TStationDetail>& details) = 0;
 };

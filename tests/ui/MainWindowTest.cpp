@@ -158,8 +158,8 @@ const PagesAtStart kPagesAtStart[] = {
      {"BAUD RATE", "INTERNAL GPS", "RESTORE"},
      {"TabSheetBaudRate", "TabSheetInternalGPS", "TabSheetRestore"}},
     {"PageControlDiagnosis",
-     {"SYSTEM CHECK", "GPS STATUS", "DATA LOG"},
-     {"TabSheetSystemCheck", "TabSheetGpsStatus", "TabSheetDataLog"}},
+     {"SYSTEM CHECK", "GPS STATUS", "DATA LOG", "AIS STATIONS"},
+     {"TabSheetSystemCheck", "TabSheetGpsStatus", "TabSheetDataLog", "TabSheetAisStations"}},
 };
 
 TEST_F(MainWindowAtStart, OffersThePagesFirstOneInFrontAndNeverTheNetworkPage) {
@@ -193,6 +193,7 @@ TEST_F(MainWindowAtStart, RunsTheTimersOtherThanTheSystemCheck) {
         {TTimer::HandshakeTick, 1000, true},    {TTimer::HalfSecondTick, 500, true},
         {TTimer::SystemCheckTick, 1000, false}, {TTimer::NetworkConsoleTick, 100, true},
         {TTimer::CountdownTick, 1000, false},   {TTimer::RefreshPause, 1000, false},
+        {TTimer::StationsTick, 500, true},
     };
     for (const TimerAtStart& expected : timers) {
         SCOPED_TRACE(static_cast<int>(expected.timer));

@@ -1,0 +1,137 @@
+// The AIS STATIONS page as a newcomer sees it: the whole program at the window's own
+// size, connected to the receiver simulator, until the table lists the simulated fleet
+// and the coverage plot places it around the receiver's own fix; the window is then
+// saved as a picture for the README.
+#include "Configurator.h"
+#include "CoveragePlot.h"
+#include "PageIndex.h"
+#include "SimProcess.h"
+#include "StationTableView.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <numeric>
+
+namespace {
+
+// The simulator's fleet: four class A ships and two class B craft.
+const std::map<QString, QString> kFleetClasses = {
+    {"416000101", "Class A"}, {"416000102", "Class A"}, {"416000103", "Class A"},
+    {"416000104", "Class A"}, {"416000201", "Class B"}, {"416000202", "Class B"},
+};
+
+bool ProcessEventsUntil(const std::function<bool()>& done, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+class AisStationsScreenshot : public testing::Test {
+protected:
+    AisStationsScreenshot() {
+        // The simulator registers its port in this folder, and the program keeps its
+        // settings in this home: the user's own are never touched.
+        std::string pattern = testing::TempDir() + "t360kv-stations-XXXXXX";
+        folder_ = mkdtemp(pattern.data());
+        setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
+        setenv("HOME", folder_.c_str(), 1);
+    }
+    ~AisStationsScreenshot() override {
+        sim_.reset();
+        std::filesystem::remove_all(folder_);
+    }
+
+    // The MMSI and class cells of the rows shown.
+    static std::map<QString, QString> ClassesShown(const QAbstractItemModel& model) {
+        std::map<QString, QString> shown;
+        const int classColumn = static_cast<int>(TStationColumn::StationClass);
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown[model.index(row, 0).data().toString()] =
+                model.index(row, classColumn).data().toString();
+        return shown;
+    }
+
+    static bool AllNamed(const QAbstractItemModel& model) {
+        const int nameColumn = static_cast<int>(TStationColumn::Name);
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.index(row, nameColumn).data().toString().isEmpty())
+                return false;
+        return true;
+    }
+
+    std::string folder_;
+    std::unique_ptr<SimProcess> sim_;
+};
+
+TEST_F(AisStationsScreenshot, PageListsTheFleetAroundTheReceiver) {
+    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{}, folder_);
+    Configurator program;
+    program.View().AnswerMessagesWith([](auto&&...) { return TMessageAnswer::Ok; });
+    MainWindow& window = program.Window();
+    window.show();
+
+    ASSERT_TRUE(program.Controller().Connection().ConnectDevice(sim_->Port(), br128000))
+        << sim_->Log();
+    ASSERT_TRUE(
+        ProcessEventsUntil([&] { return program.Controller().Session().IsConnected(); }, 15000))
+        << sim_->Log();
+    // As the user's clicks on the tabs would.
+    auto* main = window.findChild<QTabWidget*>(QStringLiteral("PageControlMain"));
+    auto* diagnosis = window.findChild<QTabWidget*>(QStringLiteral("PageControlDiagnosis"));
+    main->setCurrentIndex(TabOfPage(main, pgDiagnostics));
+    diagnosis->setCurrentIndex(TabOfPage(diagnosis, pgAisStations));
+
+    auto* grid = window.findChild<StationTableView*>(QStringLiteral("GridStations"));
+    auto* plot = window.findChild<CoveragePlot*>(QStringLiteral("PaintBoxCoverage"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(plot, nullptr);
+    // Every vessel heard with its class and its name (from its static data, sent less
+    // often than its position), and the fix placing them all.
+    auto fleetPlaced = [&] {
+        const TCoverageView& coverage = plot->Coverage();
+        const int placed =
+            std::accumulate(coverage.BandCounts.begin(), coverage.BandCounts.end(), 0);
+        return ClassesShown(*grid->model()) == kFleetClasses && coverage.HasOwnPosition &&
+               placed == static_cast<int>(kFleetClasses.size()) && AllNamed(*grid->model());
+    };
+    EXPECT_TRUE(ProcessEventsUntil(fleetPlaced, 30000)) << sim_->Log();
+
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        const QString mmsi = grid->model()->index(row, 0).data().toString();
+        for (TStationColumn column : {TStationColumn::Distance, TStationColumn::Bearing})
+            EXPECT_FALSE(
+                grid->model()->index(row, static_cast<int>(column)).data().toString().isEmpty())
+                << mmsi.toStdString() << " " << StationColumnTitle(column);
+    }
+    const TCoverageView& coverage = plot->Coverage();
+    EXPECT_EQ(coverage.Unusable, 0);
+    // The fleet sails within a few miles of the receiver, in more than one direction.
+    const auto sectorsHeard = std::count_if(coverage.FarthestNm.begin(), coverage.FarthestNm.end(),
+                                            [](double nm) { return nm > 0; });
+    EXPECT_GE(sectorsHeard, 2);
+
+    const QString picture = QStringLiteral(T360KV_SCREENSHOT_PATH);
+    EXPECT_TRUE(window.grab().save(picture)) << picture.toStdString();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}
