@@ -107,23 +107,36 @@ TEST_F(CoverageDrawing, FillsNoSectorWithoutAnOwnPosition) {
     EXPECT_GT(picture_.Count(plot, Rgb(kCoverageDisc)), layout.Radius * layout.Radius);
 }
 
-TEST_F(CoverageDrawing, LegendUnderThePlotCarriesInk) {
-    TCoverageView coverage = Coverage();
-    coverage.BandCounts = {1, 2, 3, 4, 5};
-    coverage.Unusable = 6;
-    const TCoverageLayout layout = Paint(coverage);
-    ASSERT_GT(layout.Legend.top, layout.Centre.y + layout.Radius);
-    ASSERT_LE(layout.Legend.bottom, kHeight);
-    // Three lines of text in each column.
-    const LONG half = (layout.Legend.left + layout.Legend.right) / 2;
-    for (int row = 0; row < 3; ++row)
-        for (const LONG left : {layout.Legend.left, half}) {
-            const LONG top = layout.Legend.top + row * layout.LineHeight;
-            const LONG right = left == half ? layout.Legend.right : half;
-            EXPECT_GT(picture_.Count({left, top, right, top + layout.LineHeight}, {0, 0, 0}, 150),
-                      4)
-                << "row " << row << " from " << left;
+// Every band's title on the left of its cell, its count on the right; also before the
+// first coverage, which waits for a station.
+TEST_F(CoverageDrawing, LegendNamesEveryBandBeforeAndAfterTheFirstCoverage) {
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "shown" : "before the first coverage");
+        TWin32CoverageMap map;
+        if (shown) {
+            TCoverageView coverage = Coverage();
+            coverage.BandCounts = {1, 2, 3, 4, 5};
+            coverage.Unusable = 6;
+            map.Show(coverage, laEnglish);
         }
+        TPicture picture(kWidth, kHeight);
+        map.Paint(picture.Dc(), picture.Area(), font_);
+        const TCoverageLayout layout =
+            TWin32CoverageMap::Layout(picture.Dc(), font_, kWidth, kHeight);
+        ASSERT_GT(layout.Legend.top, layout.Centre.y + layout.Radius);
+        ASSERT_LE(layout.Legend.bottom, kHeight);
+        const LONG column = (layout.Legend.right - layout.Legend.left) / 2;
+        for (int entry = 0; entry <= kDistanceBands; ++entry) {
+            const LONG left = layout.Legend.left + (entry / 3) * column;
+            const LONG top = layout.Legend.top + (entry % 3) * layout.LineHeight;
+            const LONG bottom = top + layout.LineHeight;
+            EXPECT_GT(picture.Count({left, top, left + column / 2, bottom}, {0, 0, 0}, 150), 4)
+                << "no title in entry " << entry;
+            EXPECT_GT(
+                picture.Count({left + column / 2, top, left + column, bottom}, {0, 0, 0}, 150), 4)
+                << "no count in entry " << entry;
+        }
+    }
 }
 
 } // namespace

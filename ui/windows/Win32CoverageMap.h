@@ -36,7 +36,9 @@ private:
     void DrawTexts(HDC dc, const TCoverageLayout& layout, int width) const;
 
     TCoverageView coverage_;
-    std::array<std::wstring, kDistanceBands> bandTitles_;
+    // Named before the first coverage comes, which waits for a station.
+    std::array<std::wstring, kDistanceBands> bandTitles_{L"0-5 NM", L"5-10 NM", L"10-20 NM",
+                                                         L"20-40 NM", L"40+ NM"};
 };
 
 // Colours of the plot, for whoever reads it back.
