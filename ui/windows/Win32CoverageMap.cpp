@@ -132,9 +132,18 @@ void TWin32CoverageMap::DrawTexts(HDC dc, const TCoverageLayout& layout, int wid
         Write(dc, RingLabel(coverage_.RingStepNm * k),
               {centre.x + 3, top + 1, centre.x + layout.Radius, top + 1 + line}, DT_LEFT | DT_TOP);
     }
-    if (!coverage_.HasOwnPosition)
-        Write(dc, kNoOwnPosition, {0, centre.y + line / 2, width, centre.y + line / 2 + line},
-              DT_CENTER | DT_TOP);
+    if (!coverage_.HasOwnPosition) {
+        // On a patch of the disc's colour, clear of the rings and the cross.
+        SIZE size{};
+        GetTextExtentPoint32W(dc, kNoOwnPosition, static_cast<int>(std::size(kNoOwnPosition)) - 1,
+                              &size);
+        const int top = centre.y + line / 2;
+        const RECT patch{centre.x - size.cx / 2 - 3, top, centre.x + size.cx / 2 + 3, top + line};
+        HBRUSH disc = CreateSolidBrush(kCoverageDisc);
+        FillRect(dc, &patch, disc);
+        DeleteObject(disc);
+        Write(dc, kNoOwnPosition, {0, top, width, top + line}, DT_CENTER | DT_TOP);
+    }
 
     // The bands down the left column, then on down the right, the unusable ones last.
     const RECT& legend = layout.Legend;
@@ -147,7 +156,8 @@ void TWin32CoverageMap::DrawTexts(HDC dc, const TCoverageLayout& layout, int wid
             unusable ? coverage_.Unusable : coverage_.BandCounts[static_cast<size_t>(entry)];
         const int left = legend.left + (entry / kRows) * columnWidth;
         const int top = legend.top + (entry % kRows) * line;
-        const RECT cell{left, top, left + columnWidth - line / 2, top + line};
+        // A line height of room between the columns.
+        const RECT cell{left, top, left + columnWidth - line, top + line};
         Write(dc, title, cell, DT_LEFT | DT_TOP);
         Write(dc, std::to_wstring(count), cell, DT_RIGHT | DT_TOP);
     }
