@@ -320,35 +320,54 @@ TEST_F(StationsPageHearingVessels, ColumnClickSortsTheRowsAndMarksTheColumn) {
 }
 
 TEST_F(StationsPageHearingVessels, DetailsOfTheSelectedStationShowInTheirWindow) {
-    const std::vector<std::wstring> names = ShownColumn(TStationColumn::Name);
-    const auto row =
-        static_cast<int>(std::find(names.begin(), names.end(), L"ALPHA") - names.begin());
-    ASSERT_LT(row, ItemCount());
-    Select(row);
-    SendMessageW(Control(TControl::ButtonStationDetails), BM_CLICK, 0, 0);
     TWin32StationDetails& details = Window().StationDetails();
-    EXPECT_TRUE(IsWindowVisible(details.Window()));
-    EXPECT_NE(Text(details.Window()).find(L"416100002"), std::wstring::npos);
-    const auto lines = static_cast<int>(SendMessageW(details.List(), LVM_GETITEMCOUNT, 0, 0));
-    ASSERT_GT(lines, 0);
-    // Somewhere among the fields, the name it sent.
-    bool named = false;
-    for (int line = 0; line < lines; ++line) {
-        wchar_t value[128] = {};
-        LVITEMW item{};
-        item.iSubItem = 2;
-        item.pszText = value;
-        item.cchTextMax = static_cast<int>(std::size(value));
-        SendMessageW(details.List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(line),
-                     reinterpret_cast<LPARAM>(&item));
-        named = named || std::wstring(value).find(L"ALPHA") != std::wstring::npos;
+    // Whether a value in the details holds `text`.
+    const auto shows = [&details](const std::wstring& text) {
+        const auto lines = static_cast<int>(SendMessageW(details.List(), LVM_GETITEMCOUNT, 0, 0));
+        for (int line = 0; line < lines; ++line) {
+            wchar_t value[128] = {};
+            LVITEMW item{};
+            item.iSubItem = 2;
+            item.pszText = value;
+            item.cchTextMax = static_cast<int>(std::size(value));
+            SendMessageW(details.List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(line),
+                         reinterpret_cast<LPARAM>(&item));
+            if (std::wstring(value).find(text) != std::wstring::npos)
+                return true;
+        }
+        return false;
+    };
+    const std::vector<std::wstring> names = ShownColumn(TStationColumn::Name);
+    std::vector<std::wstring> titles;
+    // The first by the Details button, the second by a double click on its row.
+    for (const wchar_t* name : {L"ALPHA", L"CHARLIE"}) {
+        SCOPED_TRACE(name);
+        const auto row =
+            static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+        ASSERT_LT(row, ItemCount());
+        if (name == std::wstring(L"ALPHA")) {
+            Select(row);
+            SendMessageW(Control(TControl::ButtonStationDetails), BM_CLICK, 0, 0);
+        } else {
+            // A double click on the row, as the user's mouse makes it.
+            RECT bounds{};
+            bounds.left = LVIR_LABEL;
+            SendMessageW(Grid(), LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&bounds));
+            const LPARAM at =
+                MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+            for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+                SendMessageW(Grid(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+        }
+        EXPECT_TRUE(IsWindowVisible(details.Window()));
+        // The name the station sent among its fields, and only its own: the second
+        // station's details replace the first's.
+        EXPECT_TRUE(shows(name));
+        EXPECT_FALSE(shows(name == std::wstring(L"ALPHA") ? L"CHARLIE" : L"ALPHA"));
+        titles.push_back(Text(details.Window()));
     }
-    EXPECT_TRUE(named);
-
-    // Another station replaces the first.
-    Select(row == 0 ? 1 : 0);
-    SendMessageW(Control(TControl::ButtonStationDetails), BM_CLICK, 0, 0);
-    EXPECT_EQ(Text(details.Window()).find(L"416100002"), std::wstring::npos);
+    EXPECT_FALSE(titles[0].empty());
+    EXPECT_NE(titles[0], titles[1]);
 }
 
 TEST_F(StationsPageHearingVessels, CoverageFillsTheSectorsWhereTheVesselsLie) {
