@@ -31,6 +31,10 @@ constexpr CaptionText kCaptions[] = {
     {TControl::TabSheetBaudRate,   &TTexts::BaudRateTab},
     {TControl::spbBaudRate,        &TTexts::BaudRateConfig},
     {TControl::btnOK,              &TTexts::AboutOk},
+    {TControl::TabSheetAisStations,  &TTexts::StationsTab},
+    {TControl::ButtonStationDetails, &TTexts::StationDetails},
+    {TControl::ButtonClearStations,  &TTexts::StationsClear},
+    {TControl::ButtonExportStations, &TTexts::StationsExport},
 };
 // clang-format on
 
@@ -38,9 +42,9 @@ constexpr CaptionText kCaptions[] = {
 
 TLanguagePresenter::TLanguagePresenter(TMainView& view, TTexts& texts, std::string programFolder,
                                        int savedIndex, TConnectionPresenter& connection,
-                                       TGpsStatusPresenter& gpsStatus)
+                                       TGpsStatusPresenter& gpsStatus, TStationsPresenter& stations)
     : view_(view), texts_(texts), programFolder_(std::move(programFolder)), connection_(connection),
-      gpsStatus_(gpsStatus), languageIndex_(savedIndex) {
+      gpsStatus_(gpsStatus), stations_(stations), languageIndex_(savedIndex) {
     view_.SetVisible(TControl::mnuOption, false);
     view_.SetVisible(TControl::mnuLanguage, false);
 }
@@ -59,6 +63,7 @@ void TLanguagePresenter::LanguageChosen(int tag) {
     view_.SetTextLanguage(language);
     // The GPS page's degree sign is a character of the language's code page.
     gpsStatus_.SetLanguage(language);
+    stations_.SetLanguage(language);
     LoadLanguageTexts(LanguageFilePath(programFolder_, language), texts_);
     for (const CaptionText& caption : kCaptions)
         view_.SetText(caption.Control, texts_.*caption.Text);

@@ -31,15 +31,16 @@ TMainController::TMainController(TMainView& view, TSynchronize synchronize,
       connection_(view, session_, texts_, ports ? std::move(ports) : SystemPorts()),
       configuration_(view, session_, texts_, desktop_), gpsStatus_(view),
       systemCheck_(view, session_, gpsStatus_.Decoder()), dataLog_(view, session_),
-      network_(view, session_, desktop_),
+      network_(view, session_, desktop_), stations_(view, gpsStatus_.Decoder()),
       languages_(view, texts_, programFolder_, SavedLanguage(settingsFile_), connection_,
-                 gpsStatus_) {
+                 gpsStatus_, stations_) {
     // Lines reach the data log before the GPS page; the session reads them last.
     for (TSessionObserver* observer : std::initializer_list<TSessionObserver*>{
              &dataLog_, &gpsStatus_, &connection_, &systemCheck_, &configuration_, &network_})
         session_.AddObserver(*observer);
     gpsStatus_.OnAisSentence = [this](const DecodedSentence& sentence) {
         systemCheck_.CountAisSentence(sentence);
+        stations_.AisSentence(sentence);
     };
     view_.SetActivePage(TControl::PageControlMain, pgConfiguration);
     view_.SetActivePage(TControl::PageControlConf, pgBaudRate);
@@ -49,6 +50,7 @@ TMainController::TMainController(TMainView& view, TSynchronize synchronize,
     view_.SetTimerEnabled(TTimer::HalfSecondTick, true);
     view_.SetTimerEnabled(TTimer::SystemCheckTick, false);
     view_.SetTimerEnabled(TTimer::NetworkConsoleTick, true);
+    view_.SetTimerEnabled(TTimer::StationsTick, true);
 }
 
 void TMainController::Start() {
@@ -106,5 +108,7 @@ void TMainController::TimerFired(TTimer timer) {
         return configuration_.Countdown().Tick();
     case TTimer::RefreshPause:
         return systemCheck_.RefreshPauseOver();
+    case TTimer::StationsTick:
+        return stations_.Tick();
     }
 }

@@ -12,6 +12,7 @@
 #include "network/NetworkPresenter.h"
 #include "serial/PortSystem.h"
 #include "session/ReceiverSession.h"
+#include "stations/StationsPresenter.h"
 #include "view/Desktop.h"
 #include "view/MainView.h"
 #include "view/Texts.h"
@@ -65,6 +66,7 @@ public:
     TGpsStatusPresenter& GpsStatus() { return gpsStatus_; }
     TDataLogPresenter& DataLog() { return dataLog_; }
     TNetworkPresenter& Network() { return network_; }
+    TStationsPresenter& Stations() { return stations_; }
     TLanguagePresenter& Languages() { return languages_; }
     TDesktop& Desktop() { return desktop_; }
     const TTexts& Texts() const { return texts_; }
@@ -90,5 +92,6 @@ private:
     TSystemCheckPresenter systemCheck_;
     TDataLogPresenter dataLog_;
     TNetworkPresenter network_;
+    TStationsPresenter stations_;
     TLanguagePresenter languages_;
 };

@@ -53,6 +53,10 @@ constexpr LanguageKey kLanguageKeys[] = {
     {"EXIT_QUERY",         "Exit_Caption",                Field<&TTexts::ExitCaption>},
     {"EXIT_QUERY",         "QueryExit",                   Field<&TTexts::QueryExit>},
     {"ABOUT",              "OK",                          Field<&TTexts::AboutOk>},
+    {"TAB_AIS_STATIONS",   "AIS_STATIONS",                Field<&TTexts::StationsTab>},
+    {"TAB_AIS_STATIONS",   "Details",                     Field<&TTexts::StationDetails>},
+    {"TAB_AIS_STATIONS",   "Clear",                       Field<&TTexts::StationsClear>},
+    {"TAB_AIS_STATIONS",   "Export",                      Field<&TTexts::StationsExport>},
 };
 // clang-format on
 

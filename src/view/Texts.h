@@ -33,4 +33,9 @@ struct TTexts {
     std::string ExitCaption = "Exit!";
     std::string QueryExit = "Are you sure to exit?";
     std::string AboutOk = "OK"; // the about box's button
+    // The AIS STATIONS page's tab and buttons.
+    std::string StationsTab = "AIS STATIONS";
+    std::string StationDetails = "Details";
+    std::string StationsClear = "Clear";
+    std::string StationsExport = "Export CSV...";
 };

@@ -80,6 +80,21 @@ public:
         satelliteViewsShown++;
     }
 
+    void SetStationRows(const TStationRows& rows) override {
+        stationRows = &rows;
+        stationRowsSet++;
+    }
+    void StationRowsChanged(const TStationRowChanges& changes) override {
+        stationRowChanges.push_back(changes);
+    }
+    void ShowCoverage(const TCoverageView& view) override { coverages.push_back(view); }
+    void ShowStationDetails(const std::string& title,
+                            const std::vector<TStationDetail>& details) override {
+        detailsTitle = title;
+        stationDetails = details;
+        detailsShown++;
+    }
+
     // An edit's text is what the test put in `texts`.
     std::string EditText(TControl c) override { return texts[c]; }
     void SetTextLanguage(TLanguage language) override { textLanguage = language; }
@@ -109,4 +124,13 @@ public:
     // The sky map and SNR chart as last shown, and how often they were drawn.
     TSatelliteViewData satelliteViews;
     int satelliteViewsShown = 0;
+    // The AIS STATIONS page: the rows it was given, each change reported, each coverage
+    // shown, and the details last shown.
+    const TStationRows* stationRows = nullptr;
+    int stationRowsSet = 0;
+    std::vector<TStationRowChanges> stationRowChanges;
+    std::vector<TCoverageView> coverages;
+    std::string detailsTitle;
+    std::vector<TStationDetail> stationDetails;
+    int detailsShown = 0;
 };

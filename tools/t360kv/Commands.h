@@ -9,3 +9,4 @@ int RunCheckCommand(int argc, char** argv);
 int RunReadCommand(int argc, char** argv);
 int RunProgramCommand(int argc, char** argv);
 int RunReportCommand(int argc, char** argv);
+int RunStationsCommand(int argc, char** argv);

@@ -31,6 +31,9 @@ constexpr Command kCommands[] = {
     {"decode", RunDecodeCommand,
      "[FILE...]   decode recorded sentences (files or standard input) and print one JSON "
      "object per line"},
+    {"stations", RunStationsCommand,
+     "FILE... [--csv] [--own LAT,LON]   the stations heard in recorded sentences and the "
+     "coverage from the receiver (own position from the GPS sentences unless given)"},
 };
 
 // The usage goes to standard output when asked for, to standard error after a mistake.
