@@ -13,5 +13,6 @@ bench=build/release/bench
 "$bench/session/pty_lines_bench" 5
 "$bench/nmea/nmea_decode_bench"
 "$bench/ais/ais_decode_bench"
+"$bench/stations/stations_bench"
 # The whole command against gpsdecode -j, on the captures and on the AIS-heavy corpus.
 bash scripts/bench-decode.sh

@@ -18,15 +18,15 @@ std::string CategoryDetail(unsigned digit) {
 
 std::string ShipTypeText(unsigned code) {
     static constexpr const char* kThirties[] = {"Fishing",
-                                               "Towing",
-                                               "Towing, longer than 200 m or broader than 25 m",
-                                               "Dredging or underwater operations",
-                                               "Diving operations",
-                                               "Military operations",
-                                               "Sailing",
-                                               "Pleasure craft",
-                                               "Reserved for future use",
-                                               "Reserved for future use"};
+                                                "Towing",
+                                                "Towing, longer than 200 m or broader than 25 m",
+                                                "Dredging or underwater operations",
+                                                "Diving operations",
+                                                "Military operations",
+                                                "Sailing",
+                                                "Pleasure craft",
+                                                "Reserved for future use",
+                                                "Reserved for future use"};
     static constexpr const char* kFifties[] = {"Pilot vessel",
                                                "Search and rescue vessel",
                                                "Tug",

@@ -17,7 +17,7 @@ template <typename... Values> std::string Format(const char* format, Values... v
 const char* UnitOf(std::string_view name) {
     if (name == "speed")
         return " kn";
-    if (name == "lon" || name == "lat" || name == "course")
+    if (name == "course")
         return " deg";
     if (name == "draught" || name == "alt")
         return " m";
@@ -61,6 +61,9 @@ std::string ValueText(const AisField& field, const AisMessage& message, size_t o
     }
     case akNone:
         return "";
+    case akLongitude:
+    case akLatitude: // ten-thousandths of a minute need six decimals of a degree
+        return Format("%.6f deg", static_cast<double>(LoadAisValue<float>(message, offset)));
     default: // the kinds stored as reals
         return Format("%g", static_cast<double>(LoadAisValue<float>(message, offset))) +
                UnitOf(field.Name);

@@ -277,6 +277,10 @@ TEST_F(Stations, DetailsWalkEveryFieldOfEachMessage) {
     EXPECT_EQ(field("draught").Value, "12.2 m");
     EXPECT_EQ(field("dimensions").Value,
               "to bow 225 m, to stern 70 m, to port 1 m, to starboard 31 m");
+    presenter.FilterEdited("371798000");
+    presenter.DetailsRequested(0);
+    EXPECT_EQ(field("lon").Value.substr(0, 9), "-123.3953") << field("lon").Value;
+    EXPECT_EQ(field("lat").Message, "Type 1: position report, Class A");
     EXPECT_TRUE(std::none_of(view.stationDetails.begin(), view.stationDetails.end(),
                              [](const TStationDetail& d) { return d.Field == "spare"; }));
 }
