@@ -1,19 +1,14 @@
-// The window connected to a receiver in memory that has sent its report and a cycle of
-// GPS sentences: the GPS STATUS page's drawings show the cycle, and on every page in
-// every language each control lies within its page, apart from the others, with its
-// text whole. With T360KV_SCREENSHOTS naming a folder, each page is saved there as a
-// picture (windows-<page>-<language>.png) to be looked at.
+// The window connected to a receiver in memory that has sent its report, a cycle of GPS
+// sentences and the simulator's vessels' AIS reports: the GPS STATUS page's drawings
+// show the cycle, and on every page in every language each control lies within its
+// page, apart from the others, with its text whole. With T360KV_SCREENSHOTS naming a folder, each
+// page is saved there as a picture (windows-<page>-<language>.png) to be looked at.
 #include "Win32Api.h"
 
-#include "FakePorts.h"
-#include "MemoryComm.h"
-#include "Win32Configurator.h"
-#include "Win32ControlIds.h"
+#include "Win32ConnectedWindow.h"
 #include "Win32ControlTable.h"
-#include "Win32MainMenu.h"
 #include "Win32Picture.h"
 #include "Win32Screenshot.h"
-#include "nmea/Checksum.h"
 
 #include <algorithm>
 namespace Gdiplus {
@@ -22,36 +17,10 @@ using std::min;
 } // namespace Gdiplus
 #include <gdiplus.h>
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <memory>
-#include <string>
+#include <vector>
 
 namespace {
-
-const char* const kReport[] = {
-    "Firmware:T360KV V1.0.8", "[SerialNo]=TL360K2409001", "NMEA_2_TX:(38400)",
-    "NMEA_1_TX:(4800)",       "[DEVICE DATA END]",
-};
-
-struct Satellite {
-    int prn, elevation, azimuth, snr;
-};
-
-// Twelve satellites, ten of them in use, as the simulator's sky shows them.
-const Satellite kSky[] = {
-    {13, 40, 45, 26},  {15, 35, 300, 34}, {17, 60, 30, 30},  {19, 85, 180, 42},
-    {20, 50, 320, 34}, {24, 20, 40, 28},  {25, 5, 130, 26},  {66, 10, 95, 19},
-    {72, 25, 230, 25}, {73, 75, 10, 43},  {74, 45, 160, 37}, {75, 15, 265, 27},
-};
-
-const char* const kCycleStart[] = {
-    "$GPRMC,160003.00,A,2518.5537,N,12118.8740,E,6.0,16.1,270225,,,A",
-    "$GPGGA,160003.00,2518.5537,N,12118.8740,E,1,10,0.9,10.0,M,20.0,M,,",
-    "$GPGSA,A,3,13,15,17,19,20,24,72,73,74,75,,,1.8,0.9,1.5",
-};
 
 struct PageToShow {
     const char* name;
@@ -70,69 +39,14 @@ const PageToShow kPages[] = {
      TPlace::SystemCheck},
     {"gps-status", pgDiagnostics, TControl::PageControlDiagnosis, pgGpsStatus, TPlace::GpsStatus},
     {"data-log", pgDiagnostics, TControl::PageControlDiagnosis, pgDataLog, TPlace::DataLog},
+    {"ais-stations", pgDiagnostics, TControl::PageControlDiagnosis, pgAisStations,
+     TPlace::AisStations},
 };
 
-class ConnectedWindow : public testing::Test {
+class ConnectedPages : public ConnectedWindow {
 protected:
-    ConnectedWindow() : ports_(std::make_shared<FakePorts::State>()) {
-        ports_->names = {"USB Serial Port (COM5)"};
-        auto memory = std::make_unique<TMemoryComm>();
-        line_ = memory->line;
-        configurator_ = std::make_unique<TWin32Configurator>(
-            std::make_unique<FakePorts>(ports_), std::move(memory), TAppFolders{"", ".\\"});
-        configurator_->View().AnswerMessagesWith([](const std::string&, const std::string&,
-                                                    TMessageButtons,
-                                                    TMessageIcon) { return TMessageAnswer::Ok; });
-        ShowWindow(Window().Handle(), SW_SHOWNOACTIVATE);
-        SendMessageW(Control(TControl::OpenPort), BM_CLICK, 0, 0);
-        for (const char* line : kReport)
-            Receive(std::string(line) + "\r\n");
-    }
-
-    TWin32MainWindow& Window() { return configurator_->Window(); }
-    HWND Control(TControl control) { return Window().Control(ControlId(control)); }
-
-    // A line from the receiver, read as the serial component's event would have it read.
-    void Receive(const std::string& text) {
-        line_->Receive(text, /*quiet=*/true);
-        configurator_->Controller().Session().ReadWaiting(static_cast<uint32_t>(text.size()));
-    }
-    void Send(std::string body) {
-        AppendChecksum(body);
-        Receive(body + "\r\n");
-    }
-    // One cycle of the sky, completed by the next cycle's first sentence.
-    void SendCycle() {
-        for (const char* sentence : kCycleStart)
-            Send(sentence);
-        const int count = static_cast<int>(std::size(kSky));
-        const int sentences = (count + 3) / 4;
-        for (int s = 0; s < sentences; ++s) {
-            std::string gsv = "$GPGSV," + std::to_string(sentences) + "," + std::to_string(s + 1) +
-                              "," + std::to_string(count);
-            for (int i = s * 4; i < std::min(count, s * 4 + 4); ++i) {
-                const Satellite& satellite = kSky[i];
-                gsv += "," + std::to_string(satellite.prn) + "," +
-                       std::to_string(satellite.elevation) + "," +
-                       std::to_string(satellite.azimuth) + "," + std::to_string(satellite.snr);
-            }
-            Send(gsv);
-        }
-        Send(kCycleStart[0]);
-    }
-
     void ShowPage(const PageToShow& page) {
-        configurator_->ChoosePage(TControl::PageControlMain, page.main);
-        configurator_->ChoosePage(page.pages, page.page);
-        Redraw();
-    }
-    void Redraw() {
-        RedrawWindow(Window().Handle(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
-    void ChooseLanguage(TLanguage language) {
-        SendMessageW(Window().Handle(), WM_COMMAND,
-                     MAKEWPARAM(ControlId(kLanguageItems[language]), 0), 0);
+        ConnectedWindow::ShowPage(page.main, page.pages, page.page);
     }
 
     // The area of the pages of page control `pages`, in the main window's pixels.
@@ -143,13 +57,9 @@ protected:
         SendMessageW(Control(pages), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
         return area;
     }
-
-    std::shared_ptr<FakePorts::State> ports_;
-    std::shared_ptr<MemoryLine> line_;
-    std::unique_ptr<TWin32Configurator> configurator_;
 };
 
-TEST_F(ConnectedWindow, GpsStatusPageDrawsTheCycleWhereTheCorePlacesIt) {
+TEST_F(ConnectedPages, GpsStatusPageDrawsTheCycleWhereTheCorePlacesIt) {
     ShowPage(kPages[4]);
     // The map has been drawn, and its size told: this cycle goes on its geometry.
     SendCycle();
@@ -177,7 +87,7 @@ TEST_F(ConnectedWindow, GpsStatusPageDrawsTheCycleWhereTheCorePlacesIt) {
 
 // The picture that --screenshot saves: the menu bar and the client area, where the
 // window's face shows at the corners, not the frame that a virtual display leaves black.
-TEST_F(ConnectedWindow, PictureHoldsTheMenuBarAndTheClientArea) {
+TEST_F(ConnectedPages, PictureHoldsTheMenuBarAndTheClientArea) {
     ShowPage(kPages[4]);
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
@@ -244,11 +154,15 @@ int TextWidthNeeded(HWND control, TKind kind) {
     }
 }
 
-TEST_F(ConnectedWindow, EveryPageShowsItsControlsWholeInEveryLanguage) {
+TEST_F(ConnectedPages, EveryPageShowsItsControlsWholeInEveryLanguage) {
     // Drawn once, the map has placed the symbols of the cycles after.
     ShowPage(kPages[4]);
     SendCycle();
     SendCycle();
+    // The simulator's vessels, each heard a few times, fill the AIS STATIONS page.
+    AisFleet fleet;
+    SendFleet(fleet, 60);
+    Tick(TTimer::StationsTick);
     const char* folder = std::getenv("T360KV_SCREENSHOTS");
     for (TLanguage language : {laEnglish, laTraChinese, laSimpChinese}) {
         ChooseLanguage(language);

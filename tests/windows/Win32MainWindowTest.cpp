@@ -109,6 +109,12 @@ const ControlAtStart kControlsAtStart[] = {
     {TControl::spbtnEnableLog, L"Start Log", false},
     {TControl::btnSaveLog, L"Save to File", false},
     {TControl::LabeledEditCommandText, L"", false},
+    {TControl::EditStationFilter, L"", false},
+    {TControl::ButtonStationDetails, L"Details", false},
+    {TControl::ButtonClearStations, L"Clear", false},
+    {TControl::ButtonExportStations, L"Export CSV...", false},
+    {TControl::GridStations, L"", false},
+    {TControl::PaintBoxCoverage, L"", false},
 };
 
 TEST_F(Win32MainWindowTest, FindsEveryControlByItsIdWithItsTextAndVisibility) {
@@ -124,8 +130,10 @@ TEST_F(Win32MainWindowTest, HasEveryControlTheControllerAddresses) {
     // ControlName answers "" past the last control.
     for (int i = 0; *ControlName(static_cast<TControl>(i)) != '\0'; ++i) {
         const auto control = static_cast<TControl>(i);
-        const bool found = IsMenuControl(control) || control == TControl::TabSheetBaudRate ||
-                           Window().Control(ControlId(control)) != nullptr;
+        const bool isTab =
+            control == TControl::TabSheetBaudRate || control == TControl::TabSheetAisStations;
+        const bool found =
+            IsMenuControl(control) || isTab || Window().Control(ControlId(control)) != nullptr;
         EXPECT_TRUE(found) << ControlName(control);
     }
 }

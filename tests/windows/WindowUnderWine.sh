@@ -13,6 +13,8 @@
 # the session closes and the status returns to "Click to Connect".
 # (b) A picture of the GPS STATUS page after the simulator's satellites have been
 # received for a while is saved as gps-status.png in build/windows/e2e-window/.
+# (c) So is one of the AIS STATIONS page (ais-stations.png), once it lists the
+# simulator's six vessels.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
@@ -97,24 +99,38 @@ fi
 stop_window
 stop_simulator
 
-# (b) The GPS STATUS page, connected for ten seconds.
-picture=$work/gps-status.png
-start_simulator
-start_window picture --connect --page gps-status --after 12000 \
-    --screenshot "Z:${picture//\//\\}"
-status=0
-wait "$window_pid" || status=$?
-window_pid=
-# A PNG of the window's size: its signature, then the header's width and height.
-if ((status != 0)) || [[ ! -s $picture ]] ||
-    [[ $(head -c 8 "$picture" | od -An -tx1 | tr -d ' \n') != 89504e470d0a1a0a ]]; then
-    failures=$((failures + 1))
-    echo "WindowUnderWine: FAILED: no picture of the GPS STATUS page (exit $status, $work/picture.log)" >&2
-else
-    size=$(od -An -tu1 -j16 -N8 "$picture" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
-    echo "WindowUnderWine: the GPS STATUS page saved as $picture ($size)"
-fi
-stop_simulator
+# picture PAGE NAME [PROBE...]: starts the window connected, with PAGE in front, and
+# saves a picture of it after twelve seconds as $work/PAGE.png; meanwhile, if given, the
+# probe's wait (CONTROL TEXT SECONDS) must see its text.
+picture() {
+    local page=$1 name=$2
+    shift 2
+    local file=$work/$page.png
+    start_simulator
+    start_window "$page" --connect --page "$page" --after 12000 --screenshot "Z:${file//\//\\}"
+    if (($# > 0)); then
+        probe "$page-wait" wait "$@" || true
+    fi
+    local status=0
+    wait "$window_pid" || status=$?
+    window_pid=
+    # A PNG of the window's size: its signature, then the header's width and height.
+    if ((status != 0)) || [[ ! -s $file ]] ||
+        [[ $(head -c 8 "$file" | od -An -tx1 | tr -d ' \n') != 89504e470d0a1a0a ]]; then
+        failures=$((failures + 1))
+        echo "WindowUnderWine: FAILED: no picture of the $name page (exit $status, $work/$page.log)" >&2
+    else
+        local size
+        size=$(od -An -tu1 -j16 -N8 "$file" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
+        echo "WindowUnderWine: the $name page saved as $file ($size)"
+    fi
+    stop_simulator
+}
+
+# (b) The GPS STATUS page, connected for twelve seconds.
+picture gps-status "GPS STATUS"
+# (c) The AIS STATIONS page, which lists the simulator's vessels as they are heard.
+picture ais-stations "AIS STATIONS" LabelStationCount "6 stations" 30
 
 if ((failures != 0)); then
     echo "WindowUnderWine: $failures expectations failed; the runs' files are in $work" >&2

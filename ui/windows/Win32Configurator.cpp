@@ -74,6 +74,18 @@ void TWin32Configurator::MapActions() {
     // Enter in the command line sends, as the Send Command button does.
     onControl(TControl::LabeledEditCommandText, [dataLog] { dataLog->SendCommandClicked(); });
 
+    // A double click on a station shows its details, as the Details button does.
+    TStationsPresenter* stations = &controller_.Stations();
+    TWin32StationGrid* grid = &window_.StationGrid();
+    for (TControl details : {TControl::ButtonStationDetails, TControl::GridStations})
+        onControl(details, [stations, grid] { stations->DetailsRequested(grid->SelectedRow()); });
+    onControl(TControl::ButtonClearStations, [stations] { stations->ClearClicked(); });
+    onControl(TControl::ButtonExportStations, [stations] { stations->ExportClicked(); });
+    TWin32MainView* stationsView = &view_;
+    onControl(TControl::EditStationFilter, [stations, stationsView] {
+        stations->FilterEdited(stationsView->EditText(TControl::EditStationFilter));
+    });
+
     onControl(TControl::ButtonEthernetSend, [network] { network->SendClicked(); });
     onControl(TControl::ButtonEnterEthConfigMode, [network] { network->EnterConfigModeClicked(); });
     onControl(TControl::ButtonExitEthConfigMode, [network] { network->ExitConfigModeClicked(); });
@@ -100,6 +112,11 @@ void TWin32Configurator::ControlActivated(int id) {
 void TWin32Configurator::PageChosen(int id) {
     if (id == ControlId(TControl::PageControlMain) || id == ControlId(TControl::PageControlConf))
         controller_.PageChanged();
+}
+
+void TWin32Configurator::StationColumnClicked(TStationColumn column) {
+    controller_.Stations().SortClicked(column);
+    window_.StationGrid().ShowSortMark();
 }
 
 void TWin32Configurator::ChoosePage(TControl pages, int page) {

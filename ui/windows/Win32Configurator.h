@@ -36,6 +36,7 @@ public:
 private:
     void ControlActivated(int id) override;
     void PageChosen(int id) override;
+    void StationColumnClicked(TStationColumn column) override;
     void TimerFired(TTimer timer) override;
     void SatelliteMapDrawn(int width, int height) override;
     bool CloseRequested() override;

@@ -126,6 +126,15 @@ constexpr TControlSpec kControls[] = {
     {idEnterCommandLabel,           Label,        DataLog, "Enter Command",  10, -64, 200, 16},
     {Id(TControl::LabeledEditCommandText), Edit,  DataLog, "",               10, -44, -130, 24},
     {Id(TControl::btnSendCommand),  Button,       DataLog, "Send Command",   -120, -46, 110, 28},
+
+    // AIS STATIONS: the buttons over the table, the coverage plot beside it.
+    {Id(TControl::EditStationFilter),    FilterEdit,  AisStations, "",              10, 10, 160, 24},
+    {Id(TControl::ButtonStationDetails), Button,      AisStations, "Details",       176, 8, 80, 28},
+    {Id(TControl::ButtonClearStations),  Button,      AisStations, "Clear",         262, 8, 80, 28},
+    {Id(TControl::ButtonExportStations), Button,      AisStations, "Export CSV...", 348, 8, 110, 28},
+    {Id(TControl::LabelStationCount),    Label,       AisStations, "",              -276, 14, 266, 18},
+    {Id(TControl::GridStations),         StationGrid, AisStations, "",              10, 42, -286, -10},
+    {Id(TControl::PaintBoxCoverage),     DrawingArea, AisStations, "",              -276, 42, -10, -10},
 };
 // clang-format on
 

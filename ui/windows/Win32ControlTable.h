@@ -21,6 +21,7 @@ enum class TPlace : uint8_t {
     SystemCheck, // ... and of PageControlDiagnosis
     GpsStatus,
     DataLog,
+    AisStations,
 };
 
 enum class TKind : uint8_t {
@@ -34,11 +35,13 @@ enum class TKind : uint8_t {
     SortedDropDownList,
     ReadOnlyEdit,
     Edit,
+    FilterEdit, // an edit that reports every change of its text
     LogView,
     PageControl,
     CheckIcon,
     DrawingArea,
-    Background, // PanelView: the ground under the pages
+    StationGrid, // a list view in report mode whose texts come from the station rows
+    Background,  // PanelView: the ground under the pages
 };
 
 struct TControlSpec {

@@ -11,7 +11,7 @@ const char kLaunchUsage[] =
     "  --port TEXT        select the port entry of TEXT: COMn or text the entry contains\n"
     "  --connect          click Connect once the window is up\n"
     "  --page PAGE        bring a page to the front: baud-rate, internal-gps, restore,\n"
-    "                     system-check, gps-status or data-log\n"
+    "                     system-check, gps-status, data-log or ais-stations\n"
     "  --screenshot FILE  save a PNG picture of the window MS milliseconds (default 1500)\n"
     "                     after start, and quit\n";
 
@@ -30,6 +30,7 @@ constexpr TPageName kPages[] = {
     {L"system-check", TControl::PageControlDiagnosis, pgSystemCheck},
     {L"gps-status", TControl::PageControlDiagnosis, pgGpsStatus},
     {L"data-log", TControl::PageControlDiagnosis, pgDataLog},
+    {L"ais-stations", TControl::PageControlDiagnosis, pgAisStations},
 };
 
 } // namespace

@@ -128,6 +128,10 @@ void TWin32MainView::SetText(TControl control, const std::string& text) {
         window_.SetPageCaption(ControlId(TControl::PageControlConf), pgBaudRate, value);
         return;
     }
+    if (control == TControl::TabSheetAisStations) {
+        window_.SetPageCaption(ControlId(TControl::PageControlDiagnosis), pgAisStations, value);
+        return;
+    }
     HWND found = Find(control);
     if (found == nullptr)
         return;
@@ -380,4 +384,29 @@ void TWin32MainView::ShowSatelliteViews(const TSatelliteViewData& views) {
     // Each paints its whole area from a back buffer: no erasing first.
     for (int area : {idSatelliteMap, idSnrChart})
         InvalidateRect(window_.Control(area), nullptr, FALSE);
+}
+
+void TWin32MainView::SetStationRows(const TStationRows& rows) {
+    window_.StationGrid().SetRows(rows);
+}
+
+void TWin32MainView::StationRowsChanged(const TStationRowChanges& changes) {
+    window_.StationGrid().RowsChanged(changes);
+}
+
+void TWin32MainView::ShowCoverage(const TCoverageView& coverage) {
+    window_.Coverage().Show(coverage, language_);
+    // Painted whole from a back buffer: no erasing first.
+    InvalidateRect(Find(TControl::PaintBoxCoverage), nullptr, FALSE);
+}
+
+void TWin32MainView::ShowStationDetails(const std::string& title,
+                                        const std::vector<TStationDetail>& details) {
+    std::vector<TWin32StationDetails::TLine> lines;
+    lines.reserve(details.size());
+    for (const TStationDetail& detail : details)
+        lines.push_back({WideFromText(language_, detail.Message),
+                         WideFromText(language_, detail.Field),
+                         WideFromText(language_, detail.Value)});
+    window_.StationDetails().Show(WideFromText(language_, title), lines);
 }

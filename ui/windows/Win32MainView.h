@@ -70,6 +70,11 @@ public:
     std::string EditText(TControl edit) override;
     void SetTextLanguage(TLanguage language) override;
     void ShowSatelliteViews(const TSatelliteViewData& views) override;
+    void SetStationRows(const TStationRows& rows) override;
+    void StationRowsChanged(const TStationRowChanges& changes) override;
+    void ShowCoverage(const TCoverageView& coverage) override;
+    void ShowStationDetails(const std::string& title,
+                            const std::vector<TStationDetail>& details) override;
 
 private:
     // The child window of `control`; null, with a note to the debugger, when none.

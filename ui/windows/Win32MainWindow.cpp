@@ -38,7 +38,10 @@ const TTabsSpec kTabs[] = {
     {TControl::PageControlConf,
      {{pgBaudRate, "BAUD RATE"}, {pgInternalGps, "INTERNAL GPS"}, {pgRestore, "RESTORE"}}},
     {TControl::PageControlDiagnosis,
-     {{pgSystemCheck, "SYSTEM CHECK"}, {pgGpsStatus, "GPS STATUS"}, {pgDataLog, "DATA LOG"}}},
+     {{pgSystemCheck, "SYSTEM CHECK"},
+      {pgGpsStatus, "GPS STATUS"},
+      {pgDataLog, "DATA LOG"},
+      {pgAisStations, "AIS STATIONS"}}},
 };
 
 // The lists whose items are the window's own; the controller fills the others.
@@ -81,6 +84,7 @@ TWindowKind WindowKind(TKind kind) {
     case TKind::ReadOnlyEdit:
         return {WC_EDITW, ES_READONLY | ES_AUTOHSCROLL, kEditFrame};
     case TKind::Edit:
+    case TKind::FilterEdit:
         return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, kEditFrame};
     case TKind::LogView:
         return {WC_EDITW,
@@ -89,6 +93,10 @@ TWindowKind WindowKind(TKind kind) {
                 kEditFrame};
     case TKind::PageControl:
         return {WC_TABCONTROLW, WS_TABSTOP, 0};
+    case TKind::StationGrid:
+        return {WC_LISTVIEWW,
+                LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
+                kEditFrame};
     case TKind::CheckIcon:
     case TKind::DrawingArea:
         return {WC_STATICW, SS_OWNERDRAW, 0};
@@ -171,7 +179,8 @@ void RegisterMainWindowClass(WNDPROC procedure) {
 
 TWin32MainWindow::TWin32MainWindow() {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                                     ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+                                                     ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                                     ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
     RegisterMainWindowClass(&Procedure);
     menuBar_ = CreateMainMenu();
@@ -192,6 +201,7 @@ TWin32MainWindow::TWin32MainWindow() {
     auxiliary_ = std::make_unique<TWin32AuxiliaryWindows>(window_, dpi_);
     for (const auto& [id, control] : auxiliary_->Controls())
         controls_[id] = TControlState{control, TKind::Label, TPlace::Top, true};
+    stationDetails_ = std::make_unique<TWin32StationDetails>(window_, dpi_);
     AddToolTip(ControlId(TControl::OpenPort), L"Connect serial port");
     SetLanguage(laEnglish);
     UpdateVisibility();
@@ -201,6 +211,7 @@ TWin32MainWindow::~TWin32MainWindow() {
     events_ = nullptr;
     if (portNotifications_ != nullptr)
         UnregisterDeviceNotification(portNotifications_);
+    stationDetails_.reset();
     auxiliary_.reset();
     if (window_ != nullptr)
         DestroyWindow(window_);
@@ -231,6 +242,9 @@ void TWin32MainWindow::CreateControls() {
     HWND command = Control(ControlId(TControl::LabeledEditCommandText));
     SendMessageW(command, EM_SETLIMITTEXT, kCommandTextMaxLength, 0);
     SetWindowSubclass(command, CommandLineProcedure, 1, 0);
+    stationGrid_.Attach(Control(ControlId(TControl::GridStations)), dpi_);
+    SendMessageW(Control(ControlId(TControl::EditStationFilter)), EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(L"MMSI or name"));
     // The page controls lie under the controls of their pages, the panel under all.
     for (TControl below : {TControl::PageControlConf, TControl::PageControlDiagnosis,
                            TControl::PageControlMain, TControl::PanelView})
@@ -363,6 +377,8 @@ bool TWin32MainWindow::PlaceShown(TPlace place) const {
         return PlaceShown(TPlace::Diagnostics) && diagnosisPage() == pgGpsStatus;
     case TPlace::DataLog:
         return PlaceShown(TPlace::Diagnostics) && diagnosisPage() == pgDataLog;
+    case TPlace::AisStations:
+        return PlaceShown(TPlace::Diagnostics) && diagnosisPage() == pgAisStations;
     }
     return false;
 }
@@ -400,6 +416,7 @@ RECT TWin32MainWindow::AreaOf(TPlace place) const {
     case TPlace::SystemCheck:
     case TPlace::GpsStatus:
     case TPlace::DataLog:
+    case TPlace::AisStations:
         pagesId = ControlId(TControl::PageControlDiagnosis);
         break;
     }
@@ -433,6 +450,7 @@ void TWin32MainWindow::Layout() {
 
 void TWin32MainWindow::SetLanguage(TLanguage language) {
     language_ = language;
+    stationGrid_.SetLanguage(language);
     ApplyFonts();
 }
 
@@ -445,6 +463,7 @@ void TWin32MainWindow::ApplyFonts() {
     for (const TControlSpec& entry : MainWindowControls())
         SendMessageW(Control(entry.Id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[0]), TRUE);
     auxiliary_->SetFonts(fonts_[0], fonts_[1], fonts_[2], fonts_[3]);
+    stationDetails_->SetFont(fonts_[0]);
     for (HFONT font : old)
         DeleteObject(font);
     // The tabs' height follows the font.
@@ -502,6 +521,10 @@ void TWin32MainWindow::OnCommand(int id, int code) {
         break;
     case TKind::StatusLabel:
         if (code == STN_DBLCLK)
+            events_->ControlActivated(id);
+        break;
+    case TKind::FilterEdit:
+        if (code == EN_CHANGE)
             events_->ControlActivated(id);
         break;
     case TKind::Label: // the about box's links
@@ -581,13 +604,42 @@ void TWin32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         snrChart_.Paint(item.hDC, item.rcItem, fonts_[0]);
         return;
     }
+    if (id == ControlId(TControl::PaintBoxCoverage)) {
+        coverage_.Paint(item.hDC, item.rcItem, fonts_[0]);
+        return;
+    }
     const std::optional<SIZE> drawn = skyMap_.Paint(item.hDC, item.rcItem, dpi_);
     if (drawn && events_ != nullptr)
         events_->SatelliteMapDrawn(drawn->cx, drawn->cy);
 }
 
+void TWin32MainWindow::OnNotify(const NMHDR& notice) {
+    if (notice.code == TCN_SELCHANGE) {
+        UpdateVisibility();
+        if (events_ != nullptr)
+            events_->PageChosen(static_cast<int>(notice.idFrom));
+        return;
+    }
+    if (static_cast<int>(notice.idFrom) != ControlId(TControl::GridStations))
+        return;
+    const TWin32StationGrid::TAction action = stationGrid_.OnNotify(notice);
+    if (events_ == nullptr)
+        return;
+    switch (action.Kind) {
+    case TWin32StationGrid::TAction::SortByColumn:
+        events_->StationColumnClicked(action.Column);
+        break;
+    case TWin32StationGrid::TAction::ShowDetails:
+        events_->ControlActivated(ControlId(TControl::GridStations));
+        break;
+    case TWin32StationGrid::TAction::None:
+        break;
+    }
+}
+
 void TWin32MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
+    stationGrid_.SetDpi(dpi);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     ApplyFonts();
@@ -608,15 +660,9 @@ LRESULT TWin32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (events_ != nullptr)
             events_->ControlActivated(static_cast<int>(wParam));
         return 0;
-    case WM_NOTIFY: {
-        const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
-        if (notice->code == TCN_SELCHANGE) {
-            UpdateVisibility();
-            if (events_ != nullptr)
-                events_->PageChosen(static_cast<int>(notice->idFrom));
-        }
+    case WM_NOTIFY:
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
-    }
     case WM_TIMER:
         if (events_ != nullptr && wParam >= TimerId(kAllTimers[0]) &&
             wParam < TimerId(kAllTimers[0]) + std::size(kAllTimers))

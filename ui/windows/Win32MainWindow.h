@@ -12,9 +12,12 @@
 
 #include "Win32AuxiliaryWindows.h"
 #include "Win32ControlTable.h"
+#include "Win32CoverageMap.h"
 #include "Win32GdiPlus.h"
 #include "Win32SkyMap.h"
 #include "Win32SnrChart.h"
+#include "Win32StationDetails.h"
+#include "Win32StationGrid.h"
 #include "view/MainView.h"
 
 #include <array>
@@ -26,10 +29,13 @@ class TWin32WindowEvents {
 public:
     virtual ~TWin32WindowEvents() = default;
     // The user clicked a button, a check box or a menu item, chose an item of a list,
-    // double-clicked the status label or pressed Enter in an edit: by the control's id.
+    // double-clicked the status label or a station, pressed Enter in an edit or changed
+    // the text of a filter: by the control's id.
     virtual void ControlActivated(int id) = 0;
     // The user brought a page of the page control `id` to the front.
     virtual void PageChosen(int id) = 0;
+    // The user clicked the header of column `column` of the station table.
+    virtual void StationColumnClicked(TStationColumn column) = 0;
     virtual void TimerFired(TTimer timer) = 0;
     // The sky map was drawn anew at this size (at 96 DPI): its symbols go on that geometry.
     virtual void SatelliteMapDrawn(int width, int height) = 0;
@@ -52,6 +58,10 @@ public:
     // The GPS STATUS page's drawings; a change shows at their next painting.
     TWin32SkyMap& SkyMap() { return skyMap_; }
     TWin32SnrChart& SnrChart() { return snrChart_; }
+    // The AIS STATIONS page's table, coverage plot and details window.
+    TWin32StationGrid& StationGrid() { return stationGrid_; }
+    TWin32CoverageMap& Coverage() { return coverage_; }
+    TWin32StationDetails& StationDetails() { return *stationDetails_; }
     UINT Dpi() const { return dpi_; }
     HFONT Font() const { return fonts_[0]; }
     void SetEvents(TWin32WindowEvents* events) { events_ = events; }
@@ -103,6 +113,7 @@ private:
     bool OnPane(int id) const;
     HBRUSH PaneBrush();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnNotify(const NMHDR& notice);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void ApplyFonts();
     void Layout();
@@ -130,6 +141,9 @@ private:
     std::unique_ptr<TWin32AuxiliaryWindows> auxiliary_;
     TWin32SkyMap skyMap_;
     TWin32SnrChart snrChart_;
+    TWin32StationGrid stationGrid_;
+    TWin32CoverageMap coverage_;
+    std::unique_ptr<TWin32StationDetails> stationDetails_;
     TWin32WindowEvents* events_ = nullptr;
     bool quitWhenDestroyed_ = false;
 };
