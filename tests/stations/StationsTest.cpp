@@ -1,6 +1,7 @@
 // The AIS STATIONS page: the list fed by decoded sentences, its rows sorted and filtered,
 // the changes reported to the window, the coverage, the details and the CSV export.
 #include "FakeView.h"
+#include "SystemErrorTexts.h"
 #include "nmea/Checksum.h"
 #include "stations/StationDetails.h"
 #include "stations/StationsPresenter.h"
@@ -313,9 +314,12 @@ TEST_F(Stations, ExportWritesTheRowsAsShown) {
     presenter.ExportClicked();
     ASSERT_EQ(view.saveRequests.size(), 1u);
     EXPECT_EQ(view.saveRequests[0].Filter, "CSV file (*.csv)|*.csv");
-    std::ifstream file(path, std::ios::binary);
     std::stringstream content;
-    content << file.rdbuf();
+    {
+        // Closed before the removal: Windows refuses to remove an open file.
+        std::ifstream file(path, std::ios::binary);
+        content << file.rdbuf();
+    }
     std::filesystem::remove(path);
     std::string text = content.str();
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
@@ -331,11 +335,13 @@ TEST_F(Stations, ExportWritesTheRowsAsShown) {
 
 TEST_F(Stations, ExportFailureSaysWhyAndReportsNothingSaved) {
     ReceiveAll();
-    view.saveFileAnswer = "/nonexistent-folder-for-stations/out.csv";
+    view.saveFileAnswer =
+        (std::filesystem::temp_directory_path() / "no-such-folder-for-stations" / "out.csv")
+            .string();
     presenter.ExportClicked();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_NE(view.messages[0].find("Cannot write file"), std::string::npos);
-    EXPECT_NE(view.messages[0].find("No such file or directory"), std::string::npos)
+    EXPECT_NE(view.messages[0].find(NoSuchFolderErrorText()), std::string::npos)
         << view.messages[0];
     EXPECT_EQ(view.messages[0].find("saved"), std::string::npos);
 }
