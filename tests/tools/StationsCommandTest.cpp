@@ -1,11 +1,12 @@
-// `t360kv stations` on a recorded capture against a small computation of its own: the
+// `t360kv stations` on recorded captures against a small computation of its own: the
 // classes counted from the message types each MMSI sent, and the farthest station per
 // 10-degree sector by a haversine written here.
+#include "TempFolder.h"
 #include "nmea/SentenceDecoder.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <cstdio>
@@ -21,7 +22,8 @@
 namespace {
 
 const std::string kCapture = std::string(T360KV_TEST_DATA_DIR) + "/ais/gpsd/sample.aivdm";
-constexpr double kOwnLatitude = 40.0, kOwnLongitude = -72.0;
+const std::string kMarnavCapture =
+    std::string(T360KV_TEST_DATA_DIR) + "/ais/marnav/ais-sample.txt.gz";
 
 std::string RunStations(const std::string& arguments, int& exitCode) {
     std::string command = std::string(T360KV_TOOL) + " stations " + arguments + " 2>&1";
@@ -82,11 +84,11 @@ struct Expected {
 
 // Decodes the capture with a decoder of its own and reads each station's position from
 // its entry after every message.
-Expected Compute() {
+Expected Compute(const std::string& capture, double ownLatitude, double ownLongitude) {
     Expected expected;
     auto state = std::make_unique<DecoderState>();
     std::map<int, std::set<int>> types;
-    std::ifstream in(kCapture, std::ios::binary);
+    std::ifstream in(capture, std::ios::binary);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -106,10 +108,10 @@ Expected Compute() {
         double lat = target.Latitude, lon = target.Longitude;
         if (std::fabs(lat) > 90 || std::fabs(lon) > 180)
             continue;
-        double nm = HaversineNm(kOwnLatitude, kOwnLongitude, lat, lon);
+        double nm = HaversineNm(ownLatitude, ownLongitude, lat, lon);
         if (nm > 500)
             continue;
-        int sector = static_cast<int>(BearingOf(kOwnLatitude, kOwnLongitude, lat, lon) / 10);
+        int sector = static_cast<int>(BearingOf(ownLatitude, ownLongitude, lat, lon) / 10);
         auto& best = expected.farthest[sector];
         if (nm > best.first)
             best = {nm, target.Mmsi};
@@ -119,8 +121,35 @@ Expected Compute() {
     return expected;
 }
 
+// The farthest station per sector from the text output's coverage lines.
+std::map<int, std::pair<double, int>> FarthestPrinted(const std::string& text) {
+    std::map<int, std::pair<double, int>> farthest;
+    size_t coverage = text.find("coverage");
+    if (coverage == std::string::npos)
+        return farthest;
+    std::istringstream lines(text.substr(coverage));
+    std::string line;
+    std::getline(lines, line);
+    int from, to, mmsi;
+    double nm;
+    while (std::getline(lines, line) &&
+           std::sscanf(line.c_str(), " %d-%d %lf %d", &from, &to, &nm, &mmsi) == 4)
+        farthest[from / 10] = {nm, mmsi};
+    return farthest;
+}
+
+void ExpectFarthest(const std::string& text, const Expected& expected) {
+    std::map<int, std::pair<double, int>> farthest = FarthestPrinted(text);
+    ASSERT_EQ(farthest.size(), expected.farthest.size()) << text;
+    for (const auto& [sector, best] : expected.farthest) {
+        SCOPED_TRACE(sector);
+        EXPECT_NEAR(farthest[sector].first, best.first, 0.1);
+        EXPECT_EQ(farthest[sector].second, best.second);
+    }
+}
+
 TEST(StationsCommand, ClassesAndFarthestPerSectorMatchAnIndependentCount) {
-    Expected expected = Compute();
+    Expected expected = Compute(kCapture, 40, -72);
     ASSERT_FALSE(expected.farthest.empty());
     int exitCode = 0;
     std::string csv = RunStations("--csv --own 40,-72 " + kCapture, exitCode);
@@ -143,21 +172,32 @@ TEST(StationsCommand, ClassesAndFarthestPerSectorMatchAnIndependentCount) {
 
     std::string text = RunStations("--own 40,-72 " + kCapture, exitCode);
     ASSERT_EQ(exitCode, 0);
-    std::map<int, std::pair<double, int>> farthest;
-    std::istringstream lines(text.substr(text.find("coverage")));
-    std::string line;
-    std::getline(lines, line);
-    int from, to, mmsi;
-    double nm;
-    while (std::getline(lines, line) &&
-           std::sscanf(line.c_str(), " %d-%d %lf %d", &from, &to, &nm, &mmsi) == 4)
-        farthest[from / 10] = {nm, mmsi};
-    ASSERT_EQ(farthest.size(), expected.farthest.size()) << text;
-    for (const auto& [sector, best] : expected.farthest) {
-        SCOPED_TRACE(sector);
-        EXPECT_NEAR(farthest[sector].first, best.first, 0.1);
-        EXPECT_EQ(farthest[sector].second, best.second);
+    ExpectFarthest(text, expected);
+}
+
+// The marnav capture, heard worldwide, overflows the table of stations, so entries are
+// reused and the classes listed at the end are not those of every MMSI heard; the
+// coverage since the start keeps every report, whichever entry it went to.
+TEST(StationsCommand, FarthestPerSectorHoldsWhenTheTableOverflows) {
+    TempFolder folder;
+    std::string plain = folder / "marnav.nmea";
+    {
+        gzFile in = gzopen(kMarnavCapture.c_str(), "rb");
+        ASSERT_NE(in, nullptr);
+        std::ofstream out(plain, std::ios::binary);
+        char chunk[1 << 16];
+        int got;
+        while ((got = gzread(in, chunk, sizeof chunk)) > 0)
+            out.write(chunk, got);
+        gzclose(in);
     }
+    // San Francisco Bay: a dozen sectors within 500 NM, most of the stations beyond.
+    Expected expected = Compute(plain, 37.8, -122.4);
+    ASSERT_GE(expected.farthest.size(), 10u);
+    int exitCode = 0;
+    std::string text = RunStations("--own 37.8,-122.4 " + plain, exitCode);
+    ASSERT_EQ(exitCode, 0);
+    ExpectFarthest(text, expected);
 }
 
 TEST(StationsCommand, BadInputsExitWithTheReason) {
