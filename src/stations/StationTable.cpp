@@ -92,6 +92,45 @@ const std::string& TextOf(const TStationValues& v, TStationColumn column) {
     }
 }
 
+// A CSV cell: plain numbers that scripts read, positions in signed decimal degrees.
+std::string CsvCell(const TStationValues& v, TStationColumn column) {
+    switch (column) {
+    case TStationColumn::Mmsi:
+        return std::to_string(v.Mmsi);
+    case TStationColumn::Name:
+        return CsvField(v.Name);
+    case TStationColumn::CallSign:
+        return CsvField(v.CallSign);
+    case TStationColumn::StationClass:
+        return CsvField(v.StationClass);
+    case TStationColumn::ShipType:
+        return CsvField(v.ShipType);
+    case TStationColumn::NavigationalStatus:
+        return CsvField(v.NavigationalStatus);
+    case TStationColumn::Latitude:
+        return Optional(v.Latitude, "%.6f");
+    case TStationColumn::Longitude:
+        return Optional(v.Longitude, "%.6f");
+    case TStationColumn::Speed:
+        return Optional(v.Speed, "%.1f");
+    case TStationColumn::Course:
+        return Optional(v.Course, "%.1f");
+    case TStationColumn::Heading:
+        return Optional(v.Heading, "%.0f");
+    case TStationColumn::Distance:
+        return Optional(v.Distance, "%.2f");
+    case TStationColumn::Bearing:
+        return Optional(v.Bearing, "%.1f");
+    case TStationColumn::ChannelA:
+        return std::to_string(v.ChannelA);
+    case TStationColumn::ChannelB:
+        return std::to_string(v.ChannelB);
+    case TStationColumn::LastHeard:
+        return std::to_string(v.SecondsAgo);
+    }
+    return {};
+}
+
 } // namespace
 
 TStationValues StationValuesOf(const TStationList& list, int32_t entry, int64_t now,
@@ -197,24 +236,26 @@ TStationRowChanges TStationTable::Refresh(int64_t now, const std::optional<TGeoP
                                     ? FormatLatLon(static_cast<float>(*v.Longitude),
                                                    static_cast<float>(*v.Latitude), language_)
                                     : TLatLonTexts{};
-        row.Cells = {
-            std::to_string(v.Mmsi),
-            v.Name,
-            v.CallSign,
-            v.StationClass,
-            v.ShipType,
-            v.NavigationalStatus,
-            position.Latitude,
-            position.Longitude,
-            Optional(v.Speed, "%.1f"),
-            Optional(v.Course, "%.1f"),
-            Optional(v.Heading, "%.0f"),
-            Optional(v.Distance, "%.1f"),
-            Optional(v.Bearing ? std::optional<double>(std::floor(*v.Bearing)) : std::nullopt,
-                     "%.0f"),
-            std::to_string(v.ChannelA),
-            std::to_string(v.ChannelB),
-            LastHeardText(v.SecondsAgo)};
+        auto cell = [&row](TStationColumn column) -> std::string& {
+            return row.Cells[static_cast<size_t>(column)];
+        };
+        cell(TStationColumn::Mmsi) = std::to_string(v.Mmsi);
+        cell(TStationColumn::Name) = v.Name;
+        cell(TStationColumn::CallSign) = v.CallSign;
+        cell(TStationColumn::StationClass) = v.StationClass;
+        cell(TStationColumn::ShipType) = v.ShipType;
+        cell(TStationColumn::NavigationalStatus) = v.NavigationalStatus;
+        cell(TStationColumn::Latitude) = position.Latitude;
+        cell(TStationColumn::Longitude) = position.Longitude;
+        cell(TStationColumn::Speed) = Optional(v.Speed, "%.1f");
+        cell(TStationColumn::Course) = Optional(v.Course, "%.1f");
+        cell(TStationColumn::Heading) = Optional(v.Heading, "%.0f");
+        cell(TStationColumn::Distance) = Optional(v.Distance, "%.1f");
+        cell(TStationColumn::Bearing) = Optional(
+            v.Bearing ? std::optional<double>(std::floor(*v.Bearing)) : std::nullopt, "%.0f");
+        cell(TStationColumn::ChannelA) = std::to_string(v.ChannelA);
+        cell(TStationColumn::ChannelB) = std::to_string(v.ChannelB);
+        cell(TStationColumn::LastHeard) = LastHeardText(v.SecondsAgo);
         rows.push_back(std::move(row));
     }
     std::stable_sort(rows.begin(), rows.end(),
@@ -264,19 +305,10 @@ std::string TStationTable::Csv() const {
     }
     csv += "\r\n";
     for (const TRow& row : rows_) {
-        const TStationValues& v = row.Values;
-        std::string fields[] = {std::to_string(v.Mmsi),       CsvField(v.Name),
-                                CsvField(v.CallSign),         CsvField(v.StationClass),
-                                CsvField(v.ShipType),         CsvField(v.NavigationalStatus),
-                                Optional(v.Latitude, "%.6f"), Optional(v.Longitude, "%.6f"),
-                                Optional(v.Speed, "%.1f"),    Optional(v.Course, "%.1f"),
-                                Optional(v.Heading, "%.0f"),  Optional(v.Distance, "%.2f"),
-                                Optional(v.Bearing, "%.1f"),  std::to_string(v.ChannelA),
-                                std::to_string(v.ChannelB),   std::to_string(v.SecondsAgo)};
-        for (size_t i = 0; i < std::size(fields); ++i) {
-            if (i > 0)
+        for (int column = 0; column < kStationColumnCount; ++column) {
+            if (column > 0)
                 csv += ',';
-            csv += fields[i];
+            csv += CsvCell(row.Values, static_cast<TStationColumn>(column));
         }
         csv += "\r\n";
     }

@@ -9,11 +9,18 @@
 #include <string>
 #include <vector>
 
+// In the order shown: first what tells how well the installation hears (who, how far,
+// in which direction, how often, how lately), then the stations' own data.
 enum class TStationColumn : uint8_t {
     Mmsi,
     Name,
-    CallSign,
     StationClass,
+    Distance,
+    Bearing,
+    ChannelA,
+    ChannelB,
+    LastHeard,
+    CallSign,
     ShipType,
     NavigationalStatus,
     Latitude,
@@ -21,11 +28,6 @@ enum class TStationColumn : uint8_t {
     Speed,
     Course,
     Heading,
-    Distance,
-    Bearing,
-    ChannelA,
-    ChannelB,
-    LastHeard,
 };
 inline constexpr int kStationColumnCount = 16;
 

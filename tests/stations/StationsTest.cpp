@@ -323,10 +323,12 @@ TEST_F(Stations, ExportWritesTheRowsAsShown) {
     std::filesystem::remove(path);
     std::string text = content.str();
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
-              "MMSI,Name,Call sign,Class,Ship type,Status,Latitude,Longitude,SOG (kn),COG,"
-              "Heading,Distance (NM),Bearing,Ch A,Ch B,Last heard");
-    EXPECT_NE(text.find("\r\n356302000,,,Class A,,Under way using engine,40.392357,-71.626144,"),
-              std::string::npos)
+              "MMSI,Name,Class,Distance (NM),Bearing,Ch A,Ch B,Last heard,Call sign,Ship type,"
+              "Status,Latitude,Longitude,SOG (kn),COG,Heading");
+    EXPECT_NE(
+        text.find("\r\n356302000,,Class A,288.88,43.8,0,1,0,,,Under way using engine,40.392357,"
+                  "-71.626144,13.9,87.7,91\r\n"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("\r\n563808000,"), std::string::npos);
     EXPECT_EQ(text.find("371798000"), std::string::npos);
