@@ -11,24 +11,44 @@
 
 namespace {
 
-// What each column is first wide enough for, in TStationColumn order: a usual value, not
-// the longest possible one (the user may widen a column).
-constexpr std::array<const char*, kStationColumnCount> kUsualCells = {"000000000",
-                                                                      "HARBOUR STAR 8",
-                                                                      "BQ12345",
-                                                                      "Base station",
-                                                                      "Cargo, all ships",
-                                                                      "Under way using engine",
-                                                                      " 00\u00B000.0000'N",
-                                                                      "000\u00B000.0000'E",
-                                                                      "00.0",
-                                                                      "000.0",
-                                                                      "000",
-                                                                      "000.0",
-                                                                      "000",
-                                                                      "00000",
-                                                                      "00000",
-                                                                      "00 min ago"};
+// What a column is first wide enough for: a usual value, not the longest possible one
+// (the user may widen a column).
+const char* UsualCell(TStationColumn column) {
+    switch (column) {
+    case TStationColumn::Mmsi:
+        return "000000000";
+    case TStationColumn::Name:
+        return "HARBOUR STAR 8";
+    case TStationColumn::StationClass:
+        return "Base station";
+    case TStationColumn::Distance:
+        return "Distance (NM)";
+    case TStationColumn::Bearing:
+        return "Bearing";
+    case TStationColumn::ChannelA:
+    case TStationColumn::ChannelB:
+        return "00000";
+    case TStationColumn::LastHeard:
+        return "00 min ago";
+    case TStationColumn::CallSign:
+        return "BQ12345";
+    case TStationColumn::ShipType:
+        return "Cargo, all ships";
+    case TStationColumn::NavigationalStatus:
+        return "Under way using engine";
+    case TStationColumn::Latitude:
+        return " 00\u00B000.0000'N";
+    case TStationColumn::Longitude:
+        return "000\u00B000.0000'E";
+    case TStationColumn::Speed:
+        return "00.0";
+    case TStationColumn::Course:
+        return "000.0";
+    case TStationColumn::Heading:
+        return "000";
+    }
+    return "";
+}
 
 } // namespace
 
@@ -98,8 +118,8 @@ void StationTableView::SizeColumns() {
     for (int column = 0; column < kStationColumnCount; ++column) {
         const QString title =
             QString::fromLatin1(StationColumnTitle(static_cast<TStationColumn>(column)));
-        const int cells =
-            text.horizontalAdvance(QString::fromUtf8(kUsualCells[static_cast<size_t>(column)]));
+        const int cells = text.horizontalAdvance(
+            QString::fromUtf8(UsualCell(static_cast<TStationColumn>(column))));
         setColumnWidth(column,
                        std::max(cells + cellMargin, header.horizontalAdvance(title) + markRoom));
     }

@@ -13,26 +13,44 @@ struct TColumnLayout {
     int Format;
 };
 
-// By TStationColumn. Numbers stand right-aligned, apart from the first column, which a
-// list view always aligns left.
-constexpr TColumnLayout kColumns[kStationColumnCount] = {
-    {80, LVCFMT_LEFT},  // MMSI
-    {140, LVCFMT_LEFT}, // Name
-    {72, LVCFMT_LEFT},  // Call sign
-    {96, LVCFMT_LEFT},  // Class
-    {120, LVCFMT_LEFT}, // Ship type
-    {140, LVCFMT_LEFT}, // Status
-    {108, LVCFMT_LEFT}, // Latitude
-    {116, LVCFMT_LEFT}, // Longitude
-    {64, LVCFMT_RIGHT}, // SOG
-    {52, LVCFMT_RIGHT}, // COG
-    {60, LVCFMT_RIGHT}, // Heading
-    {92, LVCFMT_RIGHT}, // Distance
-    {60, LVCFMT_RIGHT}, // Bearing
-    {48, LVCFMT_RIGHT}, // Ch A
-    {48, LVCFMT_RIGHT}, // Ch B
-    {80, LVCFMT_RIGHT}, // Last heard
-};
+// Numbers stand right-aligned, apart from the first column, which a list view always
+// aligns left.
+TColumnLayout ColumnLayout(TStationColumn column) {
+    switch (column) {
+    case TStationColumn::Mmsi:
+        return {80, LVCFMT_LEFT};
+    case TStationColumn::Name:
+        return {140, LVCFMT_LEFT};
+    case TStationColumn::StationClass:
+        return {96, LVCFMT_LEFT};
+    case TStationColumn::Distance:
+        return {96, LVCFMT_RIGHT};
+    case TStationColumn::Bearing:
+        return {60, LVCFMT_RIGHT};
+    case TStationColumn::ChannelA:
+    case TStationColumn::ChannelB:
+        return {48, LVCFMT_RIGHT};
+    case TStationColumn::LastHeard:
+        return {80, LVCFMT_RIGHT};
+    case TStationColumn::CallSign:
+        return {72, LVCFMT_LEFT};
+    case TStationColumn::ShipType:
+        return {120, LVCFMT_LEFT};
+    case TStationColumn::NavigationalStatus:
+        return {140, LVCFMT_LEFT};
+    case TStationColumn::Latitude:
+        return {108, LVCFMT_LEFT};
+    case TStationColumn::Longitude:
+        return {116, LVCFMT_LEFT};
+    case TStationColumn::Speed:
+        return {64, LVCFMT_RIGHT};
+    case TStationColumn::Course:
+        return {52, LVCFMT_RIGHT};
+    case TStationColumn::Heading:
+        return {60, LVCFMT_RIGHT};
+    }
+    return {80, LVCFMT_LEFT};
+}
 
 } // namespace
 
@@ -42,12 +60,13 @@ void TWin32StationGrid::Attach(HWND list, UINT dpi) {
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
                                                  LVS_EX_HEADERDRAGDROP | LVS_EX_LABELTIP);
     for (int column = 0; column < kStationColumnCount; ++column) {
-        std::wstring title =
-            WideFromCodePage(1252, StationColumnTitle(static_cast<TStationColumn>(column)));
+        auto station = static_cast<TStationColumn>(column);
+        std::wstring title = WideFromCodePage(1252, StationColumnTitle(station));
+        TColumnLayout layout = ColumnLayout(station);
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        entry.fmt = kColumns[column].Format;
-        entry.cx = MulDiv(kColumns[column].Width, static_cast<int>(dpi_), 96);
+        entry.fmt = layout.Format;
+        entry.cx = MulDiv(layout.Width, static_cast<int>(dpi_), 96);
         entry.pszText = title.data();
         entry.iSubItem = column;
         SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
