@@ -2,21 +2,16 @@
 // size, connected to the receiver simulator, until the table lists the simulated fleet
 // and the coverage plot places it around the receiver's own fix; the window is then
 // saved as a picture for the README.
-#include "Configurator.h"
 #include "CoveragePlot.h"
 #include "PageIndex.h"
-#include "SimProcess.h"
+#include "ScreenshotFixture.h"
 #include "StationTableView.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <map>
 #include <numeric>
 
@@ -28,32 +23,8 @@ const std::map<QString, QString> kFleetClasses = {
     {"416000104", "Class A"}, {"416000201", "Class B"}, {"416000202", "Class B"},
 };
 
-bool ProcessEventsUntil(const std::function<bool()>& done, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-class AisStationsScreenshot : public testing::Test {
+class AisStationsScreenshot : public ScreenshotFixture {
 protected:
-    AisStationsScreenshot() {
-        // The simulator registers its port in this folder, and the program keeps its
-        // settings in this home: the user's own are never touched.
-        std::string pattern = testing::TempDir() + "t360kv-stations-XXXXXX";
-        folder_ = mkdtemp(pattern.data());
-        setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
-        setenv("HOME", folder_.c_str(), 1);
-    }
-    ~AisStationsScreenshot() override {
-        sim_.reset();
-        std::filesystem::remove_all(folder_);
-    }
-
     // The MMSI and class cells of the rows shown.
     static std::map<QString, QString> ClassesShown(const QAbstractItemModel& model) {
         std::map<QString, QString> shown;
@@ -71,23 +42,14 @@ protected:
                 return false;
         return true;
     }
-
-    std::string folder_;
-    std::unique_ptr<SimProcess> sim_;
 };
 
 TEST_F(AisStationsScreenshot, PageListsTheFleetAroundTheReceiver) {
-    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{}, folder_);
     Configurator program;
     program.View().AnswerMessagesWith([](auto&&...) { return TMessageAnswer::Ok; });
     MainWindow& window = program.Window();
     window.show();
-
-    ASSERT_TRUE(program.Controller().Connection().ConnectDevice(sim_->Port(), br128000))
-        << sim_->Log();
-    ASSERT_TRUE(
-        ProcessEventsUntil([&] { return program.Controller().Session().IsConnected(); }, 15000))
-        << sim_->Log();
+    ASSERT_NO_FATAL_FAILURE(ConnectToSimulator(program));
     // As the user's clicks on the tabs would.
     auto* main = window.findChild<QTabWidget*>(QStringLiteral("PageControlMain"));
     auto* diagnosis = window.findChild<QTabWidget*>(QStringLiteral("PageControlDiagnosis"));

@@ -1,13 +1,11 @@
 // The GPS STATUS page as a newcomer sees it: the whole program on a real display (Xvfb),
 // connected to the receiver simulator, until the page shows a fix, the sky map's symbols
 // and the SNR chart's bars; the window is then saved as a picture for the README.
-#include "Configurator.h"
-#include "SimProcess.h"
+#include "ScreenshotFixture.h"
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -15,25 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
-
 namespace {
 
 // 2025-02-27 16:00 UTC: for minutes on, the simulated sky has satellites in use and at
 // least two tracked below the elevation the receiver uses.
 constexpr char kSkyWithLowSatellites[] = "1740672000";
-
-bool ProcessEventsUntil(const std::function<bool()>& done, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // Pixels of exactly `colour` in `image`.
 int CountPixels(const QImage& image, QColor colour) {
@@ -44,46 +28,22 @@ int CountPixels(const QImage& image, QColor colour) {
     return count;
 }
 
-class GpsStatusScreenshot : public testing::Test {
+class GpsStatusScreenshot : public ScreenshotFixture {
 protected:
-    GpsStatusScreenshot() {
-        // The simulator registers its port in this folder, and the program keeps its
-        // settings in this home: the user's own are never touched.
-        std::string pattern = testing::TempDir() + "t360kv-screenshot-XXXXXX";
-        folder_ = mkdtemp(pattern.data());
-        setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
-        setenv("HOME", folder_.c_str(), 1);
-    }
-    ~GpsStatusScreenshot() override {
-        sim_.reset();
-        std::filesystem::remove_all(folder_);
-    }
-
     QString Field(Configurator& program, const char* name) {
         return program.Window().findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     }
-
-    std::string folder_;
-    std::unique_ptr<SimProcess> sim_;
 };
 
 TEST_F(GpsStatusScreenshot, PageShowsTheFixTheSkyAndTheBars) {
-    // A moment when some satellites are low enough to be in view but not in use.
-    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{"--start", kSkyWithLowSatellites},
-                                        folder_);
     Configurator program;
     program.View().AnswerMessagesWith([](auto&&...) { return TMessageAnswer::Ok; });
     MainWindow& window = program.Window();
     window.resize(960, 640);
     window.show();
 
-    // The simulator's entry, selected by its device path: no other port is opened.
-    ASSERT_TRUE(program.Controller().Connection().ConnectDevice(sim_->Port(), br128000))
-        << sim_->Log();
-    ASSERT_TRUE(
-        ProcessEventsUntil([&] { return program.Controller().Session().IsConnected(); }, 15000))
-        << sim_->Log();
+    // A moment when some satellites are low enough to be in view but not in use.
+    ASSERT_NO_FATAL_FAILURE(ConnectToSimulator(program, {"--start", kSkyWithLowSatellites}));
     program.View().SetActivePage(TControl::PageControlMain, pgDiagnostics);
     program.View().SetActivePage(TControl::PageControlDiagnosis, pgGpsStatus);
 
