@@ -1,11 +1,10 @@
 // Completed AIS messages per second through DecodeSentence (framing, parser, joining,
 // de-armouring, message table, target table) on the marnav capture, each line copied into
 // the caller's buffer first as the GPS page does.
-#include "nmea/GpsLineFilter.h"
+#include "MarnavCapture.h"
 #include "nmea/SentenceDecoder.h"
 
 #include <benchmark/benchmark.h>
-#include <zlib.h>
 
 #include <cstring>
 #include <memory>
@@ -14,27 +13,8 @@
 
 namespace {
 
-// The dispatch texts (line, CR, LF) of the capture that the GPS line filter passes.
-std::vector<std::string> CaptureLines() {
-    std::vector<std::string> lines;
-    gzFile file = gzopen(T360KV_TEST_DATA_DIR "/ais/marnav/ais-sample.txt.gz", "rb");
-    if (file == nullptr)
-        return lines;
-    char line[4096];
-    while (gzgets(file, line, sizeof line) != nullptr) {
-        std::string text(line);
-        std::erase(text, '\r');
-        std::erase(text, '\n');
-        text += "\r\n";
-        if (PassesGpsLineFilter(text.data(), text.size()))
-            lines.push_back(text);
-    }
-    gzclose(file);
-    return lines;
-}
-
 void BM_DecodeAisCapture(benchmark::State& state) {
-    std::vector<std::string> lines = CaptureLines();
+    std::vector<std::string> lines = MarnavCaptureLines();
     auto decoder = std::make_unique<DecoderState>();
     SentenceBuffer buffer;
     int64_t messages = 0;

@@ -1,12 +1,11 @@
 // The AIS STATIONS page under the marnav capture: feeding the station list every decoded
 // message, and one refresh of the rows (sorted, texts compared) over all the stations.
-#include "nmea/GpsLineFilter.h"
+#include "MarnavCapture.h"
 #include "nmea/SentenceDecoder.h"
 #include "stations/StationList.h"
 #include "stations/StationTable.h"
 
 #include <benchmark/benchmark.h>
-#include <zlib.h>
 
 #include <cstring>
 #include <memory>
@@ -15,29 +14,11 @@
 
 namespace {
 
-std::vector<std::string> CaptureLines() {
-    std::vector<std::string> lines;
-    gzFile file = gzopen(T360KV_TEST_DATA_DIR "/ais/marnav/ais-sample.txt.gz", "rb");
-    if (file == nullptr)
-        return lines;
-    char line[4096];
-    while (gzgets(file, line, sizeof line) != nullptr) {
-        std::string text(line);
-        std::erase(text, '\r');
-        std::erase(text, '\n');
-        text += "\r\n";
-        if (PassesGpsLineFilter(text.data(), text.size()))
-            lines.push_back(text);
-    }
-    gzclose(file);
-    return lines;
-}
-
 constexpr TGeoPosition kOwn{57.7, 11.9};
 
 // Decoding and feeding the whole capture, as the page sees it at the link's top rate.
 void BM_FeedCapture(benchmark::State& state) {
-    std::vector<std::string> lines = CaptureLines();
+    std::vector<std::string> lines = MarnavCaptureLines();
     int64_t lineCount = 0;
     for (auto _ : state) {
         auto decoder = std::make_unique<DecoderState>();
@@ -58,7 +39,7 @@ BENCHMARK(BM_FeedCapture)->Unit(benchmark::kMillisecond);
 
 // One tick of the page with every station of the capture in the table.
 void BM_RefreshRows(benchmark::State& state) {
-    std::vector<std::string> lines = CaptureLines();
+    std::vector<std::string> lines = MarnavCaptureLines();
     auto decoder = std::make_unique<DecoderState>();
     TStationList list(decoder->Ais.Targets);
     SentenceBuffer buffer;
