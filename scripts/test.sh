@@ -16,8 +16,10 @@ cmake --build --preset dev
 bash scripts/check-naming.sh build/dev
 ctest --preset dev -j "$(nproc)"
 
-# The Windows programs and their tests, under wine.
+# The Windows programs and their tests, under wine; then the names of the code that only
+# Windows builds.
 bash scripts/windows.sh
+bash scripts/check-naming.sh build/windows
 
 # A bounded run of the decoder's fuzzer (clang, sanitizers); a finding fails the run.
 bash scripts/fuzz.sh 60

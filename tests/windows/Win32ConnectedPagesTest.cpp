@@ -10,12 +10,7 @@
 #include "Win32Picture.h"
 #include "Win32Screenshot.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <gdiplus.h>
+#include "Win32GdiPlusApi.h"
 
 #include <cstdlib>
 #include <vector>

@@ -4,13 +4,7 @@
 
 #include "view/MainView.h"
 
-// GDI+ wants min and max from somewhere; windows.h defines none with NOMINMAX.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <gdiplus.h>
+#include "Win32GdiPlusApi.h"
 
 namespace {
 

@@ -2,12 +2,7 @@
 
 #include "Win32GdiPlus.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <gdiplus.h>
+#include "Win32GdiPlusApi.h"
 
 TGdiPlusSession::TGdiPlusSession() {
     Gdiplus::GdiplusStartupInput input;

@@ -5,7 +5,7 @@
 #include "Win32Api.h"
 
 #include <algorithm>
-namespace Gdiplus {
+namespace Gdiplus { // NOLINT(readability-identifier-naming): the system's namespace
 using std::max;
 using std::min;
 } // namespace Gdiplus

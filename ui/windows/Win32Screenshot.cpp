@@ -2,12 +2,7 @@
 
 #include "Win32Screenshot.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <gdiplus.h>
+#include "Win32GdiPlusApi.h"
 
 #include <vector>
 
