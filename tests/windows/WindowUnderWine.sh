@@ -111,6 +111,18 @@ picture() {
     if (($# > 0)); then
         probe "$page-wait" wait "$@" || true
     fi
+    # A window still there long after its picture was due: what its threads are doing
+    # goes to $work/$page.backtrace before the timeout ends it.
+    local waited=0
+    while kill -0 "$window_pid" 2>/dev/null && ((waited < 150)); do
+        sleep 1
+        waited=$((waited + 1))
+    done
+    if kill -0 "$window_pid" 2>/dev/null; then
+        timeout 25 winedbg --command "bt all" >"$work/$page.backtrace" 2>&1 || true
+        echo "WindowUnderWine: the window did not quit; its threads:" >&2
+        grep -A 20 't360kv-win.exe)' "$work/$page.backtrace" >&2 || true
+    fi
     local status=0
     wait "$window_pid" || status=$?
     window_pid=
