@@ -120,7 +120,11 @@ picture() {
     done
     if kill -0 "$window_pid" 2>/dev/null; then
         timeout 25 winedbg --command "bt all" >"$work/$page.backtrace" 2>&1 || true
-        echo "WindowUnderWine: the window did not quit; its threads:" >&2
+        if [[ -s $file ]]; then
+            echo "WindowUnderWine: the window saved its picture but did not quit; its threads:" >&2
+        else
+            echo "WindowUnderWine: the window has not saved its picture; its threads:" >&2
+        fi
         grep -A 20 't360kv-win.exe)' "$work/$page.backtrace" >&2 || true
     fi
     local status=0
