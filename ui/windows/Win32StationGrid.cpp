@@ -20,13 +20,13 @@ TColumnLayout ColumnLayout(TStationColumn column) {
     case TStationColumn::Mmsi:
         return {80, LVCFMT_LEFT};
     case TStationColumn::Name:
-        return {140, LVCFMT_LEFT};
+        return {120, LVCFMT_LEFT};
     case TStationColumn::StationClass:
-        return {96, LVCFMT_LEFT};
+        return {80, LVCFMT_LEFT};
     case TStationColumn::Distance:
-        return {96, LVCFMT_RIGHT};
+        return {104, LVCFMT_RIGHT};
     case TStationColumn::Bearing:
-        return {60, LVCFMT_RIGHT};
+        return {64, LVCFMT_RIGHT};
     case TStationColumn::ChannelA:
     case TStationColumn::ChannelB:
         return {48, LVCFMT_RIGHT};
