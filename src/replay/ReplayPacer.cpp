@@ -57,13 +57,13 @@ void TReplayPacer::Anchor(Clock::time_point now) {
     anchorTime_ = now;
 }
 
-void TReplayPacer::Tick(Clock::time_point now, TReplayTarget& target) {
+void TReplayPacer::Tick(Clock::time_point now, TReplayTarget& target, uint64_t maxBytes) {
     if (status_ != TReplayStatus::Playing)
         return;
     double due = LogTimeAt(now);
     int lines = 0;
     uint64_t bytes = 0;
-    while (lines < kMaxLinesPerTick && bytes < kMaxBytesPerTick) {
+    while (lines < kMaxLinesPerTick && bytes < maxBytes) {
         if (!next_ && !Fetch())
             break;
         if (next_->LogSeconds > due)

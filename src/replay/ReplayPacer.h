@@ -49,9 +49,10 @@ public:
     // Starts playing `path` from its beginning at `now`, at the speed set last. False,
     // with the status Failed, when the file cannot be opened.
     bool Start(const std::string& path, Clock::time_point now);
-    // Hands `target` the lines due at `now`. The status tells when the file has ended or
+    // Hands `target` the lines due at `now`, at most kMaxLinesPerTick and, but for the
+    // line that crosses it, `maxBytes`. The status tells when the file has ended or
     // failed.
-    void Tick(Clock::time_point now, TReplayTarget& target);
+    void Tick(Clock::time_point now, TReplayTarget& target, uint64_t maxBytes = kMaxBytesPerTick);
     void Pause(Clock::time_point now);
     void Resume(Clock::time_point now);
     // 1 is the log's own pace, 10 ten times as fast; kAsFastAsPossible. A speed change
