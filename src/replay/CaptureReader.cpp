@@ -15,9 +15,15 @@ bool TCaptureReader::Open(const std::string& path) {
         error_ = "cannot open " + path + ": " + LastSystemErrorText();
         return false;
     }
+    // A folder opens on some systems, and only its size tells.
     std::error_code error;
     uintmax_t size = std::filesystem::file_size(path, error);
-    size_ = error ? 0 : static_cast<uint64_t>(size);
+    if (error) {
+        error_ = "cannot open " + path + ": " + error.message();
+        file_.reset();
+        return false;
+    }
+    size_ = static_cast<uint64_t>(size);
     splitter_ = std::make_unique<LineSplitter>();
     return true;
 }

@@ -36,9 +36,11 @@ std::string_view Checked(std::string_view line) {
     return line.substr(0, star);
 }
 
+// Digits only: no sign.
 bool ReadInt(std::string_view text, int& value) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+    return !text.empty() && text[0] != '-' && error == std::errc() &&
+           end == text.data() + text.size();
 }
 
 // hhmmss or hhmmss.s...
