@@ -108,8 +108,9 @@ std::optional<TTimeMark> ReadTimeMark(std::string_view line) {
 double TLogClock::Place(std::string_view line, uint64_t endOffset) {
     std::optional<TTimeMark> mark = ReadTimeMark(line);
     if (!mark_) {
-        // Untimed so far: the line stands where the link would have finished sending it.
-        double nominal = static_cast<double>(endOffset) / kNominalCharsPerSecond;
+        // Untimed so far: the line stands where the link would have begun sending it.
+        double nominal = static_cast<double>(lineStart_) / kNominalCharsPerSecond;
+        lineStart_ = endOffset;
         if (mark) {
             mark_ = mark;
             seconds_ = nominal;

@@ -5,7 +5,7 @@
 // time. The mark's date (RMC, ZDA), when there is one, places it against the last dated
 // mark; without one, a time of day more than twelve hours before the last mark's has
 // passed midnight. Until the first mark, and in a capture without any, the lines stand
-// where the receiver's NMEA link at 38400 baud would have sent them.
+// where the receiver's NMEA link at 38400 baud would have begun sending them.
 //
 // A step back (sentences out of order) keeps the time where it was, and a jump of more
 // than five minutes either way (a gap in the recording, two recordings joined) is not
@@ -43,4 +43,5 @@ public:
 private:
     std::optional<TTimeMark> mark_; // the last mark that moved the time
     double seconds_ = 0;            // the log time of that mark
+    uint64_t lineStart_ = 0;        // where the line to be placed begins in the capture
 };

@@ -51,9 +51,9 @@ TEST(LogClock, PlacesLinesByTheirMarks) {
           {Gga("12000x"), 0, 0},
           {Gga("120001"), 0, 1}}},
         {"no times: the link's nominal pace",
-         {{ais, 3840, 1}, {kGsv, 7680, 2}, {"junk", 9600, 2.5}}},
+         {{ais, 3840, 0}, {kGsv, 7680, 1}, {"junk", 9600, 2}, {"", 9602, 2.5}}},
         {"untimed lines, then marks from where they stand",
-         {{ais, 3840, 1}, {Rmc("120000"), 7680, 2}, {kGsv, 9000, 2}, {Gga("120001"), 9100, 3}}},
+         {{ais, 3840, 0}, {Rmc("120000"), 7680, 1}, {kGsv, 9000, 1}, {Gga("120001"), 9100, 2}}},
     };
     for (const Case& c : cases) {
         TLogClock clock;

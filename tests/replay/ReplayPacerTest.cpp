@@ -58,15 +58,17 @@ TEST_F(ReplayPacerTest, LinesGoOutAsTheirTimeComesDueAtEachSpeed) {
 }
 
 TEST_F(ReplayPacerTest, UntimedLinesAtTheLinksNominalPace) {
-    // 38 characters and CR LF: 96 lines a second at 3840 characters a second.
+    // 38 characters and CR LF: 96 lines a second at 3840 characters a second, each going
+    // out when the link would have begun sending it.
     const std::string line(38, 'x');
     std::vector<std::string> lines(200, line);
     Start(CaptureOf(lines));
-    EXPECT_EQ(TickAt(0.999), 95u);
-    EXPECT_EQ(TickAt(1), 96u);
-    EXPECT_EQ(TickAt(2), 192u);
+    EXPECT_EQ(TickAt(0), 1u);
+    EXPECT_EQ(TickAt(0.999), 96u);
+    EXPECT_EQ(TickAt(1), 97u);
+    EXPECT_EQ(TickAt(2), 193u);
     EXPECT_DOUBLE_EQ(pacer.Progress().LogSeconds, 2);
-    EXPECT_EQ(pacer.Progress().Position, 192u * 40);
+    EXPECT_EQ(pacer.Progress().Position, 193u * 40);
 }
 
 TEST_F(ReplayPacerTest, AsFastAsPossibleIsBoundedPerTick) {

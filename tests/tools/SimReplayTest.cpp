@@ -84,12 +84,13 @@ protected:
         options.ReplayFile = folder.Write("voyage.log", Bytes(Voyage()));
         options.ReplaySpeed = speed;
         options.ReplayLoop = loop;
+        log.clear();
         simulator =
             std::make_unique<Simulator>(options, nullptr, 1, start, Simulator::UtcTime(1733788800s),
                                         [this](const std::string& line) { log.push_back(line); });
     }
     Lines At(double seconds) {
-        simulator->Tick(start + std::chrono::duration_cast<Simulator::SteadyTime::duration>(
+        simulator->Tick(start + std::chrono::round<Simulator::SteadyTime::duration>(
                                     std::chrono::duration<double>(seconds)));
         return Drain(simulator->Output()).Valid;
     }
