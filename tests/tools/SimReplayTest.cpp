@@ -178,7 +178,7 @@ TEST_F(SimReplay, TheProgramPlaysTheCaptureInOrderOnItsPortAndLoops) {
     const std::string path = folder.Write("voyage.log", Bytes(voyage));
     SimProcess sim({"--replay", path, "--speed", "max", "--loop"});
     Lines lines = ReadLines(sim.Port(), 2 * voyage.size() + 10);
-    ASSERT_EQ(lines.size(), 2 * voyage.size() + 10);
+    ASSERT_GE(lines.size(), 2 * voyage.size() + 10);
     // The port may have held lines from before it was opened: the first whole voyage
     // line read starts the comparison.
     auto first = std::find(lines.begin(), lines.end(), voyage[0]);
