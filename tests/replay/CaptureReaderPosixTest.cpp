@@ -1,9 +1,12 @@
-// A capture that changes under the reader: cut short, removed, or a folder in its place.
-// On Windows an open file cannot be removed, so these run on Linux.
+// A capture that changes under the reader or the replay: cut short, removed, or a folder
+// in its place. On Windows an open file cannot be removed, so these run on Linux.
 #include "ReplayTestSupport.h"
 #include "TempFolder.h"
 
+#include "SessionFixture.h"
+
 #include "replay/CaptureReader.h"
+#include "replay/LogReplay.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,28 @@ TEST(CaptureReaderPosix, AFolderIsNoCapture) {
     TCaptureReader reader;
     EXPECT_FALSE(reader.Open(folder.Path()));
     EXPECT_NE(reader.Error().find("Is a directory"), std::string::npos) << reader.Error();
+}
+
+class LogReplayPosix : public SessionFixture {};
+
+TEST_F(LogReplayPosix, ALogRemovedWhileReplayedEndsTheReplayWithTheReason) {
+    std::vector<std::string> lines(6000, kGsv);
+    TempFolder folder;
+    const std::string path = folder.Write("voyage.log", CaptureOf(lines));
+    TLogReplay replay(session);
+    replay.SetSpeed(TReplayPacer::kAsFastAsPossible, At(0));
+    ASSERT_TRUE(replay.Start(path, At(0)));
+    replay.Tick(At(0));
+    std::filesystem::remove(path);
+    for (int tick = 0; tick < 100 && replay.IsRunning(); ++tick)
+        replay.Tick(At(0));
+    EXPECT_FALSE(replay.IsRunning());
+    EXPECT_LT(observer.lines.size(), lines.size());
+    EXPECT_EQ(observer.replayEnds, std::vector<TReplayEnd>{TReplayEnd::Failed});
+    ASSERT_EQ(observer.replayReasons.size(), 1u);
+    EXPECT_NE(observer.replayReasons[0].find("No such file or directory"), std::string::npos)
+        << observer.replayReasons[0];
+    EXPECT_EQ(session.State(), TSessionState::Closed);
 }
 
 } // namespace
