@@ -11,6 +11,8 @@ cmake --build --preset release
 bench=build/release/bench
 "$bench/session/receive_path_bench"
 "$bench/session/pty_lines_bench" 5
+# A 200 MB capture replayed as fast as possible: the peak memory stays flat.
+"$bench/replay/replay_memory_bench" 200
 # The window with AIS STATIONS in front while the simulator floods it with a full table.
 marnav=$(mktemp)
 trap 'rm -f "$marnav"' EXIT

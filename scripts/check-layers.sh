@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../src"
 declare -A layer=(
     [platform]=0
     [nmea]=1 [ais]=1
-    [serial]=2 [session]=2
+    [serial]=2 [session]=2 [replay]=2
     [view]=3 [skyview]=3 [connection]=3 [configuration]=3 [diagnostics]=3 [log]=3
     [network]=3 [dialogs]=3 [stations]=3
     [app]=4

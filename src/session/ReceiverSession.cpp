@@ -44,6 +44,8 @@ TReceiverSession::~TReceiverSession() {
 }
 
 TSessionState TReceiverSession::State() const {
+    if (replaying_)
+        return TSessionState::Replaying;
     if (!portOpen_)
         return TSessionState::Closed;
     return connected_ ? TSessionState::Connected : TSessionState::Connecting;
@@ -54,6 +56,13 @@ void TReceiverSession::SetState(TSessionState state) {
 }
 
 bool TReceiverSession::Open() {
+    if (replaying_) {
+        Tell([](TSessionObserver& observer) {
+            observer.ErrorOccurred(TSessionError::OpenFailed,
+                                   "a recorded log is being replayed: stop it first");
+        });
+        return false;
+    }
     if (comm_->IsOpen()) // left open by a lost device
         comm_->Close();
     portOpen_ = true;
@@ -262,12 +271,51 @@ void TReceiverSession::ReadWaiting(uint32_t count) {
 }
 
 void TReceiverSession::ReceiveBytes(const char* bytes, size_t count) {
-    lines_.Feed({bytes, count}, [this](std::string_view line, bool overLong) {
-        Tell([&](TSessionObserver& observer) { observer.LineReceived(line, overLong); });
-        if (!overLong)
-            ReadLine(line);
-    });
+    lines_.Feed({bytes, count},
+                [this](std::string_view line, bool overLong) { ReceiveLine(line, overLong); });
     Tell([](TSessionObserver& observer) { observer.ReceivedBatchEnded(); });
+}
+
+void TReceiverSession::ReceiveLine(std::string_view line, bool overLong) {
+    Tell([&](TSessionObserver& observer) { observer.LineReceived(line, overLong); });
+    if (!overLong)
+        ReadLine(line);
+}
+
+bool TReceiverSession::BeginReplay(const std::string& name) {
+    if (portOpen_ || replaying_) {
+        std::string reason = replaying_ ? "another log is being replayed"
+                                        : "the port is open: close it to replay a log";
+        Tell([&reason](TSessionObserver& observer) {
+            observer.ReplayEnded(TReplayEnd::Failed, reason);
+        });
+        return false;
+    }
+    // The log stands for a receiver of its own: nothing read before stands for it.
+    ForgetIdentity();
+    itemsRead_ = 0;
+    replaying_ = true;
+    replayName_ = name;
+    SetState(TSessionState::Replaying);
+    return true;
+}
+
+void TReceiverSession::ReceiveReplayedLine(std::string_view line, bool overLong) {
+    if (replaying_)
+        ReceiveLine(line, overLong);
+}
+
+void TReceiverSession::EndReplayedBatch() {
+    if (replaying_)
+        Tell([](TSessionObserver& observer) { observer.ReceivedBatchEnded(); });
+}
+
+void TReceiverSession::EndReplay(TReplayEnd end, const std::string& reason) {
+    if (!replaying_)
+        return;
+    replaying_ = false;
+    SetState(TSessionState::Closed);
+    Tell([end, &reason](TSessionObserver& observer) { observer.ReplayEnded(end, reason); });
 }
 
 void TReceiverSession::ReadLine(std::string_view line) {
@@ -290,6 +338,6 @@ void TReceiverSession::ReadReport(const char* line) {
         return;
     itemsRead_ |= items;
     Tell([this, items](TSessionObserver& observer) { observer.ReportRead(report_, items); });
-    if (items & riRestartAnnounced)
+    if ((items & riRestartAnnounced) && !replaying_)
         StartRestartRecovery();
 }

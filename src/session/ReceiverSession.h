@@ -17,8 +17,16 @@
 #include <vector>
 
 // Where the connection stands: closed; open and waiting for the device report's end
-// marker; connected (the report has ended, or the user completed the handshake by hand).
-enum class TSessionState { Closed, Connecting, Connected };
+// marker; connected (the report has ended, or the user completed the handshake by hand);
+// replaying a recorded log instead of listening to a port.
+enum class TSessionState { Closed, Connecting, Connected, Replaying };
+
+// How a replay of a recorded log ended.
+enum class TReplayEnd {
+    EndOfFile, // every line was replayed
+    Stopped,   // the user stopped it
+    Failed,    // it could not start or read on; the reason says why
+};
 
 // What became of a sentence to send.
 enum TSendResult { srSent, srNotConnected, srTooLong, srWriteFailed, srNotProgrammable };
@@ -66,6 +74,8 @@ public:
     virtual void DeviceLost() {}
     // `reason` is the system's words where it gave any (OpenFailed).
     virtual void ErrorOccurred(TSessionError /*error*/, const std::string& /*reason*/) {}
+    // A replay is over and the session is closed again; `reason` says why one failed.
+    virtual void ReplayEnded(TReplayEnd /*end*/, const std::string& /*reason*/) {}
 };
 
 class TReceiverSession {
@@ -144,8 +154,23 @@ public:
     std::string_view PendingLine() const { return lines_.Pending(); }
     static constexpr int kReceiveBufferSize = 5000;
 
+    // --- Replaying a recorded log (driven by TLogReplay) -----------------------------
+    // The lines of a capture reach the observers as lines from a port do, and are read
+    // as those are, but a restart announced in the log recovers nothing: no port is open.
+    // Starts a replay of the log `name`: false, with ReplayEnded(Failed) told, while the
+    // port is open or another replay runs.
+    bool BeginReplay(const std::string& name);
+    void ReceiveReplayedLine(std::string_view line, bool overLong);
+    void EndReplayedBatch();
+    // Ends the replay, back to Closed; nothing happens when none runs.
+    void EndReplay(TReplayEnd end, const std::string& reason = {});
+    bool IsReplaying() const { return replaying_; }
+    // The name of the log being replayed.
+    const std::string& ReplayName() const { return replayName_; }
+
 private:
     void ReceiveBytes(const char* bytes, size_t count);
+    void ReceiveLine(std::string_view line, bool overLong);
     void ReadLine(std::string_view line);
     void ReadReport(const char* line);
     void StartHandshake();
@@ -170,4 +195,6 @@ private:
     unsigned itemsRead_ = 0; // TReportItem bits read since the port was opened
     TRestartState restartState_ = rsIdle;
     int restartStep_ = 0;
+    bool replaying_ = false;
+    std::string replayName_;
 };

@@ -19,6 +19,8 @@ struct RecordedSession : TSessionObserver {
     std::vector<TRestartOutcome> restarts;
     std::vector<TSessionError> errors;
     std::vector<std::string> reasons;
+    std::vector<TReplayEnd> replayEnds;
+    std::vector<std::string> replayReasons;
     int announcements = 0;
     int closings = 0;
     int lost = 0;
@@ -33,6 +35,10 @@ struct RecordedSession : TSessionObserver {
     void ErrorOccurred(TSessionError error, const std::string& reason) override {
         errors.push_back(error);
         reasons.push_back(reason);
+    }
+    void ReplayEnded(TReplayEnd end, const std::string& reason) override {
+        replayEnds.push_back(end);
+        replayReasons.push_back(reason);
     }
 };
 

@@ -9,6 +9,13 @@ const char kSimUsage[] =
     "Plays a T360KV receiver on a pseudo-terminal; the first line printed is its port.\n"
     "  --name NAME          port link name (default: the first free ttySIM0, ttySIM1, ...)\n"
     "  --ais FILE           replay the !AIVDM/!AIVDO sentences of FILE\n"
+    "  --replay FILE        play every line of the capture FILE (GNSS, AIS, anything) in\n"
+    "                       place of the made-up streams, paced by its RMC/GGA/ZDA times\n"
+    "                       (untimed lines at the pace of a 38400 baud link); at its end\n"
+    "                       the port stays open and silent\n"
+    "  --speed X            replay X times as fast (default 1, up to 100000; max: as fast\n"
+    "                       as the port is read)\n"
+    "  --loop               start the capture again at its end\n"
     "  --rate N             AIS sentences per second (default 4, up to 100000)\n"
     "  --no-gps             no GNSS sentences\n"
     "  --no-ais             no AIS sentences\n"
@@ -33,7 +40,8 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         std::string_view arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         bool takesValue = arg == "--name" || arg == "--ais" || arg == "--rate" ||
-                          arg == "--restart-quiet" || arg == "--transcript" || arg == "--start";
+                          arg == "--restart-quiet" || arg == "--transcript" || arg == "--start" ||
+                          arg == "--replay" || arg == "--speed";
         if (takesValue && value == nullptr) {
             error = std::string(arg) + " needs a value";
             return false;
@@ -48,6 +56,8 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             options.Gps = false;
         } else if (arg == "--no-ais") {
             options.Ais = false;
+        } else if (arg == "--loop") {
+            options.ReplayLoop = true;
         } else if (arg == "--help" || arg == "-h") {
             options.Help = true;
         } else if (arg == "--name") {
@@ -59,6 +69,16 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             }
         } else if (arg == "--ais") {
             options.AisFile = value;
+        } else if (arg == "--replay") {
+            options.ReplayFile = value;
+        } else if (arg == "--speed") {
+            if (std::string_view(value) == "max") {
+                options.ReplaySpeed = 0;
+            } else if (!ReadNumber(value, options.ReplaySpeed, kMaxReplaySpeed) ||
+                       options.ReplaySpeed <= 0) {
+                error = "--speed takes a number above 0 up to 100000, or max";
+                return false;
+            }
         } else if (arg == "--transcript") {
             options.TranscriptFile = value;
         } else if (arg == "--rate") {
@@ -80,6 +100,10 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             error = "unexpected argument '" + std::string(arg) + "'";
             return false;
         }
+    }
+    if (!options.ReplayFile.empty() && !options.AisFile.empty()) {
+        error = "--replay plays the whole capture: it does not go with --ais";
+        return false;
     }
     return true;
 }

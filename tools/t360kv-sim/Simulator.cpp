@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -35,8 +36,13 @@ Simulator::Simulator(const SimOptions& options, std::unique_ptr<AisSource> ais, 
     : options_(options), ais_(std::move(ais)), noise_(noiseSeed), start_(start),
       unixAtStart_(Seconds(utcAtStart.time_since_epoch()).count()), log_(std::move(log)),
       nextSecond_(static_cast<int64_t>(std::ceil(unixAtStart_))), aisCounted_(start) {
-    if (!options_.Ais || options_.AisRate <= 0)
+    if (!options_.Ais || options_.AisRate <= 0 || !options_.ReplayFile.empty())
         ais_.reset();
+    if (!options_.ReplayFile.empty()) {
+        replay_.SetSpeed(options_.ReplaySpeed, start);
+        if (!replay_.Start(options_.ReplayFile, start))
+            throw std::runtime_error(replay_.Error());
+    }
 }
 
 double Simulator::UnixSeconds(SteadyTime time) const {
@@ -85,6 +91,7 @@ void Simulator::HandleLine(const std::string& line, SteadyTime now) {
 
 void Simulator::Restart(SteadyTime now) {
     output_.DropUnstarted();
+    replay_.Pause(now);
     Say(kRestartAnnouncement);
     quietUntil_ = now + std::chrono::duration_cast<SteadyTime::duration>(
                             Seconds(options_.RestartQuietSeconds));
@@ -115,6 +122,7 @@ void Simulator::Tick(SteadyTime now) {
         nextSecond_ = static_cast<int64_t>(std::ceil(UnixSeconds(now)));
         aisBudget_ = 0;
         aisCounted_ = now;
+        replay_.Resume(now);
         log_("resumed");
     }
     auto second = static_cast<int64_t>(std::floor(UnixSeconds(now)));
@@ -123,6 +131,31 @@ void Simulator::Tick(SteadyTime now) {
         nextSecond_ = second + 1;
     }
     StreamAis(now);
+    StreamReplay(now);
+}
+
+void Simulator::StreamReplay(SteadyTime now) {
+    if (replayOver_ || ReplayRoom() == 0)
+        return;
+    replay_.Tick(now, *this, ReplayRoom());
+    if (replay_.Status() == TReplayStatus::Failed) {
+        log_("replay stopped: " + replay_.Error());
+        replayOver_ = true;
+    } else if (replay_.Status() == TReplayStatus::Ended) {
+        if (options_.ReplayLoop && replay_.Progress().Position > 0 &&
+            replay_.Start(options_.ReplayFile, now)) {
+            log_("replay starts again");
+        } else {
+            log_(replay_.Status() == TReplayStatus::Failed
+                     ? "replay stopped: " + replay_.Error()
+                     : "replay ended: the port stays open and silent");
+            replayOver_ = true;
+        }
+    }
+}
+
+void Simulator::ReplayLine(std::string_view line, bool) {
+    Say(std::string(line));
 }
 
 void Simulator::EverySecond(int64_t unixSecond) {
@@ -132,7 +165,7 @@ void Simulator::EverySecond(int64_t unixSecond) {
         if (!burst.empty())
             output_.Push(std::move(burst));
     }
-    if (options_.Gps && device_.Settings().GpsOutputOn)
+    if (options_.Gps && device_.Settings().GpsOutputOn && options_.ReplayFile.empty())
         for (const std::string& sentence : gps_.Epoch(unixSecond))
             Say(sentence);
 }
@@ -161,6 +194,9 @@ Simulator::SteadyTime Simulator::NextDue() const {
     if (quietUntil_)
         return *quietUntil_;
     SteadyTime due = SteadyOf(static_cast<double>(nextSecond_));
+    // A full output waits for the port to be read, not for the time.
+    if (!replayOver_ && ReplayRoom() > 0)
+        due = std::min(due, replay_.NextDue());
     if (ais_)
         due = std::min(due, aisCounted_ + std::chrono::duration_cast<SteadyTime::duration>(
                                               Seconds((1 - aisBudget_) / options_.AisRate)));

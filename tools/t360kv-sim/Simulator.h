@@ -11,6 +11,7 @@
 #include "OutputQueue.h"
 #include "SimOptions.h"
 
+#include "replay/ReplayPacer.h"
 #include "session/LineSplitter.h"
 
 #include <chrono>
@@ -24,7 +25,7 @@
 // Sent after a set sentence or the restore sentence, before the receiver goes quiet.
 extern const std::string kRestartAnnouncement;
 
-class Simulator {
+class Simulator : private TReplayTarget {
 public:
     using SteadyTime = std::chrono::steady_clock::time_point;
     using UtcTime = std::chrono::system_clock::time_point;
@@ -32,6 +33,7 @@ public:
 
     // `start` is the steady time at which the UTC clock read `utcAtStart`. `ais` may be
     // null (no AIS). `log` gets one line per received line and per notable action.
+    // Throws std::runtime_error when the capture to replay cannot be opened.
     Simulator(const SimOptions& options, std::unique_ptr<AisSource> ais, uint32_t noiseSeed,
               SteadyTime start, UtcTime utcAtStart, Log log);
 
@@ -52,6 +54,14 @@ private:
     void Restart(SteadyTime now);
     void EverySecond(int64_t unixSecond);
     void StreamAis(SteadyTime now);
+    void StreamReplay(SteadyTime now);
+    // Whether the output has room for the replay's next tick: as fast as possible means
+    // as fast as the port is read, not lines dropped.
+    uint64_t ReplayRoom() const {
+        return output_.Bytes() < kReplayQueueBytes ? kReplayQueueBytes - output_.Bytes() : 0;
+    }
+    static constexpr uint64_t kReplayQueueBytes = OutputQueue::kDefaultLimit / 2;
+    void ReplayLine(std::string_view line, bool overLong) override;
     double UnixSeconds(SteadyTime time) const;
     SteadyTime SteadyOf(double unixSeconds) const;
 
@@ -71,4 +81,6 @@ private:
     double aisBudget_ = 0; // AIS sentences due but not yet sent
     SteadyTime aisCounted_;
     bool dropping_ = false; // the output queue was full at the last line
+    TReplayPacer replay_;
+    bool replayOver_ = false; // the capture has ended (without --loop) or failed
 };
