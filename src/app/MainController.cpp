@@ -29,14 +29,15 @@ TMainController::TMainController(TMainView& view, TSynchronize synchronize,
     : view_(view), programFolder_(ProgramFolderOf(folders)), settingsFile_(SettingsFileOf(folders)),
       session_(std::move(synchronize), std::move(comm)),
       connection_(view, session_, texts_, ports ? std::move(ports) : SystemPorts()),
-      configuration_(view, session_, texts_, desktop_), gpsStatus_(view),
+      replay_(view, session_), configuration_(view, session_, texts_, desktop_), gpsStatus_(view),
       systemCheck_(view, session_, gpsStatus_.Decoder()), dataLog_(view, session_),
       network_(view, session_, desktop_), stations_(view, gpsStatus_.Decoder()),
       languages_(view, texts_, programFolder_, SavedLanguage(settingsFile_), connection_,
                  gpsStatus_, stations_) {
     // Lines reach the data log before the GPS page; the session reads them last.
-    for (TSessionObserver* observer : std::initializer_list<TSessionObserver*>{
-             &dataLog_, &gpsStatus_, &connection_, &systemCheck_, &configuration_, &network_})
+    for (TSessionObserver* observer :
+         std::initializer_list<TSessionObserver*>{&dataLog_, &gpsStatus_, &connection_, &replay_,
+                                                  &systemCheck_, &configuration_, &network_})
         session_.AddObserver(*observer);
     gpsStatus_.OnAisSentence = [this](const DecodedSentence& sentence) {
         systemCheck_.CountAisSentence(sentence);
@@ -61,6 +62,7 @@ bool TMainController::CloseRequested() {
     if (view_.MessageBox(texts_.QueryExit, texts_.ExitCaption, TMessageButtons::OkCancel) !=
         TMessageAnswer::Ok)
         return false;
+    replay_.StopClicked();
     session_.Close();
     SaveSettings();
     return true;
@@ -110,5 +112,7 @@ void TMainController::TimerFired(TTimer timer) {
         return systemCheck_.RefreshPauseOver();
     case TTimer::StationsTick:
         return stations_.Tick();
+    case TTimer::ReplayTick:
+        return replay_.Tick(TReplayPresenter::Clock::now());
     }
 }

@@ -6,6 +6,7 @@
 #include "app/LanguagePresenter.h"
 #include "configuration/ConfigurationPresenter.h"
 #include "connection/ConnectionPresenter.h"
+#include "connection/ReplayPresenter.h"
 #include "diagnostics/GpsStatusPresenter.h"
 #include "diagnostics/SystemCheckPresenter.h"
 #include "log/DataLogPresenter.h"
@@ -50,6 +51,7 @@ public:
     bool CloseRequested();
     void ExitClicked() { view_.CloseWindow(); }
     void AboutChosen() { view_.ShowWindow(TWindow::frmAbout); }
+    void OpenLogChosen() { replay_.OpenLogChosen(TReplayPresenter::Clock::now()); }
     // A page of the main or the configuration page control came to the front.
     void PageChanged();
 
@@ -61,6 +63,7 @@ public:
 
     TReceiverSession& Session() { return session_; }
     TConnectionPresenter& Connection() { return connection_; }
+    TReplayPresenter& Replay() { return replay_; }
     TConfigurationPresenter& Configuration() { return configuration_; }
     TSystemCheckPresenter& SystemCheck() { return systemCheck_; }
     TGpsStatusPresenter& GpsStatus() { return gpsStatus_; }
@@ -87,6 +90,7 @@ private:
     TDesktop desktop_;
     TReceiverSession session_;
     TConnectionPresenter connection_;
+    TReplayPresenter replay_;
     TConfigurationPresenter configuration_;
     TGpsStatusPresenter gpsStatus_;
     TSystemCheckPresenter systemCheck_;

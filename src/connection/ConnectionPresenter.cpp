@@ -114,11 +114,21 @@ void TConnectionPresenter::BlinkStatus() {
 
 void TConnectionPresenter::ShowCaptionAndStatus() {
     view_.SetText(TControl::OpenPort, texts_.ButtonCaptions[session_.IsOpen() ? 1 : 0]);
-    const std::string& status = session_.State() == TSessionState::Connected ? texts_.Connected
-                                : session_.State() == TSessionState::Connecting
-                                    ? texts_.Connecting
-                                    : texts_.Click2Connect;
-    view_.SetText(TControl::LabelConnectionStatus, status);
+    view_.SetText(TControl::LabelConnectionStatus, StatusText(session_.State()));
+}
+
+std::string TConnectionPresenter::StatusText(TSessionState state) const {
+    switch (state) {
+    case TSessionState::Connected:
+        return texts_.Connected;
+    case TSessionState::Connecting:
+        return texts_.Connecting;
+    case TSessionState::Replaying:
+        return "Replaying " + session_.ReplayName();
+    case TSessionState::Closed:
+        break;
+    }
+    return texts_.Click2Connect;
 }
 
 void TConnectionPresenter::ShowConnectionState(bool portOpen) {
@@ -132,6 +142,12 @@ void TConnectionPresenter::ShowConnectionState(bool portOpen) {
 }
 
 void TConnectionPresenter::StateChanged(TSessionState state) {
+    // A replay stands for the receiver: no port may open until it is over.
+    view_.SetEnabled(TControl::OpenPort, state != TSessionState::Replaying);
+    if (state == TSessionState::Replaying) {
+        ShowReplaying();
+        return;
+    }
     if (state == TSessionState::Connected) {
         view_.SetText(TControl::LabelConnectionStatus, texts_.Connected);
         view_.SetActivePage(TControl::PageControlConf,
@@ -148,6 +164,16 @@ void TConnectionPresenter::StateChanged(TSessionState state) {
     confPageAfterRestart_ = -1;
     view_.SetVisible(TControl::PanelView, false);
     ShowConnectionState(state == TSessionState::Connecting);
+}
+
+// The pages show what the log brings; the system check counts it from the start.
+void TConnectionPresenter::ShowReplaying() {
+    view_.SetText(TControl::LabelConnectionStatus, StatusText(TSessionState::Replaying));
+    view_.SetFontColor(TControl::LabelConnectionStatus, TFontColor::Black);
+    for (TControl selector : kSelectors)
+        view_.SetEnabled(selector, false);
+    view_.SetVisible(TControl::PanelView, true);
+    view_.SetTimerEnabled(TTimer::SystemCheckTick, true);
 }
 
 void TConnectionPresenter::RestartAnnounced() {

@@ -74,6 +74,8 @@ public:
 private:
     void RefuseConnect(const std::string& message);
     void ShowConnectionState(bool portOpen);
+    void ShowReplaying();
+    std::string StatusText(TSessionState state) const;
     void CheckConnectedPortPresent();
     bool PortListed(int number) const;
     void SelectListedPort(int number);

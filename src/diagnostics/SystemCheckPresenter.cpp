@@ -45,8 +45,9 @@ void TSystemCheckPresenter::Clear() {
 }
 
 void TSystemCheckPresenter::StateChanged(TSessionState state) {
-    // Connecting follows only an open: the session has forgotten the identity it read.
-    if (state != TSessionState::Connecting)
+    // Connecting follows only an open, and Replaying the start of a log: the session has
+    // forgotten the identity it read, and the counts start again.
+    if (state != TSessionState::Connecting && state != TSessionState::Replaying)
         return;
     Clear();
     Update();

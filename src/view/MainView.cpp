@@ -166,6 +166,20 @@ const char* ControlName(TControl control) {
         return "PaintBoxCoverage";
     case TControl::LabelStationCount:
         return "LabelStationCount";
+    case TControl::mnuOpenLog:
+        return "mnuOpenLog";
+    case TControl::PanelReplay:
+        return "PanelReplay";
+    case TControl::ComboBoxReplaySpeed:
+        return "ComboBoxReplaySpeed";
+    case TControl::ButtonReplayPause:
+        return "ButtonReplayPause";
+    case TControl::ButtonReplayStop:
+        return "ButtonReplayStop";
+    case TControl::ProgressBarReplay:
+        return "ProgressBarReplay";
+    case TControl::LabelReplayProgress:
+        return "LabelReplayProgress";
     }
     return "";
 }
@@ -186,6 +200,8 @@ int TimerInterval(TTimer timer) {
         return 1000;
     case TTimer::StationsTick:
         return 500;
+    case TTimer::ReplayTick:
+        return 20;
     }
     return 1000;
 }

@@ -106,6 +106,14 @@ enum class TControl {
     ButtonExportStations,
     PaintBoxCoverage,
     LabelStationCount,
+    // File > Open log... and the bar of a recorded log's replay
+    mnuOpenLog,
+    PanelReplay,
+    ComboBoxReplaySpeed,
+    ButtonReplayPause,
+    ButtonReplayStop,
+    ProgressBarReplay,
+    LabelReplayProgress,
 };
 
 const char* ControlName(TControl control);
@@ -120,11 +128,12 @@ enum class TTimer {
     CountdownTick,      // 1 s: the countdown dialog
     RefreshPause,
     StationsTick, // 500 ms: the AIS STATIONS page's table and coverage
+    ReplayTick,   // 20 ms: the lines of a recorded log that have come due
 };
 inline constexpr TTimer kAllTimers[] = {TTimer::HandshakeTick,   TTimer::HalfSecondTick,
                                         TTimer::SystemCheckTick, TTimer::NetworkConsoleTick,
                                         TTimer::CountdownTick,   TTimer::RefreshPause,
-                                        TTimer::StationsTick};
+                                        TTimer::StationsTick,    TTimer::ReplayTick};
 
 // Interval of each timer, in milliseconds.
 int TimerInterval(TTimer timer);
@@ -221,6 +230,9 @@ public:
     // The file save dialog. True with the chosen name in `fileName`; false on Cancel.
     // The dialog itself neither adds an extension nor asks before overwriting.
     virtual bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) = 0;
+    // The file open dialog, offering `filter` ("Description (*.EXT)|*.EXT" pairs). True
+    // with the chosen file's name; false on Cancel.
+    virtual bool PromptOpenFile(const std::string& filter, std::string& fileName) = 0;
 
     // The text of a one-line edit as the user typed it.
     virtual std::string EditText(TControl edit) = 0;

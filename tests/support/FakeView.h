@@ -75,6 +75,13 @@ public:
         fileName = *saveFileAnswer;
         return true;
     }
+    bool PromptOpenFile(const std::string& filter, std::string& fileName) override {
+        openFilters.push_back(filter);
+        if (!openFileAnswer)
+            return false;
+        fileName = *openFileAnswer;
+        return true;
+    }
     void ShowSatelliteViews(const TSatelliteViewData& views) override {
         satelliteViews = views;
         satelliteViewsShown++;
@@ -105,6 +112,9 @@ public:
     // The name "chosen" in the file save dialog; none: Cancel.
     std::optional<std::string> saveFileAnswer;
     std::vector<TSaveFileRequest> saveRequests;
+    // The name "chosen" in the file open dialog; none: Cancel.
+    std::optional<std::string> openFileAnswer;
+    std::vector<std::string> openFilters;
     // Called for every timer switched on or off (tests with real timers).
     std::function<void(TTimer, bool)> onTimerEnabled;
     std::map<TWindow, bool> shown;
