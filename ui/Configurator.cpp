@@ -99,6 +99,14 @@ void Configurator::ConnectEvents() {
                      [app] { app->ExitClicked(); });
     QObject::connect(Control<QAction>(window_, "mnuAbout"), &QAction::triggered, to,
                      [app] { app->AboutChosen(); });
+    QObject::connect(Control<QAction>(window_, "mnuOpenLog"), &QAction::triggered, to,
+                     [app] { app->OpenLogChosen(); });
+    TReplayPresenter* replay = &controller_.Replay();
+    QObject::connect(Control<QComboBox>(window_, "ComboBoxReplaySpeed"), &QComboBox::activated, to,
+                     [replay] { replay->SpeedChosen(TReplayPresenter::Clock::now()); });
+    ConnectButton("ButtonReplayPause",
+                  [replay] { replay->PauseClicked(TReplayPresenter::Clock::now()); });
+    ConnectButton("ButtonReplayStop", [replay] { replay->StopClicked(); });
 
     ConnectButton("SpeedButtonReload", [configuration] { configuration->ReadDeviceClicked(); });
     ConnectButton("SpeedButtonSetting", [configuration] { configuration->ProgramDeviceClicked(); });

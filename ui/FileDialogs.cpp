@@ -1,4 +1,4 @@
-#include "SaveFileDialog.h"
+#include "FileDialogs.h"
 
 #include "AnsiText.h"
 
@@ -30,6 +30,17 @@ bool AskSaveFileName(QWidget* parent, const TSaveFileRequest& request, std::stri
         dialog.selectNameFilter(filters[request.FilterIndex - 1]);
     // File names are in the system's encoding, not the window's.
     dialog.selectFile(QFile::decodeName(request.FileName.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return true;
+}
+
+bool AskOpenFileName(QWidget* parent, const std::string& filter, std::string& fileName) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     fileName = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();

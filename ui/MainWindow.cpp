@@ -2,6 +2,7 @@
 
 #include "AuxiliaryWindows.h"
 #include "PagePanel.h"
+#include "ReplayBar.h"
 #include "TopPanel.h"
 #include "view/Texts.h"
 
@@ -29,6 +30,7 @@ constexpr TimerDescription kTimers[] = {
     {TTimer::CountdownTick, "CountdownTimer"},
     {TTimer::RefreshPause, "RefreshPause"},
     {TTimer::StationsTick, "TimerStations"},
+    {TTimer::ReplayTick, "TimerReplay"},
 };
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
@@ -61,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(CreateTopPanel(central));
+    layout->addWidget(CreateReplayBar(central));
     layout->addWidget(CreatePagePanel(central), 1);
     // With the page panel hidden, the top strip stays at the top.
     layout->addStretch(0);
@@ -88,6 +91,8 @@ void MainWindow::CreateMenus() {
     // The Option menu is never shown, so the File menu offers the same language items:
     // one check mark, and the captions of the language file.
     file->addActions(oneLanguage->actions());
+    file->addSeparator();
+    AddItem(file, "mnuOpenLog", "Open log(&O)...");
     file->addSeparator();
     AddItem(file, "mnuExit", "Exit(&X)");
 }

@@ -4,10 +4,10 @@
 #include "CheckIcons.h"
 #include "CoveragePlot.h"
 #include "DataLogView.h"
+#include "FileDialogs.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "PageIndex.h"
-#include "SaveFileDialog.h"
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 #include "SortedComboBox.h"
@@ -278,6 +278,12 @@ bool QtMainView::PromptSaveFile(const TSaveFileRequest& request, std::string& fi
     if (saveAnswer_)
         return saveAnswer_(request, fileName);
     return AskSaveFileName(&window_, request, fileName);
+}
+
+bool QtMainView::PromptOpenFile(const std::string& filter, std::string& fileName) {
+    if (openAnswer_)
+        return openAnswer_(fileName);
+    return AskOpenFileName(&window_, filter, fileName);
 }
 
 std::string QtMainView::EditText(TControl edit) {

@@ -20,12 +20,15 @@ public:
         const std::string& text, const std::string& caption, TMessageButtons, TMessageIcon)>;
     // Answers the file save dialog instead of the user: true with the chosen name.
     using SaveFileAnswer = std::function<bool(const TSaveFileRequest&, std::string& fileName)>;
+    // Answers the file open dialog instead of the user: true with the chosen name.
+    using OpenFileAnswer = std::function<bool(std::string& fileName)>;
 
     explicit QtMainView(MainWindow& window) : window_(window) {}
 
     // Replaces the modal message boxes, which would wait for a user (tests, demos).
     void AnswerMessagesWith(MessageAnswer answer) { answer_ = std::move(answer); }
     void AnswerSaveFileWith(SaveFileAnswer answer) { saveAnswer_ = std::move(answer); }
+    void AnswerOpenFileWith(OpenFileAnswer answer) { openAnswer_ = std::move(answer); }
 
     void ShowMessage(const std::string& text) override;
     using TMainView::MessageBox;
@@ -63,6 +66,7 @@ public:
     void SetProgressPosition(TControl bar, int position) override;
     void SetImageIndex(TControl image, int index) override;
     bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+    bool PromptOpenFile(const std::string& filter, std::string& fileName) override;
     std::string EditText(TControl edit) override;
     void SetTextLanguage(TLanguage language) override;
     void ShowSatelliteViews(const TSatelliteViewData& views) override;
@@ -82,4 +86,5 @@ private:
     MainWindow& window_;
     MessageAnswer answer_;
     SaveFileAnswer saveAnswer_;
+    OpenFileAnswer openAnswer_;
 };

@@ -1,5 +1,6 @@
 // A label that reports double clicks: the connection status label, whose double click
-// lets the user pass the handshake by hand.
+// lets the user pass the handshake by hand. A text too long for it ("Replaying" and a
+// log's name) is shortened in the middle, and whole in its tool tip.
 #pragma once
 
 #include <QLabel>
@@ -14,4 +15,5 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

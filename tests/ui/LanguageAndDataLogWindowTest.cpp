@@ -122,7 +122,7 @@ TEST_F(DataLogWindow, FileMenuOffersTheThreeLanguagesWhileOptionStaysHidden) {
         if (item->isVisible() && !item->isSeparator())
             offered << item->objectName();
     EXPECT_EQ(offered, QStringList({"mnuLangEnglish", "mnuLangTraChinese", "mnuLangSimpChinese",
-                                    "mnuExit"}));
+                                    "mnuOpenLog", "mnuExit"}));
     Find<QMenu>("mnuFile")->actions().at(laTraChinese)->trigger();
     EXPECT_EQ(Controller().Languages().LanguageIndex(), laTraChinese);
     EXPECT_TRUE(Find<QAction>("mnuLangTraChinese")->isChecked());

@@ -193,7 +193,7 @@ TEST_F(MainWindowAtStart, RunsTheTimersOtherThanTheSystemCheck) {
         {TTimer::HandshakeTick, 1000, true},    {TTimer::HalfSecondTick, 500, true},
         {TTimer::SystemCheckTick, 1000, false}, {TTimer::NetworkConsoleTick, 100, true},
         {TTimer::CountdownTick, 1000, false},   {TTimer::RefreshPause, 1000, false},
-        {TTimer::StationsTick, 500, true},
+        {TTimer::StationsTick, 500, true},      {TTimer::ReplayTick, 20, false},
     };
     for (const TimerAtStart& expected : timers) {
         SCOPED_TRACE(static_cast<int>(expected.timer));

@@ -368,6 +368,26 @@ bool TWin32MainView::PromptSaveFile(const TSaveFileRequest& request, std::string
     return true;
 }
 
+bool TWin32MainView::PromptOpenFile(const std::string& filter, std::string& fileName) {
+    if (openAnswer_)
+        return openAnswer_(fileName);
+    const std::wstring filters = DialogFilter(WideFromText(language_, filter));
+    std::vector<wchar_t> name(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_.Handle();
+    dialog.lpstrFilter = filters.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.Flags =
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&dialog))
+        return false;
+    fileName = FileNameFromWide(name.data());
+    return true;
+}
+
 std::string TWin32MainView::EditText(TControl edit) {
     HWND found = Find(edit);
     return found != nullptr ? Narrow(edit, WindowText(found)) : std::string();

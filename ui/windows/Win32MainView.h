@@ -22,12 +22,15 @@ public:
         const std::string& text, const std::string& caption, TMessageButtons, TMessageIcon)>;
     // Answers the file save dialog instead of the user: true with the chosen name.
     using SaveFileAnswer = std::function<bool(const TSaveFileRequest&, std::string& fileName)>;
+    // Answers the file open dialog instead of the user: true with the chosen name.
+    using OpenFileAnswer = std::function<bool(std::string& fileName)>;
 
     explicit TWin32MainView(TWin32MainWindow& window) : window_(window) {}
 
     // Replaces the modal message boxes, which would wait for a user (tests, demos).
     void AnswerMessagesWith(MessageAnswer answer) { answer_ = std::move(answer); }
     void AnswerSaveFileWith(SaveFileAnswer answer) { saveAnswer_ = std::move(answer); }
+    void AnswerOpenFileWith(OpenFileAnswer answer) { openAnswer_ = std::move(answer); }
 
     TLanguage Language() const { return language_; }
 
@@ -67,6 +70,7 @@ public:
     void SetProgressPosition(TControl bar, int position) override;
     void SetImageIndex(TControl image, int index) override;
     bool PromptSaveFile(const TSaveFileRequest& request, std::string& fileName) override;
+    bool PromptOpenFile(const std::string& filter, std::string& fileName) override;
     std::string EditText(TControl edit) override;
     void SetTextLanguage(TLanguage language) override;
     void ShowSatelliteViews(const TSatelliteViewData& views) override;
@@ -87,4 +91,5 @@ private:
     std::unordered_map<int, TWin32LogView> logs_;
     MessageAnswer answer_;
     SaveFileAnswer saveAnswer_;
+    OpenFileAnswer openAnswer_;
 };
