@@ -43,6 +43,10 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
                             QStringLiteral("text"));
     QCommandLineOption connect(QStringLiteral("connect"),
                                QStringLiteral("Click Connect once the window is up."));
+    QCommandLineOption replay(QStringLiteral("replay"),
+                              QStringLiteral("Replay the recorded log <file>, as File > Open "
+                                             "log... does."),
+                              QStringLiteral("file"));
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                   QStringLiteral("Save a PNG picture of the window and quit."),
                                   QStringLiteral("file"));
@@ -53,11 +57,12 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
                             QStringLiteral("Bring a page to the front: ") + PageNames() +
                                 QStringLiteral("."),
                             QStringLiteral("page"));
-    parser.addOptions({port, connect, screenshot, after, page});
+    parser.addOptions({port, connect, replay, screenshot, after, page});
     parser.process(app);
 
     options.port = parser.value(port);
     options.connect = parser.isSet(connect);
+    options.replay = parser.value(replay);
     options.screenshot = parser.value(screenshot);
     bool valid = false;
     options.screenshotDelayMs = parser.value(after).toInt(&valid);

@@ -11,6 +11,7 @@ class QCoreApplication;
 struct LaunchOptions {
     QString port;         // select the port entry of this text (PortEntrySelectedBy)
     bool connect = false; // click Connect once the window is up
+    QString replay;       // replay this recorded log once the window is up
     QString screenshot;   // save a picture of the window here, then quit
     int screenshotDelayMs = 1500;
     // The page to bring to the front: its page control and index; none by default.

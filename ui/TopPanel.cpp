@@ -48,8 +48,11 @@ QWidget* CreateTopPanel(QWidget* parent) {
     openPort->setCheckable(true);
     openPort->setToolTip(QStringLiteral("Connect serial port"));
 
-    auto* status = Named(new StatusLabel(QStringLiteral("Click to Connect"), panel),
-                         "LabelConnectionStatus", 110);
+    // Under Connect, as wide as it; a longer text ("Replaying" and a log's name) takes the
+    // free room to its right.
+    auto* status =
+        Named(new StatusLabel(QStringLiteral("Click to Connect"), panel), "LabelConnectionStatus");
+    status->setMinimumWidth(110);
     status->setAlignment(Qt::AlignCenter);
 
     auto* exit = Named(new QPushButton(QStringLiteral("EXIT"), panel), "btnExit", 80);
@@ -62,7 +65,7 @@ QWidget* CreateTopPanel(QWidget* parent) {
     grid->addWidget(portLabel, 0, 2);
     grid->addWidget(port, 1, 2);
     grid->addWidget(openPort, 1, 3);
-    grid->addWidget(status, 2, 3);
+    grid->addWidget(status, 2, 3, 1, 2, Qt::AlignLeft);
     grid->addWidget(exit, 1, 5);
     grid->setColumnStretch(4, 1);
     return panel;

@@ -1,12 +1,13 @@
 // t360kv-gui: the configurator's window.
 //
-//   t360kv-gui [--port TEXT] [--connect] [--page PAGE] [--screenshot FILE.png [--after MS]]
+//   t360kv-gui [--port TEXT] [--connect] [--replay LOG] [--page PAGE]
+//              [--screenshot FILE.png [--after MS]]
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (a device
 // path, COMn, or text the entry contains, as for t360kv), --connect clicks Connect once
-// the window is up, --page brings a page to the front, --screenshot saves a picture of
-// the window MS milliseconds (default 1500) after start and quits, also without a display
-// (QT_QPA_PLATFORM=offscreen, or under Xvfb).
+// the window is up, --replay replays a recorded log as File > Open log... does, --page brings a
+// page to the front, --screenshot saves a picture of the window MS milliseconds (default 1500)
+// after start and quits, also without a display (QT_QPA_PLATFORM=offscreen, or under Xvfb).
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
@@ -16,6 +17,7 @@
 #include "platform/FileSystem.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
@@ -73,6 +75,12 @@ int main(int argc, char** argv) {
         BringPageForward(window, options);
         if (options.connect)
             ClickConnect(window);
+        if (!options.replay.isEmpty())
+            QTimer::singleShot(0, &window, [&configurator, &options] {
+                configurator.Controller().Replay().OpenLog(
+                    QFile::encodeName(options.replay).toStdString(),
+                    TReplayPresenter::Clock::now());
+            });
         // The page asked for also when the connection has brought another one forward.
         if (!options.screenshot.isEmpty())
             QTimer::singleShot(options.screenshotDelayMs, &window, [&window, &options] {
