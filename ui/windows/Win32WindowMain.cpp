@@ -50,12 +50,11 @@ struct TScreenshot {
     std::wstring File;
     TWin32Configurator* Configurator;
     const TWin32LaunchOptions* Options;
+    ULONGLONG Due; // GetTickCount64() when it is to be taken
 };
-TScreenshot* pendingScreenshot = nullptr;
 
-void CALLBACK TakeScreenshot(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    TScreenshot& shot = *pendingScreenshot;
+// Takes the picture; the program's exit code: 0 when it was saved.
+int TakeScreenshot(const TScreenshot& shot) {
     // The page asked for, also when the connection has brought another one forward.
     if (shot.Options->Page >= 0) {
         shot.Configurator->ChoosePage(TControl::PageControlMain,
@@ -67,19 +66,35 @@ void CALLBACK TakeScreenshot(HWND, UINT, UINT_PTR timer, DWORD) {
     const bool saved = SaveWindowPicture(shot.Window, shot.File);
     if (!saved)
         Tell("cannot write " + Utf8FromWide(shot.File) + "\n");
-    // Quitting without the exit question.
-    PostQuitMessage(saved ? 0 : 1);
+    return saved ? 0 : 1;
 }
 
-int RunMessageLoop(HWND window) {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+// Runs the window until it quits, or until the picture of `shot` (when given) has been
+// taken. A busy serial line keeps a hand-over message posted most of the time, and the
+// system hands out WM_TIMER and WM_QUIT only when no posted message waits: so the
+// picture's time is checked after every message, and the picture ends the loop itself.
+int RunMessageLoop(HWND window, const TScreenshot* shot) {
+    for (;;) {
+        DWORD wait = INFINITE;
+        if (shot != nullptr) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= shot->Due)
+                return TakeScreenshot(*shot);
+            wait = static_cast<DWORD>(shot->Due - now);
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                return static_cast<int>(message.wParam);
+            if (!IsDialogMessageW(window, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            if (shot != nullptr && GetTickCount64() >= shot->Due)
+                break;
         }
     }
-    return static_cast<int>(message.wParam);
 }
 
 } // namespace
@@ -110,12 +125,10 @@ int main() {
         UpdateWindow(window.Handle());
         if (options.Connect)
             PostMessageW(window.Control(ControlId(TControl::OpenPort)), BM_CLICK, 0, 0);
-        TScreenshot shot{window.Handle(), options.Screenshot, &configurator, &options};
-        if (!options.Screenshot.empty()) {
-            pendingScreenshot = &shot;
-            SetTimer(nullptr, 0, static_cast<UINT>(options.ScreenshotDelayMs), TakeScreenshot);
-        }
-        return RunMessageLoop(window.Handle());
+        const TScreenshot shot{window.Handle(), options.Screenshot, &configurator, &options,
+                               GetTickCount64() +
+                                   static_cast<ULONGLONG>(options.ScreenshotDelayMs)};
+        return RunMessageLoop(window.Handle(), options.Screenshot.empty() ? nullptr : &shot);
     } catch (const std::exception& error) {
         MessageBoxA(nullptr, error.what(), "Tidelane T360KV Configurator", MB_OK | MB_ICONERROR);
         return 1;
