@@ -134,6 +134,24 @@ void Flood(std::string_view arguments, DecoderState& state, uint32_t& lines) {
                false, lines);
 }
 
+constexpr uint64_t WordHash(std::string_view word) {
+    uint64_t hash = 14695981039346656037u;
+    for (char c : word)
+        hash = (hash ^ static_cast<uint8_t>(c)) * 1099511628211u;
+    return hash;
+}
+
+// A flood costs thousands of decodes. Shown the keyword by its comparison, the fuzzer
+// wrote it into about one input in two hundred and spent over a third of its time on
+// them; compared as a hash outside its coverage, the keyword stays out of its sight, and
+// the kept flood input runs in the regression test.
+#if defined(__clang__)
+__attribute__((no_sanitize("coverage")))
+#endif
+bool IsFlood(std::string_view line) {
+    return line.size() >= 6 && WordHash(line.substr(0, 6)) == WordHash("flood ");
+}
+
 } // namespace
 
 void DecodeAisSequence(const uint8_t* bytes, size_t size) {
@@ -150,7 +168,7 @@ void DecodeAisSequenceWithState(const uint8_t* bytes, size_t size, DecoderState&
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (line.substr(0, 6) == "flood ")
+        if (IsFlood(line))
             Flood(line.substr(6), state, lines);
         else
             Decode(std::string(line), state, true, lines);
