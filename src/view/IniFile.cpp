@@ -57,7 +57,9 @@ TIniDocument::Line TIniDocument::Classify(std::string text) {
 
 TIniDocument TIniDocument::Parse(const std::string& text) {
     TIniDocument document;
-    for (std::string& line : SplitLines(text))
+    std::vector<std::string> lines = SplitLines(text);
+    document.lines_.reserve(lines.size());
+    for (std::string& line : lines)
         document.lines_.push_back(Classify(std::move(line)));
     return document;
 }
