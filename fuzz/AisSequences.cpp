@@ -1,6 +1,7 @@
 #include "AisSequences.h"
 
 #include "AisJson.h"
+#include "FreshDecoderState.h"
 
 #include "ais/AisMessageDecoder.h"
 #include "nmea/Checksum.h"
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -61,7 +61,10 @@ void CheckTexts(const AisState& ais) {
 }
 
 // With `everyEntry`, the counts of all entries are compared, not only the updated one's.
-void Decode(std::string line, DecoderState& state, bool everyEntry) {
+void Decode(std::string line, DecoderState& state, bool everyEntry, uint32_t& lines) {
+    // The AIS clock steps a second a line, as `t360kv decode` steps it, so that which
+    // station's entry is reused depends on the input alone.
+    SetAisClock(state.Ais.Clock, ++lines);
     size_t star = line.rfind('*');
     if (star != std::string::npos && star + 3 >= line.size())
         line.resize(star);
@@ -120,7 +123,7 @@ std::string PositionReport(uint32_t mmsi) {
     return payload;
 }
 
-void Flood(std::string_view arguments, DecoderState& state) {
+void Flood(std::string_view arguments, DecoderState& state, uint32_t& lines) {
     char* end = nullptr;
     std::string text(arguments);
     unsigned long stations = std::strtoul(text.c_str(), &end, 10);
@@ -128,13 +131,36 @@ void Flood(std::string_view arguments, DecoderState& state) {
     stations = stations > 2600 ? 2600 : stations;
     for (unsigned long i = 0; i < stations; ++i)
         Decode("!AIVDM,1,1,,A," + PositionReport(static_cast<uint32_t>(first + i)) + ",0", state,
-               false);
+               false, lines);
+}
+
+constexpr uint64_t WordHash(std::string_view word) {
+    uint64_t hash = 14695981039346656037u;
+    for (char c : word)
+        hash = (hash ^ static_cast<uint8_t>(c)) * 1099511628211u;
+    return hash;
+}
+
+// A flood costs thousands of decodes. Shown the keyword by its comparison, the fuzzer
+// wrote it into about one input in two hundred and spent over a third of its time on
+// them; compared as a hash outside its coverage, the keyword stays out of its sight, and
+// the kept flood input runs in the regression test.
+#if defined(__clang__)
+__attribute__((no_sanitize("coverage")))
+#endif
+bool IsFlood(std::string_view line) {
+    return line.size() >= 6 && WordHash(line.substr(0, 6)) == WordHash("flood ");
 }
 
 } // namespace
 
 void DecodeAisSequence(const uint8_t* bytes, size_t size) {
-    auto state = std::make_unique<DecoderState>();
+    static FreshDecoderState kept;
+    DecodeAisSequenceWithState(bytes, size, kept.Take());
+}
+
+void DecodeAisSequenceWithState(const uint8_t* bytes, size_t size, DecoderState& state) {
+    uint32_t lines = 0;
     std::string_view input(reinterpret_cast<const char*>(bytes), size);
     while (!input.empty()) {
         size_t end = input.find('\n');
@@ -142,9 +168,9 @@ void DecodeAisSequence(const uint8_t* bytes, size_t size) {
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (line.substr(0, 6) == "flood ")
-            Flood(line.substr(6), *state);
+        if (IsFlood(line))
+            Flood(line.substr(6), state, lines);
         else
-            Decode(std::string(line), *state, true);
+            Decode(std::string(line), state, true, lines);
     }
 }

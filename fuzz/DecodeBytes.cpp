@@ -1,5 +1,7 @@
 #include "DecodeBytes.h"
 
+#include "FreshDecoderState.h"
+
 #include "SentenceJson.h"
 
 #include "nmea/GpsLineFilter.h"
@@ -9,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string_view>
 
 namespace {
@@ -38,7 +39,10 @@ void Decode(SentenceBuffer& buffer, DecoderState& state) {
     }
 }
 
-void DecodeLine(std::string_view line, bool overLong, DecoderState& state) {
+void DecodeLine(std::string_view line, bool overLong, DecoderState& state, uint32_t& linesRead) {
+    // The AIS clock steps a second a line, as `t360kv decode` steps it, so that which
+    // station's entry is reused depends on the input alone.
+    SetAisClock(state.Ais.Clock, ++linesRead);
     if (overLong)
         return;
     SentenceBuffer buffer;
@@ -51,9 +55,14 @@ void DecodeLine(std::string_view line, bool overLong, DecoderState& state) {
 } // namespace
 
 void DecodeArbitraryBytes(const uint8_t* bytes, size_t size) {
-    auto state = std::make_unique<DecoderState>();
+    static FreshDecoderState kept;
+    DecodeArbitraryBytesWithState(bytes, size, kept.Take());
+}
+
+void DecodeArbitraryBytesWithState(const uint8_t* bytes, size_t size, DecoderState& state) {
+    uint32_t linesRead = 0;
     auto decodeLine = [&](std::string_view line, bool overLong) {
-        DecodeLine(line, overLong, *state);
+        DecodeLine(line, overLong, state, linesRead);
     };
     LineSplitter lines;
     lines.Feed({reinterpret_cast<const char*>(bytes), size}, decodeLine);
@@ -64,5 +73,6 @@ void DecodeArbitraryBytes(const uint8_t* bytes, size_t size) {
     size_t take = size < sizeof buffer - 1 ? size : sizeof buffer - 1;
     std::memcpy(buffer, bytes, take);
     buffer[take] = '\0';
-    Decode(buffer, *state);
+    SetAisClock(state.Ais.Clock, ++linesRead);
+    Decode(buffer, state);
 }

@@ -21,6 +21,6 @@ ctest --preset dev -j "$(nproc)"
 bash scripts/windows.sh
 bash scripts/check-naming.sh build/windows
 
-# A bounded run of the decoder's fuzzer (clang, sanitizers); a finding fails the run.
+# A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
 bash scripts/fuzz.sh 60
-echo "All tests passed, on Linux and under wine; the fuzzer found nothing."
+echo "All tests passed, on Linux and under wine; the fuzzers found nothing."

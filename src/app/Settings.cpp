@@ -21,7 +21,11 @@ std::string PrepareSettingsFile(const std::string& documentsFolder) {
 }
 
 int LoadSettings(const std::string& path) {
-    std::optional<std::string> stored = TIniDocument::Load(path).Get(kSection, kLanguageKey);
+    return SettingsLanguageIndex(TIniDocument::Load(path));
+}
+
+int SettingsLanguageIndex(const TIniDocument& settings) {
+    std::optional<std::string> stored = settings.Get(kSection, kLanguageKey);
     if (!stored)
         return 0;
     const char* first = stored->data();
@@ -37,6 +41,10 @@ int LoadSettings(const std::string& path) {
 
 bool SaveSettings(const std::string& path, int languageIndex) {
     TIniDocument document = TIniDocument::Load(path);
-    document.Set(kSection, kLanguageKey, std::to_string(languageIndex));
+    SetSettingsLanguageIndex(document, languageIndex);
     return WriteFileAtomically(path, document.Text());
+}
+
+void SetSettingsLanguageIndex(TIniDocument& settings, int languageIndex) {
+    settings.Set(kSection, kLanguageKey, std::to_string(languageIndex));
 }

@@ -2,6 +2,8 @@
 // language between runs, in section "VIEW", key "Language".
 #pragma once
 
+#include "view/IniFile.h"
+
 #include <string>
 
 // Where the settings file lives below the documents folder.
@@ -17,6 +19,10 @@ std::string PrepareSettingsFile(const std::string& documentsFolder);
 // missing or the value is not an integer. Any integer is returned as stored: the
 // language selection decides what an unknown value means.
 int LoadSettings(const std::string& path);
+// The same, read from the file's text already parsed.
+int SettingsLanguageIndex(const TIniDocument& settings);
+// Sets "Language" in section "VIEW" as SaveSettings writes it.
+void SetSettingsLanguageIndex(TIniDocument& settings, int languageIndex);
 
 // Writes `languageIndex` as "Language" in section "VIEW" of `path`, creating the file
 // or the section when missing and keeping every other line. The file is replaced in one

@@ -1,7 +1,10 @@
 #include "platform/TextLines.h"
 
+#include <algorithm>
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

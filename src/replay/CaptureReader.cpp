@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 bool TCaptureReader::Open(const std::string& path) {
     Close();
@@ -77,7 +76,8 @@ bool TCaptureReader::ReadBlock() {
     // otherwise be replayed from what the system still holds, or end without a word.
     if (!StillWhole())
         return false;
-    std::vector<char> block(kBlockSize);
+    block_.resize(kBlockSize);
+    std::vector<char>& block = block_;
     size_t got = std::fread(block.data(), 1, block.size(), file_.get());
     if (std::ferror(file_.get())) {
         Fail("cannot read " + path_ + ": " + LastSystemErrorText());

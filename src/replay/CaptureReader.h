@@ -14,6 +14,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct TCapturedLine {
     std::string Text; // without its line end
@@ -56,6 +57,9 @@ private:
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::unique_ptr<LineSplitter> splitter_; // large: kept off the stack
     std::deque<TCapturedLine> lines_;        // at most one block's lines
+    // Kept from block to block and from file to file: allocating and clearing one for each
+    // block took most of the time of replaying a short file.
+    std::vector<char> block_;
     uint64_t bytesRead_ = 0;
     uint64_t size_ = 0;
     bool ended_ = false;

@@ -2,24 +2,33 @@
 
 #include "nmea/Checksum.h"
 
+#include <array>
 #include <charconv>
 #include <chrono>
-#include <vector>
 
 namespace {
 
 constexpr double kSecondsPerDay = 86400;
 
-std::vector<std::string_view> Fields(std::string_view sentence) {
-    std::vector<std::string_view> fields;
+// The first fields of a sentence, as many as a time mark reads (the RMC date is the
+// tenth), kept without allocating: every line of a capture is looked at.
+struct LeadingFields {
+    static constexpr size_t kMax = 10;
+    std::array<std::string_view, kMax> Field;
+    size_t Count = 0;
+};
+
+LeadingFields FieldsOf(std::string_view sentence) {
+    LeadingFields fields;
     size_t start = 0;
-    for (;;) {
+    while (fields.Count < LeadingFields::kMax) {
         size_t comma = sentence.find(',', start);
-        fields.push_back(sentence.substr(start, comma - start));
+        fields.Field[fields.Count++] = sentence.substr(start, comma - start);
         if (comma == std::string_view::npos)
-            return fields;
+            break;
         start = comma + 1;
     }
+    return fields;
 }
 
 // The characters up to the checksum, when it is right or absent; empty otherwise.
@@ -84,8 +93,9 @@ std::optional<int64_t> RmcDay(std::string_view field) {
 std::optional<TTimeMark> ReadTimeMark(std::string_view line) {
     if (line.size() < 7 || line[0] != '$')
         return std::nullopt;
-    std::vector<std::string_view> fields = Fields(Checked(line));
-    if (fields.size() < 2 || fields[0].size() < 6)
+    LeadingFields leading = FieldsOf(Checked(line));
+    const auto& fields = leading.Field;
+    if (leading.Count < 2 || fields[0].size() < 6)
         return std::nullopt;
     std::string_view type = fields[0].substr(fields[0].size() - 3);
     if (type != "RMC" && type != "GGA" && type != "ZDA")
@@ -97,9 +107,9 @@ std::optional<TTimeMark> ReadTimeMark(std::string_view line) {
     int day = 0;
     int month = 0;
     int year = 0;
-    if (type == "RMC" && fields.size() > 9)
+    if (type == "RMC" && leading.Count > 9)
         mark.Day = RmcDay(fields[9]);
-    else if (type == "ZDA" && fields.size() > 4 && ReadInt(fields[2], day) &&
+    else if (type == "ZDA" && leading.Count > 4 && ReadInt(fields[2], day) &&
              ReadInt(fields[3], month) && ReadInt(fields[4], year))
         mark.Day = DayOf(year, month, day);
     return mark;

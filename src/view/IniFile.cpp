@@ -3,13 +3,16 @@
 #include "platform/FileSystem.h"
 #include "platform/TextLines.h"
 
+#include <string_view>
+
 namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string Trim(const std::string& text) {
+// A view, not a copy: a file is classified line by line at every read.
+std::string_view Trim(std::string_view text) {
     size_t first = 0;
     size_t last = text.size();
     while (first < last && IsBlank(text[first]))
@@ -36,15 +39,15 @@ bool SameName(const std::string& a, const std::string& b) {
 
 TIniDocument::Line TIniDocument::Classify(std::string text) {
     Line line;
-    std::string trimmed = Trim(text);
+    std::string_view trimmed = Trim(text);
     if (trimmed.size() >= 2 && trimmed.front() == '[') {
         size_t close = trimmed.find(']');
-        if (close != std::string::npos)
+        if (close != std::string_view::npos)
             line.Section = Trim(trimmed.substr(1, close - 1));
     } else if (!trimmed.empty() && trimmed.front() != ';') {
         size_t equals = text.find('=');
         if (equals != std::string::npos) {
-            line.Key = Trim(text.substr(0, equals));
+            line.Key = Trim(std::string_view(text).substr(0, equals));
             line.ValueAt = equals + 1;
         }
     }
@@ -54,7 +57,9 @@ TIniDocument::Line TIniDocument::Classify(std::string text) {
 
 TIniDocument TIniDocument::Parse(const std::string& text) {
     TIniDocument document;
-    for (std::string& line : SplitLines(text))
+    std::vector<std::string> lines = SplitLines(text);
+    document.lines_.reserve(lines.size());
+    for (std::string& line : lines)
         document.lines_.push_back(Classify(std::move(line)));
     return document;
 }
@@ -84,7 +89,7 @@ std::optional<std::string> TIniDocument::Get(const std::string& section,
             break;
         if (line.Key.empty() || !SameName(line.Key, key))
             continue;
-        std::string value = Trim(line.Text.substr(line.ValueAt));
+        std::string value(Trim(std::string_view(line.Text).substr(line.ValueAt)));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
             value = value.substr(1, value.size() - 2);
@@ -122,6 +127,6 @@ void TIniDocument::Set(const std::string& section, const std::string& key,
 std::string TIniDocument::Text() const {
     std::string text;
     for (const Line& line : lines_)
-        text += line.Text + "\r\n";
+        text.append(line.Text).append("\r\n");
     return text;
 }

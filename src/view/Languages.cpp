@@ -89,7 +89,10 @@ void SetDefaultTexts(TTexts& texts) {
 }
 
 void LoadLanguageTexts(const std::string& path, TTexts& texts) {
-    TIniDocument file = TIniDocument::Load(path);
+    ReadLanguageTexts(TIniDocument::Load(path), texts);
+}
+
+void ReadLanguageTexts(const TIniDocument& file, TTexts& texts) {
     for (const LanguageKey& key : kLanguageKeys)
         if (std::optional<std::string> text = file.Get(key.Section, key.Key))
             key.Target(texts) = *text;

@@ -2,6 +2,7 @@
 // pages, and the reading of a language file into TTexts.
 #pragma once
 
+#include "view/IniFile.h"
 #include "view/Texts.h"
 
 #include <cstdint>
@@ -33,3 +34,5 @@ void SetDefaultTexts(TTexts& texts);
 // table order. A missing key (or file) keeps the current text; a key with nothing after
 // the equals sign gives an empty text. The texts stay in the file's code page.
 void LoadLanguageTexts(const std::string& path, TTexts& texts);
+// The same, from a language file already parsed.
+void ReadLanguageTexts(const TIniDocument& file, TTexts& texts);
