@@ -70,8 +70,9 @@ TWindowKind WindowKind(TKind kind) {
     case TKind::CenteredLabel:
         return {WC_STATICW, SS_CENTER | SS_NOPREFIX, 0};
     case TKind::StatusLabel:
-        // "Replaying" and a long log name: shortened in the middle rather than cut off.
-        return {WC_STATICW, SS_CENTER | SS_NOPREFIX | SS_NOTIFY | SS_PATHELLIPSIS, 0};
+        // "Replaying" and a long log name: shortened at its end rather than cut off. (A
+        // path ellipsis without a backslash in the text shortens both ends under wine.)
+        return {WC_STATICW, SS_CENTER | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, 0};
     case TKind::Button:
         return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
     case TKind::CheckBox:
