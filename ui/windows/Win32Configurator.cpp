@@ -52,6 +52,13 @@ void TWin32Configurator::MapActions() {
     onControl(TControl::btnExit, [app] { app->ExitClicked(); });
     onControl(TControl::mnuExit, [app] { app->ExitClicked(); });
     onControl(TControl::mnuAbout, [app] { app->AboutChosen(); });
+    onControl(TControl::mnuOpenLog, [app] { app->OpenLogChosen(); });
+    TReplayPresenter* replay = &controller_.Replay();
+    onControl(TControl::ComboBoxReplaySpeed,
+              [replay] { replay->SpeedChosen(TReplayPresenter::Clock::now()); });
+    onControl(TControl::ButtonReplayPause,
+              [replay] { replay->PauseClicked(TReplayPresenter::Clock::now()); });
+    onControl(TControl::ButtonReplayStop, [replay] { replay->StopClicked(); });
     // The about box's company name and web address both lead to the maker's web page.
     for (int link : {idMakerCompany, idMakerWebUrl})
         on(link, [app] { app->Desktop().OpenWebPage(kMakerWebUrl); });

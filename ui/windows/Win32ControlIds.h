@@ -43,6 +43,7 @@ enum TOwnControl : int {
     idMakerWebUrl,
     idWaitInfo,
     idAboutLogo,
+    idReplaySpeedLabel,
 };
 
 // SetTimer's id of each timer.

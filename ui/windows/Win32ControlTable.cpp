@@ -30,6 +30,16 @@ constexpr TControlSpec kControls[] = {
     {Id(TControl::LabelConnectionStatus), StatusLabel,      Top, "Click to Connect", 530, 64, 130, 20},
     {Id(TControl::btnExit),             Button,             Top, "EXIT",             -100, 32, 80, 28},
 
+    // A recorded log's replay: its speed, Pause/Resume, Stop and how far it has come. The
+    // progress text is wide enough for "End of log: 200.0 of 200.0 MB, log time 25:01:01".
+    {Id(TControl::PanelReplay),         Background,   Top,    "",      0, kReplayRowTop, 0, kReplayRowHeight, false},
+    {idReplaySpeedLabel,                Label,        Replay, "Speed", 18, kReplayRowTop + 8, 44, 18},
+    {Id(TControl::ComboBoxReplaySpeed), DropDownList, Replay, "",      64, kReplayRowTop + 4, 70, 24},
+    {Id(TControl::ButtonReplayPause),   Button,       Replay, "Pause", 142, kReplayRowTop + 2, 80, 28},
+    {Id(TControl::ButtonReplayStop),    Button,       Replay, "Stop",  228, kReplayRowTop + 2, 80, 28},
+    {Id(TControl::ProgressBarReplay),   ProgressBar,  Replay, "",      318, kReplayRowTop + 8, 150, 16},
+    {Id(TControl::LabelReplayProgress), Label,        Replay, "",      478, kReplayRowTop + 8, -10, 18},
+
     // Everything below the top strip.
     {Id(TControl::PanelView),           Background,   Panel, "",               0, 92, 0, 0},
     {Id(TControl::PageControlMain),     PageControl,  Panel, "",               10, 96, -10, -42},

@@ -11,6 +11,7 @@
 
 enum class TPlace : uint8_t {
     Top,           // the top strip, always shown
+    Replay,        // the row of PanelReplay under it: shown while a log is open
     Panel,         // PanelView: shown once the handshake has completed
     Configuration, // the Configuration page of PageControlMain
     Diagnostics,   // the Diagnostics page of PageControlMain
@@ -41,7 +42,8 @@ enum class TKind : uint8_t {
     CheckIcon,
     DrawingArea,
     StationGrid, // a list view in report mode whose texts come from the station rows
-    Background,  // PanelView: the ground under the pages
+    ProgressBar,
+    Background, // PanelView: the ground under the pages
 };
 
 struct TControlSpec {
@@ -61,3 +63,7 @@ inline constexpr int kClientHeight = 650;
 // The top strip's columns after the PC baud rate's move left while it is hidden.
 inline constexpr int kBaudColumnX = 176;
 inline constexpr int kBaudColumnWidth = 98;
+// The replay's row under the top strip: while it shows, the page panel moves down by
+// its height. The top strip has no room left for a progress text of a 200 MB log.
+inline constexpr int kReplayRowTop = 90;
+inline constexpr int kReplayRowHeight = 32;

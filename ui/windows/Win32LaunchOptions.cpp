@@ -7,9 +7,11 @@
 #include <cwchar>
 
 const char kLaunchUsage[] =
-    "t360kv-win [--port TEXT] [--connect] [--page PAGE] [--screenshot FILE.png [--after MS]]\n"
+    "t360kv-win [--port TEXT] [--connect] [--replay LOG] [--page PAGE]\n"
+    "           [--screenshot FILE.png [--after MS]]\n"
     "  --port TEXT        select the port entry of TEXT: COMn or text the entry contains\n"
     "  --connect          click Connect once the window is up\n"
+    "  --replay LOG       replay the recorded log LOG, as File > Open log... does\n"
     "  --page PAGE        bring a page to the front: baud-rate, internal-gps, restore,\n"
     "                     system-check, gps-status, data-log or ais-stations\n"
     "  --screenshot FILE  save a PNG picture of the window MS milliseconds (default 1500)\n"
@@ -44,7 +46,8 @@ TWin32LaunchOptions ParseLaunchOptions(const std::vector<std::wstring>& argument
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& option = arguments[i];
         const bool takesValue = option == L"--port" || option == L"--screenshot" ||
-                                option == L"--after" || option == L"--page";
+                                option == L"--after" || option == L"--page" ||
+                                option == L"--replay";
         if (takesValue && i + 1 >= arguments.size())
             return fail(Utf8FromWide(option) + " needs a value");
         if (option == L"--help" || option == L"-h") {
@@ -56,6 +59,8 @@ TWin32LaunchOptions ParseLaunchOptions(const std::vector<std::wstring>& argument
             options.Connect = true;
         } else if (option == L"--port") {
             options.Port = Utf8FromWide(arguments[++i]);
+        } else if (option == L"--replay") {
+            options.Replay = arguments[++i];
         } else if (option == L"--screenshot") {
             options.Screenshot = arguments[++i];
         } else if (option == L"--after") {

@@ -12,6 +12,7 @@
 struct TWin32LaunchOptions {
     std::string Port;        // select the port entry of this text (UTF-8)
     bool Connect = false;    // click Connect once the window is up
+    std::wstring Replay;     // replay this recorded log once the window is up
     std::wstring Screenshot; // save a PNG picture of the window here, then quit
     int ScreenshotDelayMs = 1500;
     // The page to bring to the front: its page control and index; none by default.

@@ -21,6 +21,8 @@ HMENU CreateMainMenu() {
     AddItem(file, TControl::mnuLangTraChinese, L"Traditional Chinese(&T)");
     AddItem(file, TControl::mnuLangSimpChinese, L"Simplified Chinese(&S)");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AddItem(file, TControl::mnuOpenLog, L"Open log(&O)...");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AddItem(file, TControl::mnuExit, L"Exit(&X)");
     HMENU help = CreatePopupMenu();
     AddItem(help, TControl::mnuAbout, L"About(&A)");
@@ -42,6 +44,7 @@ bool IsMenuControl(TControl control) {
     case TControl::mnuLangEnglish:
     case TControl::mnuLangTraChinese:
     case TControl::mnuLangSimpChinese:
+    case TControl::mnuOpenLog:
         return true;
     default:
         return false;
@@ -55,6 +58,7 @@ TMenuItemPlace MenuItemOf(HMENU bar, TControl control) {
     case TControl::mnuHelp:
         return {bar, kHelpMenuPosition, true};
     case TControl::mnuExit:
+    case TControl::mnuOpenLog:
     case TControl::mnuLangEnglish:
     case TControl::mnuLangTraChinese:
     case TControl::mnuLangSimpChinese:

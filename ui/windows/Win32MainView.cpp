@@ -153,6 +153,8 @@ void TWin32MainView::SetText(TControl control, const std::string& text) {
         return;
     }
     SetWindowTextW(found, value.c_str());
+    if (control == TControl::LabelConnectionStatus)
+        window_.UpdateStatusTip();
 }
 
 void TWin32MainView::SetEnabled(TControl control, bool enabled) {

@@ -70,7 +70,9 @@ TWindowKind WindowKind(TKind kind) {
     case TKind::CenteredLabel:
         return {WC_STATICW, SS_CENTER | SS_NOPREFIX, 0};
     case TKind::StatusLabel:
-        return {WC_STATICW, SS_CENTER | SS_NOPREFIX | SS_NOTIFY, 0};
+        // "Replaying" and a long log name: shortened at its end rather than cut off. (A
+        // path ellipsis without a backslash in the text shortens both ends under wine.)
+        return {WC_STATICW, SS_CENTER | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, 0};
     case TKind::Button:
         return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
     case TKind::CheckBox:
@@ -97,6 +99,8 @@ TWindowKind WindowKind(TKind kind) {
         return {WC_LISTVIEWW,
                 LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
                 kEditFrame};
+    case TKind::ProgressBar:
+        return {PROGRESS_CLASSW, 0, 0};
     case TKind::CheckIcon:
     case TKind::DrawingArea:
         return {WC_STATICW, SS_OWNERDRAW, 0};
@@ -203,6 +207,8 @@ TWin32MainWindow::TWin32MainWindow() {
         controls_[id] = TControlState{control, TKind::Label, TPlace::Top, true};
     stationDetails_ = std::make_unique<TWin32StationDetails>(window_, dpi_);
     AddToolTip(ControlId(TControl::OpenPort), L"Connect serial port");
+    // Shows the whole status only while the label shows it shortened.
+    AddToolTip(ControlId(TControl::LabelConnectionStatus), L"");
     SetLanguage(laEnglish);
     UpdateVisibility();
 }
@@ -247,7 +253,7 @@ void TWin32MainWindow::CreateControls() {
                  reinterpret_cast<LPARAM>(L"MMSI or name"));
     // The page controls lie under the controls of their pages, the panel under all.
     for (TControl below : {TControl::PageControlConf, TControl::PageControlDiagnosis,
-                           TControl::PageControlMain, TControl::PanelView})
+                           TControl::PageControlMain, TControl::PanelReplay, TControl::PanelView})
         SetWindowPos(Control(ControlId(below)), HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -281,6 +287,43 @@ void TWin32MainWindow::AddToolTip(int id, const wchar_t* text) {
     tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
     tool.lpszText = const_cast<wchar_t*>(text);
     SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TWin32MainWindow::UpdateStatusTip() {
+    HWND status = Control(ControlId(TControl::LabelConnectionStatus));
+    if (toolTip_ == nullptr || status == nullptr)
+        return;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(status)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(status, text.data(), static_cast<int>(text.size()))));
+    RECT area{};
+    GetClientRect(status, &area);
+    HDC dc = GetDC(status);
+    HGDIOBJ before = SelectObject(dc, fonts_[0]);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, before);
+    ReleaseDC(status, dc);
+    std::wstring tip = size.cx > area.right - area.left ? text : std::wstring();
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(status);
+    tool.lpszText = tip.data();
+    SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::wstring TWin32MainWindow::ToolTipText(int id) const {
+    wchar_t text[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
+    tool.lpszText = text;
+    if (toolTip_ != nullptr)
+        SendMessageW(toolTip_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 HWND TWin32MainWindow::Control(int id) const {
@@ -341,8 +384,9 @@ void TWin32MainWindow::SetControlShown(int id, bool shown) {
     if (found == controls_.end())
         return;
     found->second.Shown = shown;
-    // The top strip closes up while the PC baud rate is hidden.
-    if (id == ControlId(TControl::ComboBoxBaudRate))
+    // The top strip closes up while the PC baud rate is hidden; the pages make room for
+    // the replay's row while it shows.
+    if (id == ControlId(TControl::ComboBoxBaudRate) || id == ControlId(TControl::PanelReplay))
         Layout();
     UpdateVisibility();
 }
@@ -357,6 +401,8 @@ bool TWin32MainWindow::PlaceShown(TPlace place) const {
     switch (place) {
     case TPlace::Top:
         return true;
+    case TPlace::Replay:
+        return controls_.at(ControlId(TControl::PanelReplay)).Shown;
     case TPlace::Panel:
         return panelShown();
     case TPlace::Configuration:
@@ -400,8 +446,13 @@ RECT TWin32MainWindow::AreaOf(TPlace place) const {
     int pagesId = 0;
     switch (place) {
     case TPlace::Top:
+    case TPlace::Replay:
+        GetClientRect(window_, &area);
+        return area;
     case TPlace::Panel:
         GetClientRect(window_, &area);
+        if (controls_.at(ControlId(TControl::PanelReplay)).Shown)
+            area.top += Scale(kReplayRowHeight);
         return area;
     case TPlace::Configuration:
     case TPlace::Diagnostics:
@@ -466,8 +517,9 @@ void TWin32MainWindow::ApplyFonts() {
     stationDetails_->SetFont(fonts_[0]);
     for (HFONT font : old)
         DeleteObject(font);
-    // The tabs' height follows the font.
+    // The tabs' height follows the font, and whether the status fits in its label too.
     Layout();
+    UpdateStatusTip();
     InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -75,6 +75,12 @@ public:
     // Whether the control is to be shown; it shows while its page is in front too.
     void SetControlShown(int id, bool shown);
 
+    // The status label's tool tip holds its whole text while the label shows it
+    // shortened, and nothing otherwise: asked after each change of the status text.
+    void UpdateStatusTip();
+    // The text of a control's tool tip; empty if it has none.
+    std::wstring ToolTipText(int id) const;
+
     // The controller's index of the page in front of page control `id`, and bringing a
     // page to the front (which is no choice of the user: PageChosen is not called).
     int ActivePage(int id) const;

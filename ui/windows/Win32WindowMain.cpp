@@ -1,11 +1,13 @@
 // t360kv-win: the configurator's window on Windows.
 //
-//   t360kv-win [--port TEXT] [--connect] [--page PAGE] [--screenshot FILE.png [--after MS]]
+//   t360kv-win [--port TEXT] [--connect] [--replay LOG] [--page PAGE]
+//              [--screenshot FILE.png [--after MS]]
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (COMn, or
 // text the entry contains, as for t360kv), --connect clicks Connect once the window is
-// up, --page brings a page to the front, --screenshot saves a picture of the window MS
-// milliseconds (default 1500) after start and quits.
+// up, --replay replays a recorded log as File > Open log... does, --page brings a page
+// to the front, --screenshot saves a picture of the window MS milliseconds (default
+// 1500) after start and quits.
 #include "Win32Api.h"
 
 #include "Win32Configurator.h"
@@ -125,6 +127,10 @@ int main() {
         UpdateWindow(window.Handle());
         if (options.Connect)
             PostMessageW(window.Control(ControlId(TControl::OpenPort)), BM_CLICK, 0, 0);
+        // A log that cannot be replayed has been told in a message box.
+        if (!options.Replay.empty())
+            configurator.Controller().Replay().OpenLog(FileNameFromWide(options.Replay),
+                                                       TReplayPresenter::Clock::now());
         const TScreenshot shot{window.Handle(), options.Screenshot, &configurator, &options,
                                GetTickCount64() +
                                    static_cast<ULONGLONG>(options.ScreenshotDelayMs)};
