@@ -10,7 +10,7 @@
 enum TLanguage : uint8_t { laEnglish = 0, laTraChinese = 1, laSimpChinese = 2 };
 
 struct TLanguageInfo {
-    const char* LanguageFile; // in the "Lang" folder beside the program
+    const char* LanguageFile; // in the language folder (LanguageFolder)
     const char* ReadMeFile;   // likewise
     uint8_t FontCharset;      // the Windows font character set of the language
     uint16_t CodePage;        // the Windows ANSI code page of its files and texts
@@ -22,7 +22,12 @@ const TLanguageInfo& LanguageInfo(TLanguage language);
 // value English (which the settings file then receives as 0).
 TLanguage LanguageOfIndex(int languageIndex);
 
-// `programFolder` (ending in a separator) + "Lang" + the language's file.
+// The folder of the language and read-me files: "Lang" beside the program (as built, and
+// on Windows), else the installed "../share/t360kv/Lang" from the program's folder (from
+// /usr/bin, /usr/share/t360kv/Lang); when neither exists, the one beside the program.
+std::string LanguageFolder(const std::string& programFolder);
+
+// The language's file in the language folder of `programFolder` (ending in a separator).
 std::string LanguageFilePath(const std::string& programFolder, TLanguage language);
 std::string ReadMeFilePath(const std::string& programFolder, TLanguage language);
 
