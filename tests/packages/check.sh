@@ -36,9 +36,11 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\T360KV Configurator'
 
 scratch=$(mktemp -d)
-# Whatever the checks left behind in the wine prefix goes with the scratch folder.
+# Whatever a failed check left of the install in the wine prefix goes with the scratch
+# folder, so that the next run starts from a prefix without it.
+installing=false
 cleanup() {
-    if [[ -d $unix_install_dir || -e $shortcut ]]; then
+    if $installing; then
         rm -rf "$unix_install_dir" "$shortcut"
         wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
         wineserver -w
@@ -86,7 +88,8 @@ for size in 16 24 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     file "$icon" | grep -q "PNG image data, $size x $size" || fail "no $size-pixel icon"
 done
-same_files "$windows/Lang" "$root/usr/share/t360kv/Lang"
+# The language files as the build puts them beside the window.
+same_files build/release/ui/Lang "$root/usr/share/t360kv/Lang"
 
 bin=$root/usr/bin
 expect_version t360kv "$bin/t360kv"
@@ -152,6 +155,7 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineserver -w
 fi
 [[ -e $unix_install_dir ]] && fail "$unix_install_dir is there before the install"
+installing=true
 wine "$installer" /S || fail "the silent install failed"
 [[ -f $unix_install_dir/Uninstall.exe ]] || fail "no uninstaller in $install_dir"
 cp "$unix_install_dir/Uninstall.exe" "$scratch/programs/"
@@ -178,5 +182,6 @@ wineserver -w
 [[ -e $unix_install_dir ]] && fail "the uninstaller left $install_dir: $(ls -R "$unix_install_dir")"
 [[ -e $shortcut ]] && fail "the uninstaller left the Start-menu shortcut"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller left $uninstall_key"
+installing=false
 
 echo "The Debian package, the Windows installer and the zip of version $version are sound."
