@@ -1,5 +1,5 @@
-// The three languages of the window's texts: their files beside the program, their code
-// pages, and the reading of a language file into TTexts.
+// The three languages of the window's texts: their files (beside the program, or in the
+// installed share folder), their code pages, and the reading of a language file into TTexts.
 #pragma once
 
 #include "view/Texts.h"
