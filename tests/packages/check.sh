@@ -97,7 +97,8 @@ expect_version t360kv-sim "$bin/t360kv-sim"
 expect_version t360kv-gui env -u DISPLAY "$bin/t360kv-gui"
 
 capture=gpsd/ais_unpack_sixbit.log
-"$bin/t360kv" decode "tests/data/nmea/captures/$capture" >"$scratch/decoded.jsonl" 2>/dev/null
+"$bin/t360kv" decode "tests/data/nmea/captures/$capture" >"$scratch/decoded.jsonl" 2>/dev/null ||
+    fail "the packaged t360kv could not decode $capture"
 cmp "$scratch/decoded.jsonl" "tests/data/nmea/expected/$capture.jsonl" ||
     fail "the packaged t360kv decodes $capture otherwise than the golden output"
 
@@ -109,7 +110,8 @@ mkdir -p "$settings"
 picture() {
     printf '[VIEW]\r\nLanguage=%s\r\n' "$1" >"$settings/NoraxT360KVConfig.ini"
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=offscreen \
-        "$bin/t360kv-gui" --screenshot "$scratch/$2.png" --after 300 2>/dev/null
+        "$bin/t360kv-gui" --screenshot "$scratch/$2.png" --after 300 2>/dev/null ||
+        fail "the packaged window saved no picture in language $1"
 }
 picture 0 english
 picture 1 chinese
