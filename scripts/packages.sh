@@ -11,3 +11,9 @@ TEST_PACKAGES=("${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev clang-format clan
 WINDOWS_PACKAGES=("${BUILD_PACKAGES[@]}" g++-mingw-w64-x86-64-posix googletest
                   libz-mingw-w64-dev wine wine64 xvfb xauth fonts-wqy-microhei)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" hyperfine gpsd-clients)
+# The releases (scripts/package.sh): the Debian package by CPack (dpkg-shlibdeps of
+# dpkg-dev, file), the Windows installer by makensis and its portable zip.
+PACKAGE_PACKAGES=("${WINDOWS_PACKAGES[@]}" dpkg-dev file nsis zip)
+# Their checks (tests/packages/check.sh).
+PACKAGE_CHECK_PACKAGES=("${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream man-db
+                        unzip)

@@ -21,6 +21,10 @@ ctest --preset dev -j "$(nproc)"
 bash scripts/windows.sh
 bash scripts/check-naming.sh build/windows
 
+# The releases (scripts/package.sh): the Debian package unpacked and run, lintian, and
+# the Windows installer's silent install and uninstall under wine.
+bash tests/packages/check.sh
+
 # A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
 bash scripts/fuzz.sh 60
 echo "All tests passed, on Linux and under wine; the fuzzers found nothing."

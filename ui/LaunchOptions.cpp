@@ -37,6 +37,7 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tidelane T360KV Configurator"));
     parser.addHelpOption();
+    parser.addVersionOption();
     QCommandLineOption port(QStringLiteral("port"),
                             QStringLiteral("Select the port entry of <text>: a device path, "
                                            "COMn, or text the entry contains."),

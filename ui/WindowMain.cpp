@@ -2,6 +2,7 @@
 //
 //   t360kv-gui [--port TEXT] [--connect] [--replay LOG] [--page PAGE]
 //              [--screenshot FILE.png [--after MS]]
+//   t360kv-gui --version
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (a device
 // path, COMn, or text the entry contains, as for t360kv), --connect clicks Connect once
@@ -12,6 +13,7 @@
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
 #include "PageIndex.h"
+#include "ProgramVersion.h"
 #include "app/Settings.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/FileSystem.h"
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -58,8 +61,14 @@ void TakeScreenshot(QWidget& window, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application is made, so that it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("t360kv-gui %s\n", T360KV_VERSION);
+        return 0;
+    }
     GuardedApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("t360kv-gui"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(T360KV_VERSION));
     const LaunchOptions options = ParseLaunchOptions(app);
     try {
         Configurator configurator(nullptr, nullptr,

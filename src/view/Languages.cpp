@@ -61,10 +61,23 @@ constexpr LanguageKey kLanguageKeys[] = {
 // clang-format on
 
 std::string InLanguageFolder(const std::string& programFolder, const char* file) {
-    return JoinPath(JoinPath(programFolder, kLanguageFolder), file);
+    return JoinPath(LanguageFolder(programFolder), file);
 }
 
 } // namespace
+
+std::string LanguageFolder(const std::string& programFolder) {
+    const std::string beside = JoinPath(programFolder, kLanguageFolder);
+    if (FolderExists(beside))
+        return beside;
+    // Installed: <prefix>/bin/<program> reads <prefix>/share/t360kv/Lang, which is also
+    // where the files are in a package unpacked anywhere.
+    const std::string installed = JoinPath(
+        JoinPath(JoinPath(JoinPath(programFolder, ".."), "share"), "t360kv"), kLanguageFolder);
+    if (FolderExists(installed))
+        return installed;
+    return beside;
+}
 
 const TLanguageInfo& LanguageInfo(TLanguage language) {
     return kLanguages[language];

@@ -1,5 +1,5 @@
-// The three languages of the window's texts: their files beside the program, their code
-// pages, and the reading of a language file into TTexts.
+// The three languages of the window's texts: their files (beside the program, or in the
+// installed share folder), their code pages, and the reading of a language file into TTexts.
 #pragma once
 
 #include "view/IniFile.h"
@@ -11,7 +11,7 @@
 enum TLanguage : uint8_t { laEnglish = 0, laTraChinese = 1, laSimpChinese = 2 };
 
 struct TLanguageInfo {
-    const char* LanguageFile; // in the "Lang" folder beside the program
+    const char* LanguageFile; // in the language folder (LanguageFolder)
     const char* ReadMeFile;   // likewise
     uint8_t FontCharset;      // the Windows font character set of the language
     uint16_t CodePage;        // the Windows ANSI code page of its files and texts
@@ -23,7 +23,12 @@ const TLanguageInfo& LanguageInfo(TLanguage language);
 // value English (which the settings file then receives as 0).
 TLanguage LanguageOfIndex(int languageIndex);
 
-// `programFolder` (ending in a separator) + "Lang" + the language's file.
+// The folder of the language and read-me files: "Lang" beside the program (as built, and
+// on Windows), else the installed "../share/t360kv/Lang" from the program's folder (from
+// /usr/bin, /usr/share/t360kv/Lang); when neither exists, the one beside the program.
+std::string LanguageFolder(const std::string& programFolder);
+
+// The language's file in the language folder of `programFolder` (ending in a separator).
 std::string LanguageFilePath(const std::string& programFolder, TLanguage language);
 std::string ReadMeFilePath(const std::string& programFolder, TLanguage language);
 

@@ -54,6 +54,44 @@ TEST(Languages, StoredIndexAndFilesBesideTheProgram) {
     EXPECT_EQ(LanguageInfo(laTraChinese).FontCharset, 136);
 }
 
+// An installed program (<prefix>/bin) reads <prefix>/share/t360kv/Lang, but a Lang folder
+// beside the program, as a build or the Windows folder has it, comes first. Each folder
+// present holds a Lang-EN.ini whose Connect caption names it.
+TEST(Languages, FolderBesideTheProgramElseTheInstalledOne) {
+    struct Layout {
+        bool besideExists;
+        bool installedExists;
+        const char* caption; // the Connect caption read; "Connect": the built-in text
+    };
+    const Layout layouts[] = {
+        {true, true, "beside"},
+        {false, true, "installed"},
+        {true, false, "beside"},
+        {false, false, "Connect"},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(std::string("expected ") + layout.caption);
+        TempFolder prefix;
+        ASSERT_TRUE(CreateFolderTree(prefix / "bin"));
+        auto lay = [&prefix](const std::string& folder, const std::string& caption) {
+            ASSERT_TRUE(CreateFolderTree(prefix / folder));
+            prefix.Write(folder + "/Lang-EN.ini", "[SYS_BUTTON]\r\nConnect=" + caption + "\r\n");
+        };
+        if (layout.besideExists)
+            lay("bin/Lang", "beside");
+        if (layout.installedExists)
+            lay("share/t360kv/Lang", "installed");
+        // The program's folder ends in a separator, as ProgramFolder gives it.
+        const std::string program = (prefix / "bin") + kPathSeparator;
+        TTexts texts;
+        LoadLanguageTexts(LanguageFilePath(program, laEnglish), texts);
+        EXPECT_EQ(texts.ButtonCaptions[0], layout.caption);
+        if (!layout.besideExists && !layout.installedExists) {
+            EXPECT_EQ(LanguageFolder(program), prefix / "bin/Lang");
+        }
+    }
+}
+
 TEST(Languages, Big5FileGivesTheChineseCaptions) {
     TempFolder folder;
     // "連線" and "中斷連線" in Big5.

@@ -23,7 +23,9 @@ const char kSimUsage[] =
     "  --silent             never answer, stream nothing\n"
     "  --restart-quiet S    seconds of silence after a restart (default 3)\n"
     "  --transcript FILE    write every valid line sent to FILE\n"
-    "  --start SECONDS      start the clock (and so the sky) at this Unix time\n";
+    "  --start SECONDS      start the clock (and so the sky) at this Unix time\n"
+    "  --help               print this text\n"
+    "  --version            print the program's name and version\n";
 
 namespace {
 
@@ -60,6 +62,8 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             options.ReplayLoop = true;
         } else if (arg == "--help" || arg == "-h") {
             options.Help = true;
+        } else if (arg == "--version") {
+            options.Version = true;
         } else if (arg == "--name") {
             options.Name = value;
             if (options.Name.empty() || options.Name.find('/') != std::string::npos ||

@@ -18,6 +18,7 @@ struct SimOptions {
     std::string Name;           // port link name; empty: the first free ttySIM<n>
     std::string TranscriptFile; // every valid line sent, one per line
     bool Help = false;
+    bool Version = false;
 };
 
 constexpr double kMaxAisRate = 100000;

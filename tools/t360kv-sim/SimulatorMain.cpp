@@ -5,6 +5,7 @@
 #include "AisFleet.h"
 #include "AisReplay.h"
 #include "PortLink.h"
+#include "ProgramVersion.h"
 #include "PtyPort.h"
 #include "SimOptions.h"
 #include "Simulator.h"
@@ -145,6 +146,10 @@ int main(int argc, char** argv) {
     }
     if (options.Help) {
         std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    if (options.Version) {
+        std::printf("t360kv-sim %s\n", T360KV_VERSION);
         return 0;
     }
     try {

@@ -1,5 +1,6 @@
 // t360kv: the configurator without a window, for scripts and technicians in a terminal.
 #include "Commands.h"
+#include "ProgramVersion.h"
 
 #include <cstdio>
 #include <cstring>
@@ -43,6 +44,7 @@ int Usage(std::FILE* out, int exitCode) {
         std::fprintf(out, "  %s %s\n", c.name, c.summary);
     std::fprintf(out, "\n--port P: a device path, COMn, or text of the port's entry in "
                       "`t360kv ports`.\n");
+    std::fprintf(out, "t360kv --help: this text; t360kv --version: the program's version.\n");
     return exitCode;
 }
 
@@ -53,6 +55,10 @@ int main(int argc, char** argv) {
         return Usage(stderr, 2);
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
         return Usage(stdout, 0);
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("t360kv %s\n", T360KV_VERSION);
+        return 0;
+    }
     for (const Command& c : kCommands)
         if (std::strcmp(argv[1], c.name) == 0)
             return c.run(argc - 2, argv + 2);

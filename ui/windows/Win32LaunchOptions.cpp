@@ -15,7 +15,8 @@ const char kLaunchUsage[] =
     "  --page PAGE        bring a page to the front: baud-rate, internal-gps, restore,\n"
     "                     system-check, gps-status, data-log or ais-stations\n"
     "  --screenshot FILE  save a PNG picture of the window MS milliseconds (default 1500)\n"
-    "                     after start, and quit\n";
+    "                     after start, and quit\n"
+    "  --version          print the program's name and version\n";
 
 namespace {
 
@@ -53,6 +54,10 @@ TWin32LaunchOptions ParseLaunchOptions(const std::vector<std::wstring>& argument
         if (option == L"--help" || option == L"-h") {
             options.Help = true;
             options.Message = kLaunchUsage;
+            return options;
+        }
+        if (option == L"--version") {
+            options.Version = true;
             return options;
         }
         if (option == L"--connect") {

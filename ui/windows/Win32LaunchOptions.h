@@ -21,6 +21,7 @@ struct TWin32LaunchOptions {
     // Set when the command line has a mistake or asks for help: what to print.
     std::string Message;
     bool Help = false;
+    bool Version = false; // print the program's name and version, and end
 };
 
 // The options of `arguments` (without the program's name).

@@ -2,6 +2,7 @@
 //
 //   t360kv-win [--port TEXT] [--connect] [--replay LOG] [--page PAGE]
 //              [--screenshot FILE.png [--after MS]]
+//   t360kv-win --version
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (COMn, or
 // text the entry contains, as for t360kv), --connect clicks Connect once the window is
@@ -10,6 +11,7 @@
 // 1500) after start and quits.
 #include "Win32Api.h"
 
+#include "ProgramVersion.h"
 #include "Win32Configurator.h"
 #include "Win32ControlIds.h"
 #include "Win32LaunchOptions.h"
@@ -45,6 +47,23 @@ void Tell(const std::string& text) {
         std::fputs(text.c_str(), stderr);
     }
     std::fflush(stderr);
+}
+
+// The version on standard output: the console's, else the one the program was handed
+// (a redirection, or wine's); started from a shortcut it has neither, and shows a box.
+void TellVersion() {
+    const std::string text = "t360kv-win " T360KV_VERSION "\n";
+    std::FILE* console = nullptr;
+    if (AttachConsole(ATTACH_PARENT_PROCESS) != FALSE &&
+        freopen_s(&console, "CONOUT$", "w", stdout) != 0)
+        return;
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (console == nullptr && (output == nullptr || output == INVALID_HANDLE_VALUE)) {
+        MessageBoxA(nullptr, text.c_str(), "Tidelane T360KV Configurator", MB_OK);
+        return;
+    }
+    std::fputs(text.c_str(), stdout);
+    std::fflush(stdout);
 }
 
 struct TScreenshot {
@@ -103,6 +122,10 @@ int RunMessageLoop(HWND window, const TScreenshot* shot) {
 
 int main() {
     const TWin32LaunchOptions options = ParseLaunchOptions(CommandLineArguments());
+    if (options.Version) {
+        TellVersion();
+        return 0;
+    }
     if (!options.Message.empty()) {
         Tell(options.Message);
         return options.Help ? 0 : 2;
