@@ -84,7 +84,8 @@ TEST(CaptureReader, AFileThatCannotBeOpenedSaysWhy) {
     EXPECT_FALSE(reader.Open(missing));
     EXPECT_TRUE(reader.Failed());
     EXPECT_NE(reader.Error().find(missing), std::string::npos) << reader.Error();
-    EXPECT_NE(reader.Error().find(NoSuchFolderErrorText()), std::string::npos) << reader.Error();
+    EXPECT_NE(reader.Error().find(MissingFolderOnOpenErrorText()), std::string::npos)
+        << reader.Error();
     TCapturedLine line;
     EXPECT_FALSE(reader.Next(line));
 }

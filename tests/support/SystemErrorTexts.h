@@ -9,3 +9,5 @@
 std::string NoSuchFolderErrorText();
 // Creating a file below a regular file, as though it were a folder.
 std::string NotAFolderErrorText();
+// Opening a file for reading in a folder that does not exist.
+std::string MissingFolderOnOpenErrorText();

@@ -7,3 +7,7 @@ std::string NoSuchFolderErrorText() {
 std::string NotAFolderErrorText() {
     return "Not a directory";
 }
+
+std::string MissingFolderOnOpenErrorText() {
+    return "No such file or directory";
+}

@@ -28,3 +28,7 @@ std::string NoSuchFolderErrorText() {
 std::string NotAFolderErrorText() {
     return MessageOf(ERROR_DIRECTORY);
 }
+
+std::string MissingFolderOnOpenErrorText() {
+    return MessageOf(ERROR_PATH_NOT_FOUND);
+}
