@@ -38,8 +38,12 @@ run() {
     local name=$1
     shift
     status=0
-    LD_PRELOAD=$shim timeout 120 wine "$tool" "$@" >"$work/$name.raw" 2>"$work/$name.err-raw" ||
-        status=$?
+    # stdin given explicitly: a job started with & would read /dev/null instead.
+    LD_PRELOAD=$shim timeout 120 wine "$tool" "$@" <&0 >"$work/$name.raw" 2>"$work/$name.err-raw" &
+    local pid=$!
+    # A run still going long after it should have ended: its threads' stacks are kept.
+    wait_or_backtrace "$pid" 110 "$work/$name.backtrace" t360kv.exe || true
+    wait "$pid" || status=$?
     tr -d '\r' <"$work/$name.raw" >"$work/$name.out"
     tr -d '\r' <"$work/$name.err-raw" >"$work/$name.err"
 }

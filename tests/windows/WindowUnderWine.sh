@@ -113,19 +113,12 @@ picture() {
     fi
     # A window still there long after its picture was due: what its threads are doing
     # goes to $work/$page.backtrace before the timeout ends it.
-    local waited=0
-    while kill -0 "$window_pid" 2>/dev/null && ((waited < 150)); do
-        sleep 1
-        waited=$((waited + 1))
-    done
-    if kill -0 "$window_pid" 2>/dev/null; then
-        timeout 25 winedbg --command "bt all" >"$work/$page.backtrace" 2>&1 || true
+    if ! wait_or_backtrace "$window_pid" 150 "$work/$page.backtrace" t360kv-win.exe; then
         if [[ -s $file ]]; then
-            echo "WindowUnderWine: the window saved its picture but did not quit; its threads:" >&2
+            echo "WindowUnderWine: the window saved its picture but did not quit" >&2
         else
-            echo "WindowUnderWine: the window has not saved its picture; its threads:" >&2
+            echo "WindowUnderWine: the window has not saved its picture" >&2
         fi
-        grep -A 20 't360kv-win.exe)' "$work/$page.backtrace" >&2 || true
     fi
     local status=0
     wait "$window_pid" || status=$?

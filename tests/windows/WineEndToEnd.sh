@@ -86,3 +86,19 @@ only_system_imports() {
     done
     return $foreign
 }
+
+# wait_or_backtrace PID SECONDS FILE PROGRAM: waits up to SECONDS for PID to end; if it has
+# not, every thread's stack of the wine session goes to FILE and PROGRAM's part is shown
+# on standard error. Returns 0 when PID ended in time.
+wait_or_backtrace() {
+    local pid=$1 seconds=$2 file=$3 program=$4 waited=0
+    while kill -0 "$pid" 2>/dev/null && ((waited < seconds)); do
+        sleep 1
+        waited=$((waited + 1))
+    done
+    kill -0 "$pid" 2>/dev/null || return 0
+    timeout 25 winedbg --command "bt all" >"$file" 2>&1 || true
+    echo "--- the threads of $program, still running after $seconds s ($file):" >&2
+    grep -A 20 "$program)" "$file" >&2 || true
+    return 1
+}
