@@ -36,6 +36,9 @@ bool TReplayPacer::Fetch() {
     TCapturedLine line;
     if (!reader_.Next(line)) {
         status_ = reader_.Failed() ? TReplayStatus::Failed : TReplayStatus::Ended;
+        // Bytes after the last line (a CR, NULs) have been read too: the whole file is done.
+        if (status_ == TReplayStatus::Ended)
+            position_ = std::max(position_, reader_.Size());
         return false;
     }
     double logSeconds = logClock_.Place(line.Text, line.EndOffset);

@@ -161,4 +161,15 @@ TEST_F(ReplayPacerTest, TheEndShowsWithTheLastLineAndTheWholeFile) {
     EXPECT_EQ(TickAt(100), 6u);
 }
 
+TEST_F(ReplayPacerTest, BytesAfterTheLastLineCountAsReplayedAtTheEnd) {
+    for (const std::string& tail :
+         {std::string("\r"), std::string(3, '\0'), std::string("\r\r\r")}) {
+        const std::string bytes = CaptureOf(ThreeSeconds()) + tail;
+        Start(bytes);
+        TickAt(100);
+        ASSERT_EQ(pacer.Status(), TReplayStatus::Ended);
+        EXPECT_EQ(pacer.Progress().Position, bytes.size()) << tail.size();
+    }
+}
+
 } // namespace
