@@ -7,7 +7,6 @@
 #include "ScreenshotFixture.h"
 #include "StationTableView.h"
 
-#include <QApplication>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -85,15 +84,7 @@ TEST_F(AisStationsScreenshot, PageListsTheFleetAroundTheReceiver) {
                                             [](double nm) { return nm > 0; });
     EXPECT_GE(sectorsHeard, 2);
 
-    const QString picture = QStringLiteral(T360KV_SCREENSHOT_PATH);
-    EXPECT_TRUE(window.grab().save(picture)) << picture.toStdString();
+    SavePicture(window);
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return RUN_ALL_TESTS();
-}

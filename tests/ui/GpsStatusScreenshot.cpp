@@ -5,7 +5,6 @@
 #include "SkyMapWidget.h"
 #include "SnrChartView.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -81,15 +80,7 @@ TEST_F(GpsStatusScreenshot, PageShowsTheFixTheSkyAndTheBars) {
     EXPECT_GT(CountPixels(sky, QColor(0, 255, 0)) + CountPixels(sky, QColor(0, 0, 255)), 50)
         << "no symbols on the sky map";
 
-    const QString picture = QStringLiteral(T360KV_SCREENSHOT_PATH);
-    EXPECT_TRUE(window.grab().save(picture)) << picture.toStdString();
+    SavePicture(window);
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return RUN_ALL_TESTS();
-}

@@ -4,7 +4,6 @@
 #include "ScreenshotFixture.h"
 #include "SkyMapWidget.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,15 +54,7 @@ TEST_F(OpenLogScreenshot, ThePagesFillFromTheLog) {
               "Replaying st-teseo-liv3f.log");
     EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("ButtonReplayPause"))->text(),
               "Resume");
-    const QString picture = QStringLiteral(T360KV_SCREENSHOT_PATH);
-    EXPECT_TRUE(window.grab().save(picture)) << picture.toStdString();
+    SavePicture(window);
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return RUN_ALL_TESTS();
-}

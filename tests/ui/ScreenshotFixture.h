@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,12 @@ protected:
         ASSERT_TRUE(
             ProcessEventsUntil([&] { return program.Controller().Session().IsConnected(); }, 15000))
             << sim_->Log();
+    }
+
+    // Saves the picture of `window` where the README's copy comes from.
+    static void SavePicture(QWidget& window) {
+        const QString picture = QStringLiteral(T360KV_SCREENSHOT_PATH);
+        EXPECT_TRUE(window.grab().save(picture)) << picture.toStdString();
     }
 
     std::string folder_;
