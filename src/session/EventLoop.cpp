@@ -1,6 +1,10 @@
 #include "session/EventLoop.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 // A thread blocked in Synchronize waits on its own flag, so that the destructor can
 // release it without running its call.
@@ -18,54 +22,77 @@ struct TEventLoop::Waiter {
     }
 };
 
-TEventLoop::TEventLoop() : owner_(std::this_thread::get_id()) {}
+// What other threads reach: the posted calls and the callers waiting for theirs. Shared
+// with every hand-over, so that a caller that comes after the loop is gone finds it
+// closed instead of freed memory.
+struct TEventLoop::Queue {
+    std::thread::id owner = std::this_thread::get_id();
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<std::function<void()>> calls;
+    std::vector<std::shared_ptr<Waiter>> waiters;
+    bool closing = false;
+
+    void Post(std::function<void()> call) {
+        std::lock_guard<std::mutex> guard(mutex);
+        if (closing)
+            return;
+        calls.push_back(std::move(call));
+        wake.notify_one();
+    }
+
+    bool Synchronize(const std::function<void()>& call) {
+        if (std::this_thread::get_id() == owner) {
+            call();
+            return true;
+        }
+        auto waiter = std::make_shared<Waiter>();
+        {
+            std::lock_guard<std::mutex> guard(mutex);
+            if (closing)
+                return false;
+            waiters.push_back(waiter);
+            calls.push_back([this, waiter, &call] {
+                call();
+                {
+                    std::lock_guard<std::mutex> inner(mutex);
+                    std::erase(waiters, waiter);
+                }
+                waiter->Finish(true);
+            });
+            wake.notify_one();
+        }
+        std::unique_lock<std::mutex> lock(waiter->mutex);
+        waiter->done.wait(lock, [&] { return waiter->finished; });
+        return waiter->ran;
+    }
+};
+
+TEventLoop::TEventLoop() : queue_(std::make_shared<Queue>()) {}
 
 TEventLoop::~TEventLoop() {
     std::vector<std::shared_ptr<Waiter>> waiting;
+    std::deque<std::function<void()>> dropped;
     {
-        std::lock_guard<std::mutex> guard(mutex_);
-        closing_ = true;
-        waiting.swap(waiters_);
-        queue_.clear();
+        std::lock_guard<std::mutex> guard(queue_->mutex);
+        queue_->closing = true;
+        waiting.swap(queue_->waiters);
+        dropped.swap(queue_->calls);
     }
     for (auto& waiter : waiting)
         waiter->Finish(false);
 }
 
 void TEventLoop::Post(std::function<void()> call) {
-    {
-        std::lock_guard<std::mutex> guard(mutex_);
-        if (closing_)
-            return;
-        queue_.push_back(std::move(call));
-    }
-    wake_.notify_one();
+    queue_->Post(std::move(call));
 }
 
 bool TEventLoop::Synchronize(const std::function<void()>& call) {
-    if (std::this_thread::get_id() == owner_) {
-        call();
-        return true;
-    }
-    auto waiter = std::make_shared<Waiter>();
-    {
-        std::lock_guard<std::mutex> guard(mutex_);
-        if (closing_)
-            return false;
-        waiters_.push_back(waiter);
-        queue_.push_back([this, waiter, &call] {
-            call();
-            {
-                std::lock_guard<std::mutex> inner(mutex_);
-                std::erase(waiters_, waiter);
-            }
-            waiter->Finish(true);
-        });
-    }
-    wake_.notify_one();
-    std::unique_lock<std::mutex> lock(waiter->mutex);
-    waiter->done.wait(lock, [&] { return waiter->finished; });
-    return waiter->ran;
+    return queue_->Synchronize(call);
+}
+
+std::function<void(const std::function<void()>&)> TEventLoop::HandOver() const {
+    return [queue = queue_](const std::function<void()>& call) { queue->Synchronize(call); };
 }
 
 int TEventLoop::AddTimer(std::chrono::milliseconds interval, std::function<void()> onTick) {
@@ -97,11 +124,11 @@ bool TEventLoop::RunOnce(Clock::time_point until) {
             until = std::min(until, t.due);
     std::function<void()> call;
     {
-        std::unique_lock<std::mutex> lock(mutex_);
-        wake_.wait_until(lock, until, [&] { return !queue_.empty(); });
-        if (!queue_.empty()) {
-            call = std::move(queue_.front());
-            queue_.pop_front();
+        std::unique_lock<std::mutex> lock(queue_->mutex);
+        queue_->wake.wait_until(lock, until, [&] { return !queue_->calls.empty(); });
+        if (!queue_->calls.empty()) {
+            call = std::move(queue_->calls.front());
+            queue_->calls.pop_front();
         }
     }
     if (call)

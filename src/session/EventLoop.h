@@ -3,12 +3,8 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 class TEventLoop {
@@ -26,6 +22,10 @@ public:
     // Runs `call` on the loop thread and blocks until it has run. On the loop thread
     // itself it runs at once. Returns false when the loop went away first.
     bool Synchronize(const std::function<void()>& call);
+    // Synchronize for a thread that may outlive the loop (the serial event thread is
+    // detached): it shares the loop's queue, so once the loop is gone it returns at
+    // once without running the call.
+    std::function<void(const std::function<void()>&)> HandOver() const;
 
     // Repeating timer on the loop thread; starts disabled.
     int AddTimer(std::chrono::milliseconds interval, std::function<void()> onTick);
@@ -46,15 +46,11 @@ private:
         Clock::time_point due;
     };
     struct Waiter;
+    struct Queue;
 
     bool RunOnce(Clock::time_point until);
     void FireDueTimers();
 
-    std::thread::id owner_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::function<void()>> queue_;
-    std::vector<std::shared_ptr<Waiter>> waiters_;
+    std::shared_ptr<Queue> queue_;
     std::vector<Timer> timers_;
-    bool closing_ = false;
 };

@@ -24,8 +24,7 @@ protected:
         // The simulator registers its port here, and the port list reads it from here.
         setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (runtimeDir + "/config").c_str(), 1);
-        app = std::make_unique<TMainController>(
-            view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
+        app = std::make_unique<TMainController>(view, loop.HandOver());
         app->Start();
         int timer2 = loop.AddTimer(std::chrono::milliseconds(TimerInterval(TTimer::HalfSecondTick)),
                                    [this] { app->HalfSecondTick(); });

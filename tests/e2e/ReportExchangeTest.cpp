@@ -30,8 +30,7 @@ public:
 class ReportExchangeTest : public ::testing::Test {
 protected:
     void Connect(const SimProcess& sim) {
-        app = std::make_unique<TMainController>(
-            view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
+        app = std::make_unique<TMainController>(view, loop.HandOver());
         app->Session().AddObserver(collector);
         ASSERT_TRUE(app->Connection().ConnectDevice(sim.Port(), br128000)) << sim.Log();
     }

@@ -14,7 +14,7 @@ namespace {
 
 class CommEventsTest : public ::testing::Test {
 protected:
-    CommEventsTest() : comm([this](const std::function<void()>& call) { loop.Synchronize(call); }) {
+    CommEventsTest() : comm(loop.HandOver()) {
         auto note = [this](const char* name) {
             return [this, name](TThreadComm*) { calls.push_back(name); };
         };

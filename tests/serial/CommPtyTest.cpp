@@ -18,9 +18,7 @@ namespace {
 
 class CommPtyTest : public ::testing::Test {
 protected:
-    CommPtyTest() : comm([this](const std::function<void()>& call) { loop.Synchronize(call); }) {
-        comm.SetDeviceName(pty.Path());
-    }
+    CommPtyTest() : comm(loop.HandOver()) { comm.SetDeviceName(pty.Path()); }
 
     TTtyLine NearLine() {
         TTtyLine line;

@@ -62,7 +62,7 @@ TEST_F(SimulatorPortTest, ListedWhileRunningAndOpenedByItsComName) {
     EXPECT_EQ(ResolveDevicePath(comName), sim.Port());
 
     TEventLoop loop;
-    TComm comm([&](const std::function<void()>& call) { loop.Synchronize(call); });
+    TComm comm(loop.HandOver());
     std::atomic<uint32_t> received{0};
     comm.OnRxChar = [&](TThreadComm* sender, uint32_t count) {
         std::vector<char> bytes(count);

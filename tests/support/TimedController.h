@@ -20,8 +20,7 @@ struct TimedController {
         view.onTimerEnabled = [this](TTimer timer, bool on) {
             loop.SetTimerEnabled(timers.at(timer), on);
         };
-        app = std::make_unique<TMainController>(
-            view, [this](const std::function<void()>& call) { loop.Synchronize(call); });
+        app = std::make_unique<TMainController>(view, loop.HandOver());
         app->Start();
         app->Desktop().OpenTextEditor = nullptr;
     }

@@ -74,8 +74,7 @@ bool FinishPortOptions(TPortOptions& options, std::string& error) {
 }
 
 THeadlessSession::THeadlessSession(std::FILE* chatter, bool supervised)
-    : chatter_(chatter), ports_(SystemPorts()),
-      session_([this](const std::function<void()>& call) { loop_.Synchronize(call); }) {
+    : chatter_(chatter), ports_(SystemPorts()), session_(loop_.HandOver()) {
     session_.AddObserver(*this);
     if (!supervised)
         return;
