@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -100,14 +102,19 @@ TEST_F(PortWatcherTest, StoppedWatcherCallsNoMore) {
 }
 
 TEST_F(PortWatcherTest, CallbackMayStopItsWatcher) {
-    std::unique_ptr<TPortWatcher> watcher;
+    // The watcher's thread learns of its watcher through an atomic, set once it exists,
+    // and counts after Stop: the count tells this thread that the callback is done with
+    // the watcher, which the end of the test destroys.
+    std::atomic<TPortWatcher*> stopping{nullptr};
     auto count = changes.Handler();
-    watcher = std::make_unique<TPortWatcher>(
+    auto watcher = std::make_unique<TPortWatcher>(
         [&] {
+            if (TPortWatcher* self = stopping.load())
+                self->Stop();
             count();
-            watcher->Stop();
         },
         folders);
+    stopping = watcher.get();
     ChangeCounter marker;
     TPortWatcher running(marker.Handler(), folders);
     Link("ttySIM0");
