@@ -41,9 +41,14 @@ TSynchronize GuiHandOver::Synchronize() const {
             if (QThread::currentThread() != target->receiver->thread()) {
                 auto ran = std::make_shared<std::promise<void>>();
                 done = ran->get_future();
+                // Qt's queue orders the post before the call, through locks of Qt's own
+                // that ThreadSanitizer does not see (Qt is not built with it). The call
+                // takes the lock it was posted under before it reads what the caller
+                // left, which states that order where the sanitizer sees it.
                 QMetaObject::invokeMethod(
                     target->receiver,
-                    [&call, ran] {
+                    [target, &call, ran] {
+                        { std::lock_guard<std::mutex> posted(target->lock); }
                         call();
                         ran->set_value();
                     },
