@@ -4,7 +4,7 @@
 #   serial_tests, serial_sim_tests  the serial component and its event thread
 #   session_tests                   the session, told of the port's events from that thread
 #   decode_command_tests            the decode command's printing thread
-#   GuiHandOver cases               the event thread's hand-over to the window's thread
+#   gui_hand_over_tests             the event thread's hand-over to the window's thread
 # A data race, a lock taken in two orders or any other report ends its test with a failure,
 # and so the script. Third-party code that cannot be built with the sanitizer is excused,
 # entry by entry, in tests/tsan.supp.
@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-programs=(serial_tests serial_sim_tests session_tests decode_command_tests)
+programs=(serial_tests serial_sim_tests session_tests decode_command_tests gui_hand_over_tests)
 cmake --preset tsan >/dev/null
 cmake --build --preset tsan
 
@@ -24,6 +24,4 @@ fi
 
 label_regex="^($(IFS='|'; echo "${programs[*]}"))\$"
 ctest --preset tsan -j "$(nproc)" -L "$label_regex"
-# Of the window's tests only the hand-over's: the rest run on the GUI thread alone.
-ctest --preset tsan -j "$(nproc)" -L '^t360kv_ui_tests$' -R '^GuiHandOver\.'
 echo "ThreadSanitizer found nothing in the threaded tests."
