@@ -46,6 +46,8 @@ void Rearm(OVERLAPPED& overlapped, HANDLE event) {
 // How long a wait that failed for another reason (an empty event mask, for one) rests
 // before it is tried again, so that the event thread does not spin.
 constexpr DWORD kRetryMs = 50;
+// How long a cancelled wait may take to complete before it is left to the system.
+constexpr DWORD kAbandonMs = 2000;
 
 // What the device and its waiter share. The waiter may outlive the device: the event
 // thread is detached and may still be in Wait, or handing an event to the GUI thread.
@@ -61,33 +63,36 @@ struct TPortState {
 class TWin32EventWaiter : public TCommEventWaiter {
 public:
     explicit TWin32EventWaiter(std::shared_ptr<TPortState> state)
-        : state_(std::move(state)), event_(NewEvent(true)) {}
+        : state_(std::move(state)), pending_(std::make_unique<TPendingWait>()) {
+        pending_->event = NewEvent(true);
+    }
 
     // The EV_* bits that WaitCommEvent reports are the component's event bits as they are.
     Result Wait() override {
         std::lock_guard<std::mutex> guard(state_->mutex);
-        if (!state_->port || !event_)
+        if (!state_->port || !pending_ || !pending_->event)
             return Result{0, true}; // no port left to wait on
         if (TakeWake())
             return Result{};
-        Rearm(overlapped_, event_.get());
-        events_ = 0;
-        if (WaitCommEvent(state_->port.get(), &events_, &overlapped_))
-            return Result{static_cast<uint32_t>(events_), false};
+        TPendingWait& wait = *pending_;
+        Rearm(wait.overlapped, wait.event.get());
+        wait.events = 0;
+        if (WaitCommEvent(state_->port.get(), &wait.events, &wait.overlapped))
+            return Result{static_cast<uint32_t>(wait.events), false};
         DWORD error = GetLastError();
         if (error != ERROR_IO_PENDING)
             return Failed(error);
 
         // The wake event comes first so that a stop request wins over a line event.
-        HANDLE handles[2] = {state_->wake.get(), event_.get()};
+        HANDLE handles[2] = {state_->wake.get(), wait.event.get()};
         if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0 + 1) {
             Abandon();
             return Result{};
         }
         DWORD unused = 0;
-        if (!GetOverlappedResult(state_->port.get(), &overlapped_, &unused, FALSE))
+        if (!GetOverlappedResult(state_->port.get(), &wait.overlapped, &unused, FALSE))
             return Failed(GetLastError());
-        return Result{static_cast<uint32_t>(events_), false};
+        return Result{static_cast<uint32_t>(wait.events), false};
     }
 
     void Wake() override { SetEvent(state_->wake.get()); }
@@ -95,13 +100,20 @@ public:
 private:
     bool TakeWake() { return WaitForSingleObject(state_->wake.get(), 0) == WAIT_OBJECT_0; }
 
-    // Ends the pending WaitCommEvent, so that the system no longer writes to overlapped_
-    // and events_ once Wait has returned. CancelIo reaches I/O of the calling thread
-    // only, which is the thread that started the wait.
+    // Ends the pending WaitCommEvent, so that the system no longer writes to the record
+    // once Wait has returned. CancelIo reaches I/O of the calling thread only, which is
+    // the thread that started the wait. A driver that never completes the cancelled wait
+    // must not hold the port's close (which waits for the mutex held here) for ever: after
+    // kAbandonMs the record is left to the system, which may still write to it, and the
+    // waiter reports the port gone.
     void Abandon() {
         CancelIo(state_->port.get());
-        DWORD unused = 0;
-        GetOverlappedResult(state_->port.get(), &overlapped_, &unused, TRUE);
+        if (WaitForSingleObject(pending_->event.get(), kAbandonMs) == WAIT_OBJECT_0) {
+            DWORD unused = 0;
+            GetOverlappedResult(state_->port.get(), &pending_->overlapped, &unused, FALSE);
+            return;
+        }
+        static_cast<void>(pending_.release()); // a few bytes and an event handle, once
     }
 
     Result Failed(DWORD error) {
@@ -113,10 +125,15 @@ private:
         return Result{};
     }
 
+    // What a pending WaitCommEvent writes to when it completes.
+    struct TPendingWait {
+        UniqueHandle event; // manual-reset, as GetOverlappedResult requires
+        OVERLAPPED overlapped{};
+        DWORD events = 0;
+    };
+
     std::shared_ptr<TPortState> state_;
-    UniqueHandle event_; // manual-reset, as GetOverlappedResult requires
-    OVERLAPPED overlapped_{};
-    DWORD events_ = 0; // written by the system when a pending wait completes
+    std::unique_ptr<TPendingWait> pending_; // null once abandoned to the system
 };
 
 void CopyLineSettings(const TLineSettings& s, DCB& dcb) {
