@@ -3,9 +3,10 @@
 #   t360kv_<version>-1_amd64.deb     the Debian package (release build, cpack -G DEB)
 #   t360kv-<version>-win64.exe       the Windows installer (makensis)
 #   t360kv-<version>-win64.zip       the same Windows files in a folder T360KV, to copy
-# The version is the one of project() in CMakeLists.txt.
+# The version is the one of project() in CMakeLists.txt. With --release-build-only it
+# builds the optimised Linux programs and stops (the test command builds them ahead).
 #
-#   scripts/package.sh
+#   scripts/package.sh [--release-build-only]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -15,6 +16,7 @@ bash scripts/deps.sh "${PACKAGE_PACKAGES[@]}"
 # The Debian package, of the optimised build: only the packaged programs are built.
 cmake --preset release
 cmake --build --preset release --target t360kv t360kv-gui t360kv-sim package_files
+[[ ${1:-} == --release-build-only ]] && exit 0
 rm -rf build/release/packages
 (cd build/release && cpack -G DEB)
 version=$(sed -n 's/^#define T360KV_VERSION "\(.*\)"$/\1/p' build/release/version/ProgramVersion.h)

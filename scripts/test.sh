@@ -1,30 +1,59 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and the layers between the core's
-# folders, builds with the sanitizers, checks the names and runs every test, builds
-# the Windows programs and runs their tests under wine, and fuzzes the sentence decoder.
+# folders, builds with the sanitizers and runs every test, checks the names, builds the
+# Windows programs and runs their tests under wine, checks the release packages, runs the
+# threaded tests under ThreadSanitizer, and fuzzes every reader of outside input.
+#
+# The builds and the name checks run behind the tests (scripts/steps.sh), so that the CPU
+# time the tests spend waiting is not lost; each is awaited before the first step that
+# needs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/steps.sh
 
-bash scripts/deps.sh "${TEST_PACKAGES[@]}"
+step "Packages, formatting and layers"
+# Every step's packages at once: two installs cannot run at the same time.
+bash scripts/deps.sh "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
 bash scripts/check-format.sh
 bash scripts/check-layers.sh
 
+step "Linux build with the sanitizers"
 cmake --preset dev
 cmake --build --preset dev
-# Names are checked on the built tree: clang-tidy parses each unit with the build's flags.
-bash scripts/check-naming.sh build/dev
+
+# The Windows build is wanted first; the names (clang-tidy parses each unit with the
+# build's flags) can wait until the end.
+behind windows-build 5 bash -c 'cmake --preset windows && cmake --build --preset windows'
+behind linux-names 15 bash scripts/check-naming.sh build/dev
+step "Linux tests"
 ctest --preset dev -j "$(nproc)"
 
-# The Windows programs and their tests, under wine; then the names of the code that only
-# Windows builds.
+await windows-build
+# The release programs, then the ThreadSanitizer and fuzzer builds.
+behind release-build 5 bash scripts/package.sh --release-build-only
+behind tsan-build 10 bash -c 'cmake --preset tsan && cmake --build --preset tsan'
+behind fuzz-build 10 bash -c 'cmake --preset fuzz -B build/fuzz && cmake --build build/fuzz'
+step "Windows tests under wine"
 bash scripts/windows.sh
-bash scripts/check-naming.sh build/windows
 
-# The releases (scripts/package.sh): the Debian package unpacked and run, lintian, and
-# the Windows installer's silent install and uninstall under wine.
+await linux-names
+behind windows-names 15 bash scripts/check-naming.sh build/windows
+await release-build
+step "Packages"
+# The Debian package unpacked and run, lintian, and the Windows installer's silent
+# install and uninstall under wine.
 bash tests/packages/check.sh
 
+await tsan-build
+step "ThreadSanitizer"
+bash scripts/tsan.sh
+
+await fuzz-build
+step "Fuzzers"
 # A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
 bash scripts/fuzz.sh 60
-echo "All tests passed, on Linux and under wine; the fuzzers found nothing."
+
+await windows-names
+step "Done"
+echo "All tests passed, on Linux, under wine and ThreadSanitizer; the fuzzers found nothing."
