@@ -16,7 +16,12 @@ TEST(IniFile, ReadsValuesAsTheProfileFunctionsDo) {
                                            "[ menu ]\r\n"
                                            "Help=in the second Menu section\r\n"
                                            "[Other]\r\n"
-                                           "Help=Other's\r\n");
+                                           "Help=Other's\r\n"
+                                           "[ ]\r\n"
+                                           "After=a nameless header\r\n"
+                                           "[  CONFIG_SERIAL_PORT  ]\r\n"
+                                           " Option_Language_TraChinese =long names\r\n"
+                                           "=no key\r\n");
     struct Case {
         const char* what;
         const char* section;
@@ -33,6 +38,9 @@ TEST(IniFile, ReadsValuesAsTheProfileFunctionsDo) {
         {"keys of the next section stay there", "Other", "Help", "Other's"},
         {"a missing section", "VIEW", "Help", std::nullopt},
         {"a key before every section belongs to none", "", "top", std::nullopt},
+        {"a nameless header is no header", "Other", "After", "a nameless header"},
+        {"long names trimmed", "config_serial_port", "OPTION_LANGUAGE_TRACHINESE", "long names"},
+        {"a line without a key before its equals sign", "CONFIG_SERIAL_PORT", "", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ini.Get(c.section, c.key), c.expected) << c.what;
