@@ -2,16 +2,18 @@
 // log's own pace (its times read by TLogClock) or as fast as possible a few bytes a tick.
 // Either must hand over every line the receive path's splitter cuts from the
 // bytes, in order and once, with log times that never go back, and then end, not fail.
-// The file is one in memory, rewritten for each input.
+// The file is one temporary file, rewritten for each input and opened by its path as
+// the program opens a capture.
 #include "Promise.h"
 
 #include "replay/ReplayPacer.h"
 #include "session/LineSplitter.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
-#include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
 
@@ -46,13 +48,36 @@ struct Checker : TReplayTarget {
     size_t Handed = 0;
 };
 
-const std::string& CaptureFile(const uint8_t* data, size_t size) {
-    static int file = memfd_create("capture", 0);
-    static std::string path = "/proc/self/fd/" + std::to_string(file);
-    Require(file >= 0 && ftruncate(file, 0) == 0);
-    Require(pwrite(file, data, size, 0) == static_cast<ssize_t>(size));
-    return path;
-}
+// The file replayed: one for the whole run in the temporary folder (fuzz.sh points it at
+// its work folder in memory), rewritten for each input. A memory file's /proc/self/fd
+// path took twice as long to look up at each open and size check.
+class CaptureFile {
+public:
+    CaptureFile() : path_((std::filesystem::temp_directory_path() / "capture-XXXXXX").string()) {
+        file_ = mkstemp(path_.data());
+        Require(file_ >= 0);
+    }
+    ~CaptureFile() {
+        unlink(path_.c_str());
+        close(file_);
+    }
+    CaptureFile(const CaptureFile&) = delete;
+    CaptureFile& operator=(const CaptureFile&) = delete;
+
+    // The file's path, holding `data` and nothing after it.
+    const std::string& Hold(const uint8_t* data, size_t size) {
+        Require(pwrite(file_, data, size, 0) == static_cast<ssize_t>(size));
+        if (size < size_)
+            Require(ftruncate(file_, static_cast<off_t>(size)) == 0);
+        size_ = size;
+        return path_;
+    }
+
+private:
+    std::string path_;
+    int file_ = -1;
+    size_t size_ = 0;
+};
 
 const ExpectedLines& Cut(const uint8_t* data, size_t size) {
     static ExpectedLines expected;
@@ -99,7 +124,8 @@ void Replay(const std::string& path, size_t size, double speed, uint64_t maxByte
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& path = CaptureFile(data, size);
+    static CaptureFile file;
+    const std::string& path = file.Hold(data, size);
     const ExpectedLines& expected = Cut(data, size);
     // One way of playing for each input, so that each runs once: by the parity of its
     // length, which the fuzzer changes often.

@@ -113,8 +113,9 @@ for i in "${!fuzzers[@]}"; do
     read_cpu
     cpu_before=$cpu
     # One process per corpus: nothing else adds to it, so it is not read again every
-    # second (-reload=0).
-    if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$time" -max_len="${max_length[$fuzzer]}" \
+    # second (-reload=0). A fuzzer's temporary files (the replay's capture) go to the
+    # work folder too, removed with it even after a finding.
+    if ! TMPDIR=$work "$build_dir/fuzz/$fuzzer" -max_total_time="$time" -max_len="${max_length[$fuzzer]}" \
         -reload=0 -print_final_stats=1 -artifact_prefix="$findings/$fuzzer-" "$work/$fuzzer" 2>&1 |
         tee "$log"; then
         echo "fuzz.sh: $fuzzer found an input that breaks its promises; see $findings/" >&2
