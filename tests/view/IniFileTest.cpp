@@ -74,6 +74,13 @@ TEST(IniFile, SetChangesOnlyItsOwnLine) {
         TIniDocument ini = TIniDocument::Parse(c.before);
         ini.Set("VIEW", "Language", "0");
         EXPECT_EQ(ini.Text(), c.after) << c.what;
+        EXPECT_EQ(ini.Get("view", "language"), "0") << c.what;
+        // Set again, on a copy: the line written first is replaced, the original kept.
+        TIniDocument copy = ini;
+        copy.Set("View", "LANGUAGE", "2");
+        EXPECT_EQ(copy.Get("VIEW", "Language"), "2") << c.what;
+        EXPECT_EQ(TIniDocument::Parse(copy.Text()).Get("VIEW", "Language"), "2") << c.what;
+        EXPECT_EQ(ini.Text(), c.after) << c.what;
     }
 }
 
