@@ -32,7 +32,11 @@ cmake --build "$build_dir" --target "${fuzzers[@]}"
 # A fuzzer writes every input that finds something new as a file there: in memory
 # (/dev/shm) where there is one, as creating files on a busy disk took a tenth of the
 # fuzzers' time.
-work=$(mktemp -d -p "$( [[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")
+parent=${TMPDIR:-/tmp}
+if [[ -d /dev/shm && -w /dev/shm ]]; then
+    parent=/dev/shm
+fi
+work=$(mktemp -d -p "$parent")
 trap 'rm -rf "$work"' EXIT
 findings=$build_dir/fuzz-findings
 mkdir -p "$findings"
@@ -115,8 +119,9 @@ for i in "${!fuzzers[@]}"; do
     # One process per corpus: nothing else adds to it, so it is not read again every
     # second (-reload=0). A fuzzer's temporary files (the replay's capture) go to the
     # work folder too, removed with it even after a finding.
-    if ! TMPDIR=$work "$build_dir/fuzz/$fuzzer" -max_total_time="$time" -max_len="${max_length[$fuzzer]}" \
-        -reload=0 -print_final_stats=1 -artifact_prefix="$findings/$fuzzer-" "$work/$fuzzer" 2>&1 |
+    if ! TMPDIR=$work "$build_dir/fuzz/$fuzzer" -max_total_time="$time" \
+        -max_len="${max_length[$fuzzer]}" -reload=0 -print_final_stats=1 \
+        -artifact_prefix="$findings/$fuzzer-" "$work/$fuzzer" 2>&1 |
         tee "$log"; then
         echo "fuzz.sh: $fuzzer found an input that breaks its promises; see $findings/" >&2
         exit 1
