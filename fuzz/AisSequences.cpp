@@ -61,10 +61,14 @@ void CheckTexts(const AisState& ais) {
 }
 
 // With `everyEntry`, the counts of all entries are compared, not only the updated one's.
-void Decode(std::string line, DecoderState& state, bool everyEntry, uint32_t& lines) {
+void Decode(std::string_view text, DecoderState& state, bool everyEntry, uint32_t& lines) {
     // The AIS clock steps a second a line, as `t360kv decode` steps it, so that which
     // station's entry is reused depends on the input alone.
     SetAisClock(state.Ais.Clock, ++lines);
+    // One text for every line, so that a line costs no allocation (under the sanitizers
+    // an allocation costs more than decoding the line); it holds nothing between lines.
+    static std::string line;
+    line.assign(text);
     size_t star = line.rfind('*');
     if (star != std::string::npos && star + 3 >= line.size())
         line.resize(star);
@@ -171,6 +175,6 @@ void DecodeAisSequenceWithState(const uint8_t* bytes, size_t size, DecoderState&
         if (IsFlood(line))
             Flood(line.substr(6), state, lines);
         else
-            Decode(std::string(line), state, true, lines);
+            Decode(line, state, true, lines);
     }
 }

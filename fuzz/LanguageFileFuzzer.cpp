@@ -55,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto language = static_cast<TLanguage>(data[0] % 3);
     std::string file(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    TTexts texts;
-    SetDefaultTexts(texts);
+    TTexts texts; // the built-in texts
     ReadLanguageTexts(TIniDocument::Parse(file), texts);
 
     // Shown: whatever the file holds becomes well-formed UTF-8, and plain ASCII stays as

@@ -14,6 +14,9 @@ bool TCaptureReader::Open(const std::string& path) {
         error_ = "cannot open " + path + ": " + LastSystemErrorText();
         return false;
     }
+    // Read a whole block at a time: the stream's own buffer would only be allocated for
+    // each file and copied through.
+    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
     // A folder opens on some systems, and only its size tells.
     std::error_code error;
     uintmax_t size = std::filesystem::file_size(path, error);
@@ -23,13 +26,15 @@ bool TCaptureReader::Open(const std::string& path) {
         return false;
     }
     size_ = static_cast<uint64_t>(size);
-    splitter_ = std::make_unique<LineSplitter>();
+    if (splitter_)
+        splitter_->Clear();
+    else
+        splitter_ = std::make_unique<LineSplitter>();
     return true;
 }
 
 void TCaptureReader::Close() {
     file_.reset();
-    splitter_.reset();
     lines_.clear();
     bytesRead_ = 0;
     size_ = 0;

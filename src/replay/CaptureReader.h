@@ -55,8 +55,9 @@ private:
 
     std::string path_;
     std::unique_ptr<std::FILE, FileCloser> file_;
-    std::unique_ptr<LineSplitter> splitter_; // large: kept off the stack
-    std::deque<TCapturedLine> lines_;        // at most one block's lines
+    // Large: kept off the stack, and from file to file (cleared when one is opened).
+    std::unique_ptr<LineSplitter> splitter_;
+    std::deque<TCapturedLine> lines_; // at most one block's lines
     // Kept from block to block and from file to file: allocating and clearing one for each
     // block took most of the time of replaying a short file.
     std::vector<char> block_;

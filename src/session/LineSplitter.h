@@ -49,6 +49,10 @@ public:
     // The characters received since the last line feed.
     std::string_view Pending() const { return {pending_, length_}; }
 
+    // Forgets the pending line: the splitter then cuts as a newly made one, without
+    // making (and clearing) one.
+    void Clear() { length_ = 0; }
+
 private:
     // The line that ends at `lineFeed`: what is pending, then [begin, lineFeed).
     std::string_view Complete(const char* begin, const char* lineFeed);

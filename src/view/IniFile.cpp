@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextLines.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -26,7 +27,7 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool SameName(const std::string& a, const std::string& b) {
+bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -37,30 +38,61 @@ bool SameName(const std::string& a, const std::string& b) {
 
 } // namespace
 
-TIniDocument::Line TIniDocument::Classify(std::string text) {
+TIniDocument::Line TIniDocument::Classify(size_t at, size_t length) const {
     Line line;
+    line.At = at;
+    line.Length = length;
+    std::string_view text = TextOf(line);
     std::string_view trimmed = Trim(text);
+    auto placeOf = [&](std::string_view part) {
+        return static_cast<size_t>(part.data() - text_.data());
+    };
     if (trimmed.size() >= 2 && trimmed.front() == '[') {
         size_t close = trimmed.find(']');
-        if (close != std::string_view::npos)
-            line.Section = Trim(trimmed.substr(1, close - 1));
+        if (close != std::string_view::npos) {
+            std::string_view name = Trim(trimmed.substr(1, close - 1));
+            line.SectionAt = placeOf(name);
+            line.SectionLength = name.size();
+        }
     } else if (!trimmed.empty() && trimmed.front() != ';') {
         size_t equals = text.find('=');
-        if (equals != std::string::npos) {
-            line.Key = Trim(std::string_view(text).substr(0, equals));
-            line.ValueAt = equals + 1;
+        if (equals != std::string_view::npos) {
+            std::string_view key = Trim(text.substr(0, equals));
+            line.KeyAt = placeOf(key);
+            line.KeyLength = key.size();
+            line.ValueAt = at + equals + 1;
         }
     }
-    line.Text = std::move(text);
     return line;
 }
 
-TIniDocument TIniDocument::Parse(const std::string& text) {
+TIniDocument::Line TIniDocument::Append(std::string_view text) {
+    size_t at = text_.size();
+    text_.append(text);
+    return Classify(at, text.size());
+}
+
+std::string_view TIniDocument::TextOf(const Line& line) const {
+    return std::string_view(text_).substr(line.At, line.Length);
+}
+
+std::string_view TIniDocument::SectionOf(const Line& line) const {
+    return std::string_view(text_).substr(line.SectionAt, line.SectionLength);
+}
+
+std::string_view TIniDocument::KeyOf(const Line& line) const {
+    return std::string_view(text_).substr(line.KeyAt, line.KeyLength);
+}
+
+TIniDocument TIniDocument::Parse(std::string_view text) {
     TIniDocument document;
-    std::vector<std::string> lines = SplitLines(text);
-    document.lines_.reserve(lines.size());
-    for (std::string& line : lines)
-        document.lines_.push_back(Classify(std::move(line)));
+    document.text_ = text;
+    document.lines_.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    const std::string_view whole(document.text_);
+    ForEachLine(whole, [&](std::string_view line) {
+        document.lines_.push_back(
+            document.Classify(static_cast<size_t>(line.data() - whole.data()), line.size()));
+    });
     return document;
 }
 
@@ -71,25 +103,25 @@ TIniDocument TIniDocument::Load(const std::string& path) {
     return Parse(text);
 }
 
-long TIniDocument::FindSection(const std::string& section) const {
+long TIniDocument::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (!lines_[i].Section.empty() && SameName(lines_[i].Section, section))
+        if (!SectionOf(lines_[i]).empty() && SameName(SectionOf(lines_[i]), section))
             return static_cast<long>(i);
     return -1;
 }
 
-std::optional<std::string> TIniDocument::Get(const std::string& section,
-                                             const std::string& key) const {
+std::optional<std::string> TIniDocument::Get(std::string_view section, std::string_view key) const {
     long header = FindSection(section);
     if (header < 0)
         return std::nullopt;
     for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
-        if (!line.Section.empty())
+        if (!SectionOf(line).empty())
             break;
-        if (line.Key.empty() || !SameName(line.Key, key))
+        if (KeyOf(line).empty() || !SameName(KeyOf(line), key))
             continue;
-        std::string value(Trim(std::string_view(line.Text).substr(line.ValueAt)));
+        std::string value(Trim(
+            std::string_view(text_).substr(line.ValueAt, line.At + line.Length - line.ValueAt)));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
             value = value.substr(1, value.size() - 2);
@@ -98,12 +130,11 @@ std::optional<std::string> TIniDocument::Get(const std::string& section,
     return std::nullopt;
 }
 
-void TIniDocument::Set(const std::string& section, const std::string& key,
-                       const std::string& value) {
-    Line entry = Classify(key + "=" + value);
+void TIniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    Line entry = Append(std::string(key).append("=").append(value));
     long header = FindSection(section);
     if (header < 0) {
-        lines_.push_back(Classify("[" + section + "]"));
+        lines_.push_back(Append(std::string("[").append(section).append("]")));
         lines_.push_back(std::move(entry));
         return;
     }
@@ -111,11 +142,11 @@ void TIniDocument::Set(const std::string& section, const std::string& key,
     size_t insertAt = static_cast<size_t>(header) + 1;
     for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
         Line& line = lines_[i];
-        if (!line.Section.empty())
+        if (!SectionOf(line).empty())
             break;
-        if (line.Key.empty())
+        if (KeyOf(line).empty())
             continue;
-        if (SameName(line.Key, key)) {
+        if (SameName(KeyOf(line), key)) {
             line = std::move(entry);
             return;
         }
@@ -125,8 +156,14 @@ void TIniDocument::Set(const std::string& section, const std::string& key,
 }
 
 std::string TIniDocument::Text() const {
-    std::string text;
+    // Sized at once: grown line by line, the text was allocated and copied again at every
+    // doubling.
+    size_t size = 0;
     for (const Line& line : lines_)
-        text.append(line.Text).append("\r\n");
+        size += line.Length + 2;
+    std::string text;
+    text.reserve(size);
+    for (const Line& line : lines_)
+        text.append(TextOf(line)).append("\r\n");
     return text;
 }

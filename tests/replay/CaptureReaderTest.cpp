@@ -77,6 +77,35 @@ TEST(CaptureReader, LinesAcrossBlocksAreWholeWithTheirOffsets) {
     }
 }
 
+TEST(CaptureReader, OpenedAgainReadsTheNextFileAsANewReaderWould) {
+    // The first file is left with a line pending past its first block and lines unread.
+    const std::string unfinished =
+        "$GPA\r\n" + std::string(TCaptureReader::kBlockSize, 'x') + "\r\n$GPB\r\n";
+    const std::string next = "$GPC\r\n$GPD";
+    TempFolder folder;
+    TCaptureReader reader;
+    ASSERT_TRUE(reader.Open(folder.Write("unfinished.log", unfinished)));
+    TCapturedLine line;
+    ASSERT_TRUE(reader.Next(line));
+    ASSERT_EQ(line.Text, "$GPA");
+    ASSERT_TRUE(reader.Open(folder.Write("next.log", next)));
+    EXPECT_EQ(reader.Size(), next.size());
+
+    TCaptureReader fresh;
+    ASSERT_TRUE(fresh.Open(folder / "next.log"));
+    std::vector<TCapturedLine> expected = ReadAll(fresh);
+    std::vector<TCapturedLine> read = ReadAll(reader);
+    ASSERT_EQ(read.size(), 2u);
+    ASSERT_EQ(read.size(), expected.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].Text, expected[i].Text);
+        EXPECT_EQ(read[i].OverLong, expected[i].OverLong);
+        EXPECT_EQ(read[i].EndOffset, expected[i].EndOffset);
+    }
+    EXPECT_EQ(reader.BytesRead(), next.size());
+    EXPECT_FALSE(reader.Failed());
+}
+
 TEST(CaptureReader, AFileThatCannotBeOpenedSaysWhy) {
     TempFolder folder;
     const std::string missing = folder / "no-folder/capture.log";

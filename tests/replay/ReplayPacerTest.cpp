@@ -135,6 +135,34 @@ TEST_F(ReplayPacerTest, ImpossibleSpeedsAreRefused) {
     }
 }
 
+TEST_F(ReplayPacerTest, StartedAgainPlaysTheNewFileAsANewPacerWould) {
+    // The first replay is left paused, half-way, with a line waiting; the second file's
+    // times are a day earlier.
+    Start(CaptureOf(ThreeSeconds()), 10);
+    TickAt(0.15);
+    pacer.Pause(At(0.15));
+    const std::vector<std::string> earlier = {Rmc("235958", "091224"), kGsv,
+                                              Rmc("235959", "091224"), kGsv};
+    const std::string next = folder.Write("next.nmea", CaptureOf(earlier));
+    TReplayPacer fresh;
+    for (TReplayPacer* each : {&pacer, &fresh}) {
+        each->SetSpeed(1, At(0));
+        ASSERT_TRUE(each->Start(next, At(0)));
+    }
+    RecordingTarget again;
+    RecordingTarget anew;
+    for (double seconds : {0.0, 0.5, 1.0, 2.0}) {
+        pacer.Tick(At(seconds), again);
+        fresh.Tick(At(seconds), anew);
+        EXPECT_EQ(again.lines, anew.lines) << seconds;
+        EXPECT_EQ(pacer.Status(), fresh.Status()) << seconds;
+        EXPECT_EQ(pacer.NextDue(), fresh.NextDue()) << seconds;
+        EXPECT_EQ(pacer.Progress().Position, fresh.Progress().Position) << seconds;
+        EXPECT_EQ(pacer.Progress().LogSeconds, fresh.Progress().LogSeconds) << seconds;
+    }
+    EXPECT_EQ(again.lines, earlier);
+}
+
 TEST_F(ReplayPacerTest, StopForgetsTheReplay) {
     Start(CaptureOf(ThreeSeconds()));
     EXPECT_EQ(TickAt(0), 2u);

@@ -16,7 +16,12 @@ TEST(IniFile, ReadsValuesAsTheProfileFunctionsDo) {
                                            "[ menu ]\r\n"
                                            "Help=in the second Menu section\r\n"
                                            "[Other]\r\n"
-                                           "Help=Other's\r\n");
+                                           "Help=Other's\r\n"
+                                           "[ ]\r\n"
+                                           "After=a nameless header\r\n"
+                                           "[  CONFIG_SERIAL_PORT  ]\r\n"
+                                           " Option_Language_TraChinese =long names\r\n"
+                                           "=no key\r\n");
     struct Case {
         const char* what;
         const char* section;
@@ -33,6 +38,9 @@ TEST(IniFile, ReadsValuesAsTheProfileFunctionsDo) {
         {"keys of the next section stay there", "Other", "Help", "Other's"},
         {"a missing section", "VIEW", "Help", std::nullopt},
         {"a key before every section belongs to none", "", "top", std::nullopt},
+        {"a nameless header is no header", "Other", "After", "a nameless header"},
+        {"long names trimmed", "config_serial_port", "OPTION_LANGUAGE_TRACHINESE", "long names"},
+        {"a line without a key before its equals sign", "CONFIG_SERIAL_PORT", "", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ini.Get(c.section, c.key), c.expected) << c.what;
@@ -65,6 +73,13 @@ TEST(IniFile, SetChangesOnlyItsOwnLine) {
     for (const Case& c : cases) {
         TIniDocument ini = TIniDocument::Parse(c.before);
         ini.Set("VIEW", "Language", "0");
+        EXPECT_EQ(ini.Text(), c.after) << c.what;
+        EXPECT_EQ(ini.Get("view", "language"), "0") << c.what;
+        // Set again, on a copy: the line written first is replaced, the original kept.
+        TIniDocument copy = ini;
+        copy.Set("View", "LANGUAGE", "2");
+        EXPECT_EQ(copy.Get("VIEW", "Language"), "2") << c.what;
+        EXPECT_EQ(TIniDocument::Parse(copy.Text()).Get("VIEW", "Language"), "2") << c.what;
         EXPECT_EQ(ini.Text(), c.after) << c.what;
     }
 }
