@@ -24,6 +24,11 @@ bash scripts/check-naming.sh build/windows
 # The releases (scripts/package.sh): the Debian package unpacked and run, lintian, and
 # the Windows installer's silent install and uninstall under wine.
 bash tests/packages/check.sh
+# The window left running for two minutes at the full line rate, its saved DATA LOG checked
+# against every line sent; then 100 cycles of unplugging and replugging the receiver under
+# the window and under t360kv monitor.
+bash scripts/soak.sh 2
+bash scripts/unplug.sh 100
 
 # A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
 bash scripts/fuzz.sh 60
