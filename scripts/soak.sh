@@ -11,7 +11,10 @@
 #   - resident memory grows by more than the bounds below, or
 #   - a descriptor or a thread is added,
 # or when the DATA LOG the window saves at the end (--save-log, the page's own Save)
-# lacks or changes a single line the simulator sent (its --transcript), in order.
+# lacks or changes a single line the simulator sent (its --transcript), in order. The log
+# records received lines only: what the window sends (its request for the device report,
+# $PTST,,,,,17) is not in it, and the simulator's answers are in the transcript, so the
+# saved log is the transcript exactly, line for line, up to the save.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
