@@ -45,15 +45,25 @@ step "Packages"
 # install and uninstall under wine.
 bash tests/packages/check.sh
 
+step "Soak"
+# The window left running for two minutes at the full line rate, its saved DATA LOG checked
+# against every line sent.
+bash scripts/soak.sh 2
+
+# A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
+# A fuzzer takes one processor; the unplug loop below spends its time waiting.
+await fuzz-build
+behind fuzzers 5 bash scripts/fuzz.sh 60
+step "Unplug and replug"
+# 100 cycles of unplugging and replugging the receiver under the window and under
+# t360kv monitor.
+bash scripts/unplug.sh 100
+
 await tsan-build
 step "ThreadSanitizer"
 bash scripts/tsan.sh
 
-await fuzz-build
-step "Fuzzers"
-# A bounded run of every fuzzer (clang, sanitizers), 60 s in all; a finding fails the run.
-bash scripts/fuzz.sh 60
-
+await fuzzers
 await windows-names
 step "Done"
 echo "All tests passed, on Linux, under wine and ThreadSanitizer; the fuzzers found nothing."

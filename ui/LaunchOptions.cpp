@@ -33,6 +33,10 @@ QString PageNames() {
 } // namespace
 
 LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
+    return ParseLaunchOptions(app.arguments());
+}
+
+LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
     LaunchOptions options;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tidelane T360KV Configurator"));
@@ -48,6 +52,13 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
                               QStringLiteral("Replay the recorded log <file>, as File > Open "
                                              "log... does."),
                               QStringLiteral("file"));
+    QCommandLineOption dataLog(QStringLiteral("data-log"),
+                               QStringLiteral("Switch the DATA LOG on at start."));
+    QCommandLineOption saveLog(QStringLiteral("save-log"),
+                               QStringLiteral("On SIGTERM, SIGINT or SIGHUP save the DATA LOG "
+                                              "to <file> (replacing it) and quit; the exit "
+                                              "status is 1 when a logged line is not in it."),
+                               QStringLiteral("file"));
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                   QStringLiteral("Save a PNG picture of the window and quit."),
                                   QStringLiteral("file"));
@@ -58,12 +69,14 @@ LaunchOptions ParseLaunchOptions(const QCoreApplication& app) {
                             QStringLiteral("Bring a page to the front: ") + PageNames() +
                                 QStringLiteral("."),
                             QStringLiteral("page"));
-    parser.addOptions({port, connect, replay, screenshot, after, page});
-    parser.process(app);
+    parser.addOptions({port, connect, replay, dataLog, saveLog, screenshot, after, page});
+    parser.process(arguments);
 
     options.port = parser.value(port);
     options.connect = parser.isSet(connect);
     options.replay = parser.value(replay);
+    options.dataLog = parser.isSet(dataLog);
+    options.saveLog = parser.value(saveLog);
     options.screenshot = parser.value(screenshot);
     bool valid = false;
     options.screenshotDelayMs = parser.value(after).toInt(&valid);

@@ -1,7 +1,7 @@
 // t360kv-gui: the configurator's window.
 //
 //   t360kv-gui [--port TEXT] [--connect] [--replay LOG] [--page PAGE]
-//              [--screenshot FILE.png [--after MS]]
+//              [--data-log] [--save-log FILE] [--screenshot FILE.png [--after MS]]
 //   t360kv-gui --version
 //
 // The options serve demonstrations: --port selects the port entry of TEXT (a device
@@ -9,11 +9,15 @@
 // the window is up, --replay replays a recorded log as File > Open log... does, --page brings a
 // page to the front, --screenshot saves a picture of the window MS milliseconds (default 1500)
 // after start and quits, also without a display (QT_QPA_PLATFORM=offscreen, or under Xvfb).
+// For unattended runs (scripts/soak.sh) --data-log switches the DATA LOG on at start and
+// --save-log saves it to FILE when the window is sent SIGTERM, SIGINT or SIGHUP, then quits.
 #include "Configurator.h"
 #include "GuardedApplication.h"
 #include "LaunchOptions.h"
 #include "PageIndex.h"
 #include "ProgramVersion.h"
+#include "SaveLogAtQuit.h"
+#include "TerminationSignals.h"
 #include "app/Settings.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/FileSystem.h"
@@ -26,6 +30,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -82,6 +87,16 @@ int main(int argc, char** argv) {
         }
         window.show();
         BringPageForward(window, options);
+        if (options.dataLog)
+            configurator.Controller().DataLog().LogSwitchClicked();
+        std::unique_ptr<TerminationSignals> saveAtEnd;
+        if (!options.saveLog.isEmpty())
+            saveAtEnd = std::make_unique<TerminationSignals>([&configurator, &options] {
+                // exit(), not quit(), as for the picture: no exit question.
+                QCoreApplication::exit(
+                    SaveLogAtQuit(configurator.Controller().DataLog().Log(),
+                                  QFile::encodeName(options.saveLog).toStdString()));
+            });
         if (options.connect)
             ClickConnect(window);
         if (!options.replay.isEmpty())
