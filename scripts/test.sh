@@ -24,21 +24,21 @@ cmake --build --preset dev
 
 # The Windows build is wanted first; the names (clang-tidy parses each unit with the
 # build's flags) can wait until the end.
-behind windows-build 5 bash -c 'cmake --preset windows && cmake --build --preset windows'
-behind linux-names 15 bash scripts/check-naming.sh build/dev
+behind windows-build 10 bash -c 'cmake --preset windows && cmake --build --preset windows'
+behind linux-names 19 bash scripts/check-naming.sh build/dev
 step "Linux tests"
 ctest --preset dev -j "$(nproc)"
 
 await windows-build
 # The release programs, then the ThreadSanitizer and fuzzer builds.
-behind release-build 5 bash scripts/package.sh --release-build-only
-behind tsan-build 10 bash -c 'cmake --preset tsan && cmake --build --preset tsan'
-behind fuzz-build 10 bash -c 'cmake --preset fuzz -B build/fuzz && cmake --build build/fuzz'
+behind release-build 10 bash scripts/package.sh --release-build-only
+behind tsan-build 19 bash -c 'cmake --preset tsan && cmake --build --preset tsan'
+behind fuzz-build 19 bash -c 'cmake --preset fuzz -B build/fuzz && cmake --build build/fuzz'
 step "Windows tests under wine"
 bash scripts/windows.sh
 
 await linux-names
-behind windows-names 15 bash scripts/check-naming.sh build/windows
+behind windows-names 19 bash scripts/check-naming.sh build/windows
 await release-build
 step "Packages"
 # The Debian package unpacked and run, lintian, and the Windows installer's silent
