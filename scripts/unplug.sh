@@ -85,7 +85,10 @@ for ((cycle = 1; cycle <= cycles; ++cycle)); do
     wait_for 10 test -s "$work/sim.out" || monitor_fail "the simulator printed no port"
     port=$(head -n 1 "$work/sim.out")
 
-    "$tool" monitor --port "$port" --seconds 3600 >"$work/monitor.out" 2>&1 &
+    # Emptied here, not by the redirection: that happens in the child, later, and the
+    # check below would find the report of the cycle before.
+    : >"$work/monitor.out"
+    "$tool" monitor --port "$port" --seconds 3600 >>"$work/monitor.out" 2>&1 &
     monitor_pid=$!
     wait_for "$kReportDeadlineSeconds" report_in || monitor_fail "no report: the reconnect failed"
     now_counts=$(counts "$monitor_pid")
